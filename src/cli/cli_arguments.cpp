@@ -1,0 +1,51 @@
+#include "cli/cli_arguments.h"
+
+#include <algorithm>
+
+namespace cli {
+
+bool CliArguments::Has(const std::string& flag) const {
+    return std::find(flags.begin(), flags.end(), flag) != flags.end();
+}
+
+std::optional<CliArguments> ParseArguments(int argc, char** argv, std::string& error) {
+    CliArguments arguments;
+    bool options_end = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (!options_end && arg == "--") {
+            options_end = true;
+        } else if (!options_end && (arg == "--user" || arg == "--password")) {
+            if (i + 1 >= argc) {
+                error = "option " + arg + " needs a value";
+                return std::nullopt;
+            }
+            (arg == "--user" ? arguments.user : arguments.password) = argv[++i];
+        } else if (!options_end && arg.size() > 2 && arg.rfind("--", 0) == 0) {
+            arguments.flags.push_back(arg);
+        } else if (arguments.command.empty()) {
+            arguments.command = arg;
+        } else {
+            arguments.operands.push_back(arg);
+        }
+    }
+    return arguments;
+}
+
+std::string UsageText() {
+    return "Usage: reeldeck-cli COMMAND [ARGUMENTS] [--user NAME --password PW]\n"
+           "\n"
+           "The headless companion of Reeldeck, the video collection catalogue.\n"
+           "\n"
+           "Commands:\n"
+           "  info DB          show the database's files, counts, sort order and columns\n"
+           "  copy SRC DST     write the whole database SRC, with its images, as DST\n"
+           "\n"
+           "A database protected by accounts is opened only with --user and --password\n"
+           "matching one of its accounts (both case-sensitive). Changing a protected\n"
+           "database needs an account with full access.\n"
+           "\n"
+           "Exit status: 0 on success, 1 on failure (with one line on standard error).\n";
+}
+
+}  // namespace cli

@@ -1,0 +1,74 @@
+#include "core/images.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "core/database_files.h"
+#include "core/paths.h"
+#include "core/text.h"
+
+namespace core {
+namespace fs = std::filesystem;
+
+namespace {
+
+// Regular files (or links to them) of a folder whose extension matches, ignoring case.
+std::vector<fs::path> FilesWithExtension(const std::string& folder, std::string_view extension) {
+    std::vector<fs::path> files;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code type_error;
+        if (it->is_directory(type_error)) continue;
+        const std::string name = it->path().filename().string();
+        if (name.find('.') != std::string::npos && EqualsNoCase(ExtensionOf(name), extension)) {
+            files.push_back(it->path());
+        }
+    }
+    return files;
+}
+
+}  // namespace
+
+std::string ImageFileOf(const std::string& image_folder, std::string_view key) {
+    if (image_folder.empty() || key.empty()) return {};
+    const std::string base = JoinPath(image_folder, key);
+    const std::string extension = FindImageExtension(base);
+    return extension.empty() ? std::string() : base + extension;
+}
+
+int CountImageFiles(const std::string& folder) {
+    int count = 0;
+    for (std::string_view extension : kImageExtensions) {
+        count += CountFilesWithExtension(folder, extension);
+    }
+    return count;
+}
+
+int CopyImages(const std::string& source, const std::string& target, bool keep_existing,
+               std::string_view extension, platform::Progress& progress) {
+    if (source.empty() || target.empty()) return -1;
+    if (source == target) return 0;
+    const std::vector<fs::path> files = FilesWithExtension(source, extension);
+    platform::ProgressScope scope(progress, static_cast<std::int64_t>(files.size()),
+                                  "Saving images...");
+    for (const fs::path& file : files) {
+        const std::string destination = JoinPath(target, file.filename().string());
+        if (keep_existing && FileExists(destination)) continue;
+        if (CopyFileSafely(file.string(), destination)) scope.Step();
+    }
+    return static_cast<int>(files.size());
+}
+
+void DeleteFolderFiles(const std::string& folder) {
+    if (folder.empty()) return;
+    std::error_code error;
+    std::vector<fs::path> doomed;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code type_error;
+        // A link is removed itself, whatever it points to; a real sub-folder is kept.
+        if (it->is_symlink(type_error) || !it->is_directory(type_error)) doomed.push_back(it->path());
+    }
+    for (const fs::path& path : doomed) fs::remove(path, error);
+}
+
+}  // namespace core

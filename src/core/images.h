@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/progress.h"
+
+// Record images: files named by the record's Key in the database's image folder.
+namespace core {
+
+// The image extensions, in the order in which a record's image is looked for.
+constexpr std::string_view kImageExtensions[] = {"jpg", "gif", "bmp"};
+
+// The image file of the record with `key`: folder/key plus the first of ".jpg", ".gif", ".bmp"
+// that exists; empty when there is none.
+std::string ImageFileOf(const std::string& image_folder, std::string_view key);
+
+// Number of image files (".gif", ".jpg", ".bmp") in a folder.
+int CountImageFiles(const std::string& folder);
+
+// Copies every file of `source` whose extension is `extension` (ignoring case) into `target`
+// under the same name, with "Saving images..." progress. With `keep_existing` a file already in
+// the target stays untouched. Returns the number of matching files found, 0 without copying when
+// both folders are the same, -1 when either folder is empty. Failed copies are skipped.
+int CopyImages(const std::string& source, const std::string& target, bool keep_existing,
+               std::string_view extension, platform::Progress& progress);
+
+// Deletes every entry of the folder that is not a sub-folder; failures are ignored. Entries are
+// removed as links, never followed.
+void DeleteFolderFiles(const std::string& folder);
+
+}  // namespace core

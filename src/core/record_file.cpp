@@ -1,0 +1,211 @@
+#include "core/record_file.h"
+
+#include <array>
+#include <fstream>
+
+#include "core/line_reader.h"
+#include "core/paths.h"
+#include "core/text.h"
+
+namespace core {
+namespace {
+
+// The ListIndex of the column stored in each slot, or -1 where no column claims the slot.
+std::array<int, kSlotCount> SlotTargets(const VideoList& list) {
+    std::array<int, kSlotCount> targets;
+    targets.fill(-1);
+    for (const VideoColumn& column : list.Columns()) {
+        if (column.FileSlot >= 0 && column.FileSlot < kSlotCount) {
+            targets[static_cast<std::size_t>(column.FileSlot)] = column.ListIndex;
+        }
+    }
+    return targets;
+}
+
+// Collects the lines of one record block. Lines are copied into one scratch string, since the
+// reader's lines only live until the next line is read.
+class BlockReader {
+public:
+    explicit BlockReader(LineReader& lines) : lines_(lines) {}
+
+    // Reads the next block; false at the end of the input. `slots` gets the slot lines read
+    // (fewer than 23 for a short last block).
+    bool Next() {
+        text_.clear();
+        count_ = 0;
+        std::string_view line;
+        if (has_pending_) {
+            has_pending_ = false;
+            Keep(pending_);
+        }
+        while (count_ < kSlotCount && lines_.Next(line)) Keep(line);
+        if (count_ == 0) return false;
+        // The empty line that closes the block. A line with text there means the closing line
+        // is missing: it is the Key of the next block.
+        if (count_ == kSlotCount && lines_.Next(line) && !line.empty()) {
+            pending_.assign(line);
+            has_pending_ = true;
+        }
+        return true;
+    }
+
+    int Count() const { return count_; }
+    std::string_view Slot(int slot) const {
+        if (slot >= count_) return {};
+        const auto i = static_cast<std::size_t>(slot);
+        return std::string_view(text_).substr(starts_[i], ends_[i] - starts_[i]);
+    }
+    bool AllEmpty() const { return text_.empty(); }
+
+private:
+    void Keep(std::string_view line) {
+        const auto i = static_cast<std::size_t>(count_++);
+        starts_[i] = text_.size();
+        text_.append(line);
+        ends_[i] = text_.size();
+    }
+
+    LineReader& lines_;
+    std::string text_;
+    std::array<std::size_t, kSlotCount> starts_{};
+    std::array<std::size_t, kSlotCount> ends_{};
+    int count_ = 0;
+    std::string pending_;
+    bool has_pending_ = false;
+};
+
+class ProgressOverBytes {
+public:
+    ProgressOverBytes(platform::Progress& progress, const LineReader& lines)
+        : progress_(progress), lines_(lines) {}
+    void Update() {
+        const std::int64_t now = lines_.Consumed();
+        if (now - reported_ >= kStep) {
+            progress_.Step(now - reported_);
+            reported_ = now;
+        }
+    }
+    void Finish() { progress_.Step(lines_.Consumed() - reported_); }
+
+private:
+    static constexpr std::int64_t kStep = 1 << 16;
+    platform::Progress& progress_;
+    const LineReader& lines_;
+    std::int64_t reported_ = 0;
+};
+
+FileResult ReadRecordsFrom(std::istream& in, VideoList& list, const Clock& clock,
+                           const RecordReadOptions& options, platform::Progress& progress,
+                           std::int64_t size, std::string_view progress_text) {
+    const std::array<int, kSlotCount> targets = SlotTargets(list);
+    LineReader lines(in);
+    BlockReader block(lines);
+    DateTextCache dates(clock);
+    platform::ProgressScope scope(progress, size, progress_text);
+    ProgressOverBytes bytes(progress, lines);
+
+    std::array<std::string_view, kMaxColumns> cells{};
+    std::string title;
+    std::string number;
+    if (size > 0) list.ReserveRows(static_cast<std::size_t>(size / 600 + 16));
+    int rows = 0;
+    while (block.Next()) {
+        // A trailing run of empty lines at the end of a file is not a record.
+        if (block.Count() < kSlotCount && block.AllEmpty()) break;
+        cells.fill({});
+        bool flagged = false;
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const int target = targets[static_cast<std::size_t>(slot)];
+            if (target < 0) continue;
+            std::string_view text = block.Slot(slot);
+            if (text == "00:00:00") text = {};
+            switch (slot) {
+                case slot::kNumber:
+                    number = std::to_string(rows + 1);
+                    text = number;
+                    break;
+                case slot::kDateAdded:
+                    continue;  // set from the Key below
+                case slot::kFlag:
+                    text = {};
+                    break;
+                case slot::kFlagValue:
+                    flagged = !text.empty();
+                    break;
+                case slot::kTitle:
+                    if (options.move_leading_article) {
+                        title = MoveLeadingArticle(std::string(text));
+                        text = title;
+                    }
+                    break;
+                default:
+                    break;
+            }
+            cells[static_cast<std::size_t>(target)] = text;
+        }
+        const int date_target = targets[slot::kDateAdded];
+        if (date_target >= 0) {
+            cells[static_cast<std::size_t>(date_target)] = dates.Format(block.Slot(slot::kKey));
+        }
+        VideoRecord record(std::span<const std::string_view>(cells.data(), static_cast<std::size_t>(list.ColumnCount())));
+        record.LoadOrder = rows++;
+        record.Flagged = flagged;
+        list.AppendRow(std::move(record));
+        bytes.Update();
+    }
+    bytes.Finish();
+    if (lines.Failed()) return FileResult::Failure({}, SystemErrorText(EIO));
+    return FileResult::Success(rows);
+}
+
+}  // namespace
+
+FileResult ReadRecords(std::istream& in, VideoList& list, const Clock& clock,
+                       const RecordReadOptions& options, platform::Progress& progress,
+                       std::string_view progress_text) {
+    return ReadRecordsFrom(in, list, clock, options, progress, 0, progress_text);
+}
+
+FileResult ReadRecords(VideoList& list, const std::string& path, const Clock& clock,
+                       const RecordReadOptions& options, platform::Progress& progress) {
+    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return FileResult::Failure(path, SystemErrorText(errno));
+    FileResult result = ReadRecordsFrom(in, list, clock, options, progress,
+                                        std::max<std::int64_t>(0, FileSize(path)), "Reading " + path);
+    if (!result) result.path = path;
+    return result;
+}
+
+FileResult WriteRecords(const VideoList& list, std::ostream& out, platform::Progress& progress,
+                        std::string_view progress_text) {
+    const std::array<int, kSlotCount> sources = SlotTargets(list);
+    platform::ProgressScope scope(progress, list.RowCount(), progress_text);
+    std::string block;
+    for (int row = 0; row < list.RowCount(); ++row) {
+        const VideoRecord& record = list.Row(row);
+        block.clear();
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const int source = sources[static_cast<std::size_t>(slot)];
+            if (source >= 0) block.append(record.Cell(source));
+            block += '\n';
+        }
+        block += '\n';
+        if (!out.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+            return FileResult::Failure({}, SystemErrorText(EIO));
+        }
+        scope.Step();
+    }
+    return FileResult::Success();
+}
+
+FileResult WriteRecords(const VideoList& list, const std::string& path,
+                        platform::Progress& progress, FileSystemCalls& calls) {
+    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
+    return WriteFileSafely(
+        path, [&](std::ostream& out) { return WriteRecords(list, out, progress, "Saving " + path); },
+        0666,
+        calls);
+}
+
+}  // namespace core

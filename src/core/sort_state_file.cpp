@@ -1,0 +1,40 @@
+#include "core/sort_state_file.h"
+
+#include <fstream>
+
+#include "core/line_reader.h"
+#include "core/paths.h"
+#include "core/text.h"
+
+namespace core {
+
+FileResult ReadSortState(std::istream& in, SortState& state) {
+    LineReader lines(in, 256);
+    std::string_view line;
+    if (lines.Next(line)) state.column = ParseLeadingInt(line);
+    if (lines.Next(line)) state.direction = ParseLeadingInt(line);
+    if (lines.Failed()) return FileResult::Failure({}, SystemErrorText(EIO));
+    return FileResult::Success();
+}
+
+FileResult ReadSortState(SortState& state, const std::string& path) {
+    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return FileResult::Failure(path, SystemErrorText(errno));
+    FileResult result = ReadSortState(in, state);
+    if (!result) result.path = path;
+    return result;
+}
+
+FileResult WriteSortState(const SortState& state, const std::string& path, FileSystemCalls& calls) {
+    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
+    return WriteFileSafely(
+        path,
+        [&](std::ostream& out) {
+            out << state.column << '\n' << state.direction;
+            return FileResult::Success();
+        },
+        0666, calls);
+}
+
+}  // namespace core
