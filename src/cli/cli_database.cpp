@@ -36,6 +36,10 @@ int RequireLogin(const CliContext& context, const std::string& main_path,
 
 core::DatabaseSet LoadDatabase(const CliContext& context, const core::DatabaseNames& names) {
     core::DatabaseSet set;
+    if (!core::FileExists(names.main)) {
+        Fail(core::FileResult::Failure(names.main, core::SystemErrorText(ENOENT)),
+             "cannot read the database");
+    }
     // A missing accounts file means no accounts; one that exists but cannot be read must not
     // open the database to everyone.
     if (core::FileResult r = core::ReadAccounts(set.accounts, names.accounts);

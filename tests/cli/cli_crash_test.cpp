@@ -1,0 +1,79 @@
+// Killing the companion while it overwrites a database never leaves a half-written file.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <thread>
+
+#include "cli_runner.h"
+#include "sample_database.h"
+#include "temp_folder.h"
+
+namespace {
+
+using Snapshot = std::map<std::string, std::string>;  // file name -> bytes
+
+Snapshot TakeSnapshot(const std::string& folder) {
+    Snapshot files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            files[entry.path().filename().string()] = ReadFileBytes(entry.path().string());
+        }
+    }
+    return files;
+}
+
+void Restore(const std::string& folder, const Snapshot& files) {
+    for (const auto& [name, bytes] : files) WriteFileBytes(folder + "/" + name, bytes);
+}
+
+TEST(CliCrash, KilledCopyLeavesEveryFileOldOrNewAndNoTemporaryFile) {
+    TempFolder folder;
+    CliRunner cli(folder / "program");
+    std::filesystem::create_directories(folder / "target");
+    const std::string source = WriteSampleDatabase(folder / "source.rdk", Sample(10000, 300, "new"));
+    const std::string target =
+        WriteSampleDatabase(folder / "target/films.rdk", Sample(10000, 200, "old!"));
+    const Snapshot old_files = TakeSnapshot(folder / "target");
+
+    // One whole copy gives the new version of every file and the time a copy takes.
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(cli.Run({"copy", source, target}).exit_code, 0);
+    const auto full = std::chrono::steady_clock::now() - start;
+    const Snapshot new_files = TakeSnapshot(folder / "target");
+    ASSERT_EQ(new_files.size(), old_files.size());
+    ASSERT_NE(new_files.at("films.rdk"), old_files.at("films.rdk"));
+    ASSERT_NE(new_files.at("films.rdkw"), old_files.at("films.rdkw"));
+
+    std::mt19937 random(20261206);
+    const auto span = std::chrono::duration_cast<std::chrono::microseconds>(full).count() * 12 / 10;
+    int killed_midway = 0;
+    for (int round = 0; round < 40; ++round) {
+        Restore(folder / "target", old_files);
+        pid_t pid = cli.Start({"copy", source, target});
+        ASSERT_GT(pid, 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % (span + 1)));
+        kill(pid, SIGKILL);
+        int status = 0;
+        waitpid(pid, &status, 0);
+
+        const Snapshot after = TakeSnapshot(folder / "target");
+        ASSERT_EQ(after.size(), old_files.size()) << "a temporary file was left in round " << round;
+        int changed = 0;
+        for (const auto& [name, bytes] : after) {
+            const bool is_old = bytes == old_files.at(name);
+            const bool is_new = bytes == new_files.at(name);
+            EXPECT_TRUE(is_old || is_new) << name << " is half written in round " << round;
+            changed += is_new;
+        }
+        if (changed > 0 && changed < static_cast<int>(after.size())) ++killed_midway;
+    }
+    // The random moments must really interrupt some copies, or the test proves nothing.
+    EXPECT_GT(killed_midway, 0);
+}
+
+}  // namespace

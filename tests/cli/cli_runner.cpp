@@ -1,0 +1,84 @@
+#include "cli_runner.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "temp_folder.h"
+
+extern char** environ;
+
+namespace {
+
+std::vector<std::string> Environment(const std::string& program_folder) {
+    std::vector<std::string> env;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (std::string(*entry).rfind("REELDECK_HOME=", 0) != 0) env.emplace_back(*entry);
+    }
+    env.push_back("REELDECK_HOME=" + program_folder);
+    return env;
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& texts) {
+    std::vector<char*> pointers;
+    for (std::string& text : texts) pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+pid_t Spawn(const std::string& program_folder, const std::vector<std::string>& arguments,
+            const std::string& out_path, const std::string& err_path) {
+    std::vector<std::string> argv{REELDECK_CLI};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::vector<std::string> env = Environment(program_folder);
+    std::vector<char*> argv_pointers = Pointers(argv);
+    std::vector<char*> env_pointers = Pointers(env);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, REELDECK_CLI, &actions, nullptr, argv_pointers.data(),
+                    env_pointers.data()) != 0) {
+        pid = -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+}  // namespace
+
+CliRunner::CliRunner(std::string program_folder) : program_folder_(std::move(program_folder)) {
+    std::filesystem::create_directories(program_folder_ + "/cfg");
+    for (const char* file : {"cfg.txt", "mlh.txt", "service.txt"}) {
+        std::filesystem::copy_file(std::string(REELDECK_SOURCE_DATA) + "/cfg/" + file,
+                                   program_folder_ + "/cfg/" + file,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
+CliRun CliRunner::Run(const std::vector<std::string>& arguments) const {
+    TempFolder output;
+    CliRun run;
+    pid_t pid = Spawn(program_folder_, arguments, output / "out", output / "err");
+    if (pid < 0) return run;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.out = ReadFileBytes(output / "out");
+    run.err = ReadFileBytes(output / "err");
+    return run;
+}
+
+pid_t CliRunner::Start(const std::vector<std::string>& arguments) const {
+    return Spawn(program_folder_, arguments, "/dev/null", "/dev/null");
+}
+
+int LineCount(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+// Runs reeldeck-cli as a separate process with its own program folder.
+struct CliRun {
+    int exit_code = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliRunner {
+public:
+    // `program_folder` becomes the companion's REELDECK_HOME; it gets the shipped cfg/ files.
+    explicit CliRunner(std::string program_folder);
+
+    CliRun Run(const std::vector<std::string>& arguments) const;
+    // Starts the companion without waiting; its output is discarded.
+    pid_t Start(const std::vector<std::string>& arguments) const;
+
+private:
+    std::string program_folder_;
+};
+
+// Number of lines of a text.
+int LineCount(const std::string& text);
