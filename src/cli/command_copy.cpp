@@ -1,27 +1,38 @@
 #include "cli/commands.h"
 #include "core/accounts_file.h"
-#include "core/paths.h"
+#include "core/database_files.h"
+#include "core/database_set.h"
 
 namespace cli {
 
-void RunCopy(CliContext& context, std::ostream& out) {
-    if (context.arguments.operands.size() != 2) throw CliError{"usage: reeldeck-cli copy SRC DST"};
-    const core::DatabaseNames source = core::DatabaseNamesOf(context.arguments.operands[0]);
-    const core::DatabaseNames target = core::DatabaseNamesOf(context.arguments.operands[1]);
-    if (source.main == target.main) throw CliError{target.main + ": source and target are the same"};
-
-    core::DatabaseSet set = LoadDatabase(context, source);
-
-    // Replacing a protected database needs full access to it.
-    std::vector<core::UserAccount> target_accounts;
-    core::ReadAccounts(target_accounts, target.accounts);
-    if (RequireLogin(context, target.main, target_accounts) != core::kFullAccess) {
-        throw CliError{target.main + ": replacing this protected database needs full access"};
+void RequireFullAccessTo(const CliContext& context, const std::string& main_path) {
+    std::vector<core::UserAccount> accounts;
+    core::ReadAccounts(accounts, core::DatabaseNamesOf(main_path).accounts);
+    if (accounts.empty()) return;
+    const CliArguments& arguments = context.arguments();
+    const core::UserAccount* account =
+        arguments.user && arguments.password
+            ? core::FindLogin(accounts, *arguments.user, *arguments.password)
+            : nullptr;
+    if (!account || account->Level != core::kFullAccess) {
+        throw CliError{main_path +
+                       ": replacing this protected database needs an account with full access"};
     }
+}
 
-    SaveDatabaseAs(set, target);
-    out << "Copied " << set.videos.RowCount() << " records and " << set.wanted.Count()
-        << " wanted titles to " << target.main << '\n';
+// A copy keeps the source's accounts, so a protected database stays protected in its copy.
+void RunCopy(CliContext& context, std::ostream& out) {
+    RequireOperands(context, 2, "copy SRC DST");
+    const std::string target = core::DatabaseNamesOf(context.arguments().operands[1]).main;
+    if (core::DatabaseNamesOf(context.arguments().operands[0]).main == target) {
+        throw CliError{target + ": source and target are the same database"};
+    }
+    context.Open(context.arguments().operands[0]);
+    RequireFullAccessTo(context, target);
+    app::Session& session = context.session();
+    if (app::SaveDatabase(session, context.services(), target) != 1) context.Fail(target);
+    out << "Copied " << session.Videos.RowCount() << " records and " << session.Wanted.Count()
+        << " wanted titles to " << target << '\n';
 }
 
 }  // namespace cli

@@ -4,23 +4,29 @@
 
 namespace cli {
 
+void RequireOperands(const CliContext& context, std::size_t count, const char* usage) {
+    if (context.arguments().operands.size() != count) {
+        throw CliError{std::string("usage: reeldeck-cli ") + usage};
+    }
+}
+
 void RunInfo(CliContext& context, std::ostream& out) {
-    if (context.arguments.operands.size() != 1) throw CliError{"usage: reeldeck-cli info DB"};
-    const core::DatabaseNames names = core::DatabaseNamesOf(context.arguments.operands[0]);
-    core::DatabaseSet set = LoadDatabase(context, names);
-    const core::VideoList& videos = set.videos;
+    RequireOperands(context, 1, "info DB");
+    context.Open(context.arguments().operands[0]);
+    const app::Session& session = context.session();
+    const core::VideoList& videos = session.Videos;
 
     std::string sort_name = "(none)";
-    if (set.sort.column >= 0 && set.sort.column < videos.ColumnCount()) {
-        sort_name = videos.Column(set.sort.column).Name;
+    if (session.Sort.column >= 0 && session.Sort.column < videos.ColumnCount()) {
+        sort_name = videos.Column(session.Sort.column).Name;
     }
-    out << "Main file:     " << names.main << '\n'
+    out << "Main file:     " << session.CurrentDatabasePath << '\n'
         << "Records:       " << videos.RowCount() << '\n'
-        << "Wanted:        " << set.wanted.Count() << '\n'
-        << "Image folder:  " << set.image_folder << '\n'
-        << "Sort column:   " << sort_name << " (" << set.sort.column << ")\n"
-        << "Sort order:    " << (set.sort.direction == 1 ? "ascending" : "descending") << '\n'
-        << "Accounts:      " << set.accounts.size() << '\n'
+        << "Wanted:        " << session.Wanted.Count() << '\n'
+        << "Image folder:  " << session.ImageFolder << '\n'
+        << "Sort column:   " << sort_name << " (" << session.Sort.column << ")\n"
+        << "Sort order:    " << (session.Sort.direction != 0 ? "ascending" : "descending") << '\n'
+        << "Accounts:      " << session.Accounts.size() << '\n'
         << "Columns:       " << videos.ColumnCount() << '\n'
         << "  " << std::left << std::setw(16) << "Name" << std::right << std::setw(6) << "Slot"
         << std::setw(9) << "Visible" << std::setw(7) << "Width" << '\n';

@@ -2,12 +2,21 @@
 
 #include <ostream>
 
-#include "cli/cli_database.h"
+#include "cli/cli_session.h"
 
 namespace cli {
 
 // Each command writes its report to `out` and throws CliError on failure.
 void RunInfo(CliContext& context, std::ostream& out);
 void RunCopy(CliContext& context, std::ostream& out);
+void RunNew(CliContext& context, std::ostream& out);
+void RunSync(CliContext& context, std::ostream& out);
+void RunDelete(CliContext& context, std::ostream& out);
+void RunUsers(CliContext& context, std::ostream& out);
+
+// Throws a usage error unless the command got exactly `count` operands.
+void RequireOperands(const CliContext& context, std::size_t count, const char* usage);
+// Throws unless the login gives full access to the (existing or new) database at `main_path`.
+void RequireFullAccessTo(const CliContext& context, const std::string& main_path);
 
 }  // namespace cli

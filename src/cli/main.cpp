@@ -19,21 +19,20 @@ int Run(int argc, char** argv) {
     }
 
     const std::map<std::string, std::function<void(cli::CliContext&, std::ostream&)>> commands = {
-        {"info", cli::RunInfo},
-        {"copy", cli::RunCopy},
+        {"info", cli::RunInfo},   {"copy", cli::RunCopy},     {"new", cli::RunNew},
+        {"sync", cli::RunSync},   {"delete", cli::RunDelete}, {"users", cli::RunUsers},
     };
     auto command = commands.find(arguments->command);
     if (command == commands.end()) {
         throw cli::CliError{"unknown command \"" + arguments->command + "\" (see --help)"};
     }
 
-    cli::CliContext context;
-    context.arguments = std::move(*arguments);
-    context.paths = config::ProgramPaths::ForFolder(
-        config::LocateProgramFolder(config::CurrentProgramFolderInputs()));
-    // Without a configuration file the companion runs on the built-in settings.
-    config::ReadConfig(context.config, context.paths.config);
+    cli::CliContext context(std::move(*arguments));
     command->second(context, std::cout);
+    // Repairs made on the way (a regenerated header, a recreated wanted file) are worth knowing.
+    for (const std::string& message : context.prompts().Messages()) {
+        std::cerr << "reeldeck-cli: " << message << '\n';
+    }
     return 0;
 }
 

@@ -35,6 +35,10 @@ void RecentDatabases::Add(const std::string& database) {
     entries_.push_back(database);
 }
 
+void RecentDatabases::RemoveMissing() {
+    std::erase_if(entries_, [](const std::string& entry) { return !core::FileExists(entry); });
+}
+
 std::vector<std::string> RecentDatabases::NewestFirst() const {
     return {entries_.rbegin(), entries_.rend()};
 }

@@ -24,6 +24,9 @@ public:
     // is full, the oldest.
     void Add(const std::string& database);
 
+    // Drops the entries whose file no longer exists.
+    void RemoveMissing();
+
     const std::vector<std::string>& Entries() const { return entries_; }
     // Newest first, as the menu shows them.
     std::vector<std::string> NewestFirst() const;

@@ -1,9 +1,11 @@
 #include "core/images.h"
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "core/database_files.h"
+#include "core/image_path_file.h"
 #include "core/paths.h"
 #include "core/text.h"
 
@@ -34,6 +36,15 @@ std::string ImageFileOf(const std::string& image_folder, std::string_view key) {
     const std::string base = JoinPath(image_folder, key);
     const std::string extension = FindImageExtension(base);
     return extension.empty() ? std::string() : base + extension;
+}
+
+std::string ResolveImageFolder(const std::string& image_path_file,
+                               const std::string& default_folder) {
+    std::optional<std::string> stored = ReadImagePathFile(image_path_file);
+    if (stored && FolderExists(*stored)) return *stored;
+    std::error_code error;
+    fs::create_directories(default_folder, error);
+    return default_folder;
 }
 
 int CountImageFiles(const std::string& folder) {

@@ -15,6 +15,11 @@ constexpr std::string_view kImageExtensions[] = {"jpg", "gif", "bmp"};
 // that exists; empty when there is none.
 std::string ImageFileOf(const std::string& image_folder, std::string_view key);
 
+// The image folder a database uses: the folder its image-path file names, or, when that file
+// is missing or names a folder that does not exist, the default folder beside the main file,
+// which is created.
+std::string ResolveImageFolder(const std::string& image_path_file, const std::string& default_folder);
+
 // Number of image files (".gif", ".jpg", ".bmp") in a folder.
 int CountImageFiles(const std::string& folder);
 

@@ -2,7 +2,10 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include <cerrno>
 #include <filesystem>
@@ -52,8 +55,66 @@ int FileSystemCalls::Rename(const char* from, const char* to) { return ::rename(
 int FileSystemCalls::Unlink(const char* path) { return ::unlink(path); }
 int FileSystemCalls::Fchmod(int fd, mode_t mode) { return ::fchmod(fd, mode); }
 
+int FileSystemCalls::PublishOpenFile(int fd, const char* temp_path, const char* target) {
+    if (LinkOpenFile(fd, temp_path) != 0) {
+        const int link_error = errno != 0 ? errno : EIO;
+        // A name left by an interrupted earlier write is ours to reuse.
+        if (link_error != EEXIST || Unlink(temp_path) != 0 || LinkOpenFile(fd, temp_path) != 0) {
+            return link_error;
+        }
+    }
+    if (Rename(temp_path, target) != 0) {
+        const int rename_error = errno != 0 ? errno : EIO;
+        Unlink(temp_path);
+        return rename_error;
+    }
+    return 0;
+}
+
+namespace {
+
+// The real system calls, with the final link and rename done where a kill cannot split them.
+class SystemFileCalls final : public FileSystemCalls {
+public:
+    int PublishOpenFile(int fd, const char* temp_path, const char* target) override {
+        char proc_path[64];
+        std::snprintf(proc_path, sizeof proc_path, "/proc/self/fd/%d", fd);
+        const pid_t child = ::fork();
+        if (child < 0) return FileSystemCalls::PublishOpenFile(fd, temp_path, target);
+        if (child == 0) {
+            // Only async-signal-safe calls from here on: the parent may have other threads.
+            int linked = ::linkat(AT_FDCWD, proc_path, AT_FDCWD, temp_path, AT_SYMLINK_FOLLOW);
+            if (linked != 0 && errno == EEXIST && ::unlink(temp_path) == 0) {
+                linked = ::linkat(AT_FDCWD, proc_path, AT_FDCWD, temp_path, AT_SYMLINK_FOLLOW);
+            }
+            if (linked != 0) ::_exit(errno & 0xff);
+            if (::rename(temp_path, target) != 0) {
+                const int error = errno;
+                ::unlink(temp_path);
+                ::_exit(error & 0xff);
+            }
+            ::_exit(0);
+        }
+        int status = 0;
+        pid_t waited;
+        do waited = ::waitpid(child, &status, 0);
+        while (waited < 0 && errno == EINTR);
+        if (waited == child && WIFEXITED(status)) return WEXITSTATUS(status);
+        // Someone else reaped the child: the target tells whether it is our file now.
+        struct stat ours{};
+        struct stat placed{};
+        if (::fstat(fd, &ours) == 0 && ::stat(target, &placed) == 0 && ours.st_ino == placed.st_ino &&
+            ours.st_dev == placed.st_dev) {
+            return 0;
+        }
+        return EIO;
+    }
+};
+
+}  // namespace
+
 FileSystemCalls& FileSystemCalls::System() {
-    static FileSystemCalls calls;
+    static SystemFileCalls calls;
     return calls;
 }
 
@@ -208,20 +269,17 @@ bool SafeFileWriter::Commit() {
     if (buffer_->ErrorNumber() != 0 || !buffer_->Drain()) return Fail(buffer_->ErrorNumber());
     if (stream_->bad()) return Fail(EIO);
     if (calls_.Fsync(fd_) != 0) return Fail(errno);
-    if (unnamed_) {
-        if (calls_.LinkOpenFile(fd_, temp_path_.c_str()) != 0) {
-            int link_error = errno;
-            if (link_error != EEXIST || calls_.Unlink(temp_path_.c_str()) != 0 ||
-                calls_.LinkOpenFile(fd_, temp_path_.c_str()) != 0) {
-                return Fail(link_error);
-            }
-        }
-        temp_named_ = true;
-    }
     const int fd = fd_;
     fd_ = -1;
-    if (calls_.Close(fd) != 0) return Fail(errno);
-    if (calls_.Rename(temp_path_.c_str(), target_.c_str()) != 0) return Fail(errno);
+    if (unnamed_) {
+        const int error = calls_.PublishOpenFile(fd, temp_path_.c_str(), target_.c_str());
+        // The data reached the disk before it took the target's place: closing cannot lose it.
+        calls_.Close(fd);
+        if (error != 0) return Fail(error);
+    } else {
+        if (calls_.Close(fd) != 0) return Fail(errno);
+        if (calls_.Rename(temp_path_.c_str(), target_.c_str()) != 0) return Fail(errno);
+    }
     temp_named_ = false;
     committed_ = true;
     stream_.reset();

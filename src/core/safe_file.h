@@ -26,6 +26,13 @@ public:
     virtual int Unlink(const char* path);
     virtual int Fchmod(int fd, mode_t mode);
 
+    // Puts the unnamed file `fd` in place of `target`, through the name `temp_path`; on failure
+    // the temporary name is removed again. Returns 0 or an error number. This takes
+    // LinkOpenFile and Rename one after the other; the real calls do both in a short-lived
+    // child process, so that the program being killed between them cannot leave the temporary
+    // name behind.
+    virtual int PublishOpenFile(int fd, const char* temp_path, const char* target);
+
     // The real calls.
     static FileSystemCalls& System();
 };

@@ -91,6 +91,29 @@ std::string ColorToHtml(Color color) {
     return out;
 }
 
+std::string FormatText(std::string_view format, std::initializer_list<std::string_view> values) {
+    std::string text;
+    text.reserve(format.size() + 64);
+    auto value = values.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size()) {
+            const char kind = format[i + 1];
+            if (kind == '%') {
+                text += '%';
+                ++i;
+                continue;
+            }
+            if ((kind == 's' || kind == 'd') && value != values.end()) {
+                text.append(*value++);
+                ++i;
+                continue;
+            }
+        }
+        text += format[i];
+    }
+    return text;
+}
+
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {

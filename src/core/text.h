@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,10 @@ constexpr Color MakeColor(int red, int green, int blue) {
 }
 // "#rrggbb" in lower-case hexadecimal.
 std::string ColorToHtml(Color color);
+
+// Fills the "%s" and "%d" marks of a message text, in order, with the given texts; "%%" is "%".
+// Marks without a value stay as they are.
+std::string FormatText(std::string_view format, std::initializer_list<std::string_view> values);
 
 // ASCII-only case folding.
 constexpr char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }

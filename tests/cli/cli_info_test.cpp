@@ -61,12 +61,17 @@ TEST_F(CliInfoTest, MissingDatabaseIsOneLineNamingTheFileAndReason) {
     EXPECT_TRUE(run.out.empty());
 }
 
-TEST_F(CliInfoTest, MalformedHeaderIsReportedAsUnreadable) {
-    WriteSampleDatabase(folder_ / "films.rdk", {});
+TEST_F(CliInfoTest, UnreadableHeaderIsReplacedByTheDefaultWithAWarning) {
+    WriteSampleDatabase(folder_ / "films.rdk", Sample(3));
     WriteFileBytes(folder_ / "films.rdkh", std::string("\x7f" "ELF\0\0binary", 12));
     CliRun run = cli_.Run({"info", folder_ / "films.rdk"});
-    EXPECT_EQ(run.exit_code, 1);
-    EXPECT_NE(run.err.find(folder_ / "films.rdkh"), std::string::npos);
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_NE(run.out.find("Records:       3\n"), std::string::npos);
+    EXPECT_NE(run.err.find("Error opening video list header settings file: " +
+                           (folder_ / "films.rdkh")),
+              std::string::npos);
+    EXPECT_EQ(ReadFileBytes(folder_ / "films.rdkh"),
+              ReadFileBytes(std::string(REELDECK_SOURCE_DATA) + "/cfg/mlh.txt"));
 }
 
 class CliLoginTest : public CliInfoTest {

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+
+#include "app/login_window.h"
+#include "app/session.h"
+#include "platform/progress.h"
+#include "platform/prompts.h"
+
+// The File operations on a whole database: open, new, save, save as, the save-changes prompt,
+// close and delete. Each runs to its end, asking the user through `Prompts` where it must.
+namespace app {
+
+// What the database operations talk to.
+struct DatabaseServices {
+    platform::Prompts& prompts;
+    platform::Progress& progress;
+    LoginPresenter& login;
+};
+
+// "Reeldeck Database (*.rdk)".
+const platform::FileFilter& DatabaseFileFilter();
+
+// Opens the database of main file `main_path` into the session (which has no database open):
+// login, column table, records, image folder, sort order and Wanted Videos. Repairs a missing
+// header or wanted file. Returns 1, or -1 with no database open.
+int OpenDatabase(Session& session, DatabaseServices& services, const std::string& main_path);
+
+// File > Open: asks for a file, closes the open database after the save-changes prompt and
+// opens the chosen one.
+void OpenCommand(Session& session, DatabaseServices& services);
+// Opening from the recent databases: the save-changes prompt, then the database.
+void OpenRecentCommand(Session& session, DatabaseServices& services, const std::string& main_path);
+
+// Writes every file of the open database under `path` (".rdk" is added unless the name has it).
+// Under a new name the database takes that name and its images are copied into the new image
+// folder. Returns 1 or -1 (after telling the user what failed).
+int SaveDatabase(Session& session, DatabaseServices& services, const std::string& path);
+
+void NewCommand(Session& session, DatabaseServices& services);
+void SaveCommand(Session& session, DatabaseServices& services);
+void SaveAsCommand(Session& session, DatabaseServices& services);
+
+// The save-changes prompt before the open database is closed. Returns 1 when the database was
+// closed (saved or not), 0 when the user cancelled.
+int ConfirmCloseDatabase(Session& session, DatabaseServices& services);
+// The save-changes prompt at exit: true when the program may end.
+bool ConfirmExit(Session& session, DatabaseServices& services);
+
+// Empties every list, forgets the open database and removes the undo work files.
+void CloseDatabase(Session& session);
+
+// Deletes every file of the open database and its images (after asking, when deletions are
+// confirmed), then closes it.
+void DeleteDatabaseCommand(Session& session, DatabaseServices& services);
+
+// File > Logout.
+void LogoutCommand(Session& session, DatabaseServices& services);
+
+}  // namespace app

@@ -1,0 +1,150 @@
+#include <cerrno>
+
+#include "app/database_commands.h"
+#include "app/list_sorting.h"
+#include "core/database_files.h"
+#include "core/database_set.h"
+#include "core/header_file.h"
+#include "core/images.h"
+#include "core/paths.h"
+#include "core/record_file.h"
+#include "core/safe_file.h"
+#include "core/text.h"
+#include "core/wanted_file.h"
+
+namespace app {
+namespace {
+
+using platform::Buttons;
+using platform::Icon;
+
+void ShowFileError(DatabaseServices& services, std::string_view format, const core::FileResult& r) {
+    services.prompts.Message(core::FormatText(format, {r.path, r.reason}), "Error", Buttons::kOk,
+                             Icon::kError);
+}
+
+// The accounts and the login. False when the user may not open the database.
+bool LogIn(Session& session, DatabaseServices& services, const core::DatabaseNames& names) {
+    session.LoggedIn = false;
+    core::FileResult read = core::ReadAccounts(session.Accounts, names.accounts);
+    if (!read && core::FileExists(names.accounts)) {
+        // An accounts file that exists but cannot be read must not open the database to all.
+        ShowFileError(services, "Error opening database:\n%s.\n%s.", read);
+        return false;
+    }
+    if (session.Accounts.empty()) {
+        session.LoggedIn = true;
+        session.AccessLevel = kFullAccess;
+        return true;
+    }
+    const core::UserAccount* account = nullptr;
+    if (!session.CurrentUserName.empty() && !session.CurrentPassword.empty()) {
+        account = core::FindLogin(session.Accounts, session.CurrentUserName, session.CurrentPassword);
+    }
+    if (!account) {
+        LoginWindow window(session.Accounts, services.prompts);
+        if (services.login.RunLogin(window) && window.Account()) {
+            account = window.Account();
+            session.CurrentUserName = window.UserName();
+            session.CurrentPassword = window.Password();
+        }
+    }
+    if (!account) return false;
+    session.LoggedIn = true;
+    session.AccessLevel = account->Level == kFullAccess ? kFullAccess : kReadOnlyAccess;
+    return true;
+}
+
+// The column table; a missing or unreadable header is replaced by the default one.
+bool ReadColumnTable(Session& session, DatabaseServices& services, const core::DatabaseNames& names) {
+    core::FileResult read = core::ReadHeader(session.Videos, names.header);
+    if (read) return true;
+    core::FileResult repaired = core::CopyFileSafely(session.paths.default_header, names.header);
+    if (repaired) repaired = core::ReadHeader(session.Videos, names.header);
+    ShowFileError(services,
+                  "Error opening video list header settings file:\n%s.\n%s.\n\n"
+                  "A new one has been generated.",
+                  read);
+    if (!repaired) {
+        ShowFileError(services, "Error opening database:\n%s.\n%s.", repaired);
+        return false;
+    }
+    return true;
+}
+
+// Wanted Videos; a missing wanted file is created empty.
+void ReadWantedList(Session& session, DatabaseServices& services, const core::DatabaseNames& names) {
+    session.Wanted.Clear();
+    const bool move_article = session.config.place_the_in_back;
+    core::FileResult read = core::ReadWanted(session.Wanted, names.wanted, move_article,
+                                             services.progress);
+    if (read) return;
+    if (core::FileExists(names.wanted)) {
+        // Unreadable but present: report it, and never replace the titles it holds.
+        ShowFileError(services, "Error opening wanted video database:\n%s.\n%s.", read);
+        return;
+    }
+    core::WriteFileSafely(names.wanted, [](std::ostream&) { return core::FileResult::Success(); });
+    core::ReadWanted(session.Wanted, names.wanted, move_article, services.progress);
+    ShowFileError(services,
+                  "Error opening wanted video database:\n%s.\n%s.\n\nA new one has been created.",
+                  read);
+}
+
+}  // namespace
+
+const platform::FileFilter& DatabaseFileFilter() {
+    static const platform::FileFilter filter{"Reeldeck Database (*.rdk)", "*.rdk"};
+    return filter;
+}
+
+int OpenDatabase(Session& session, DatabaseServices& services, const std::string& main_path) {
+    const core::DatabaseNames names = core::DatabaseNamesOf(main_path);
+    auto give_up = [&] {
+        CloseDatabase(session);
+        return -1;
+    };
+    if (!core::FileExists(names.main)) {
+        // Nothing is repaired for a database that is not there.
+        ShowFileError(services, "Error opening database:\n%s.\n%s.",
+                      core::FileResult::Failure(names.main, core::SystemErrorText(ENOENT)));
+        return give_up();
+    }
+    if (!LogIn(session, services, names)) return give_up();
+    session.NotifyLoginChanged();
+    if (!ReadColumnTable(session, services, names)) return give_up();
+
+    core::RecordReadOptions options{session.config.place_the_in_back};
+    core::FileResult records =
+        core::ReadRecords(session.Videos, names.main, session.clock, options, services.progress);
+    if (!records) {
+        ShowFileError(services, "Error opening database:\n%s.\n%s.", records);
+        return give_up();
+    }
+
+    session.CurrentDatabasePath = names.main;
+    session.recent.Add(names.main);
+    session.ImageFolder = core::ResolveImageFolder(names.images, names.base);
+    core::ReadSortState(session.Sort, names.sort);
+    SortVideos(session.Videos, session.Sort, session.Sort.column, session.Sort.direction);
+    ReadWantedList(session, services, names);
+    session.Modified = false;
+    session.NotifyOpened();
+    return 1;
+}
+
+void OpenCommand(Session& session, DatabaseServices& services) {
+    std::optional<std::string> path = services.prompts.OpenFile("Open", DatabaseFileFilter());
+    if (!path || !core::FileExists(*path)) return;
+    if (ConfirmCloseDatabase(session, services) != 1) return;
+    OpenDatabase(session, services, *path);
+    session.Modified = false;
+}
+
+void OpenRecentCommand(Session& session, DatabaseServices& services, const std::string& main_path) {
+    if (ConfirmCloseDatabase(session, services) != 1) return;
+    OpenDatabase(session, services, main_path);
+    session.Modified = false;
+}
+
+}  // namespace app

@@ -1,0 +1,160 @@
+#include <filesystem>
+
+#include "app/database_commands.h"
+#include "core/database_files.h"
+#include "core/database_set.h"
+#include "core/header_file.h"
+#include "core/image_path_file.h"
+#include "core/images.h"
+#include "core/paths.h"
+#include "core/record_file.h"
+#include "core/text.h"
+#include "core/wanted_file.h"
+
+namespace app {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+bool Failed(DatabaseServices& services, const core::FileResult& result, std::string_view format) {
+    if (result) return false;
+    services.prompts.Message(core::FormatText(format, {result.path, result.reason}), "Error",
+                             Buttons::kOk, Icon::kError);
+    return true;
+}
+
+// Makes the database's identity the new name: path, recent list, caption and image folder
+// (with a copy of the images).
+void TakeNewName(Session& session, DatabaseServices& services, const core::DatabaseNames& names) {
+    session.CurrentDatabasePath = names.main;
+    session.recent.Add(names.main);
+    std::error_code error;
+    std::filesystem::create_directories(names.base, error);
+    for (const char* extension : {"gif", "jpg", "bmp"}) {
+        core::CopyImages(session.ImageFolder, names.base, false, extension, services.progress);
+    }
+    session.ImageFolder = names.base;
+    session.NotifyRenamed();
+}
+
+// Whether the user may replace the database at `chosen_path`: it has no accounts, or the
+// current credentials or a login give full access to it. `target_accounts` gets its accounts.
+bool MayOverwrite(Session& session, DatabaseServices& services, const std::string& chosen_path,
+                  std::vector<core::UserAccount>& target_accounts) {
+    const core::DatabaseNames target = core::DatabaseNamesOf(chosen_path);
+    core::ReadAccounts(target_accounts, target.accounts);
+    if (target_accounts.empty()) return true;
+    const core::UserAccount* account =
+        core::FindLogin(target_accounts, session.CurrentUserName, session.CurrentPassword);
+    if (account && account->Level == kFullAccess) return true;
+    LoginWindow window(target_accounts, services.prompts);
+    if (!services.login.RunLogin(window) || !window.Account()) return false;
+    session.CurrentUserName = window.UserName();
+    session.CurrentPassword = window.Password();
+    return window.Account()->Level == kFullAccess;
+}
+
+void DenyAccess(DatabaseServices& services, std::string_view message) {
+    services.prompts.Message(message, "Access Denied", Buttons::kOk, Icon::kError);
+}
+
+}  // namespace
+
+int SaveDatabase(Session& session, DatabaseServices& services, const std::string& path) {
+    const core::DatabaseNames names = core::DatabaseNamesOf(path);
+    if (Failed(services, core::WriteHeader(session.Videos, names.header),
+               "Error saving video list header information:\n%s.\n%s.")) {
+        return -1;
+    }
+    if (Failed(services, core::WriteRecords(session.Videos, names.main, services.progress),
+               "Error saving database:\n%s.\n%s.")) {
+        return -1;
+    }
+    if (names.main != session.CurrentDatabasePath) TakeNewName(session, services, names);
+    if (Failed(services, core::WriteWanted(session.Wanted, names.wanted, services.progress),
+               "Error saving wanted video database:\n%s.\n%s.")) {
+        return -1;
+    }
+    if (session.ImageFolder.empty()) session.ImageFolder = core::StripExtension(session.CurrentDatabasePath);
+    // These three are small; a failure still means the database on disk is not what the user
+    // sees, so it is reported like the others.
+    if (Failed(services, core::WriteImagePathFile(names.images, session.ImageFolder),
+               "Error saving database:\n%s.\n%s.") ||
+        Failed(services, core::WriteSortState(session.Sort, names.sort),
+               "Error saving database:\n%s.\n%s.") ||
+        Failed(services, core::WriteAccounts(session.Accounts, names.accounts),
+               "Error saving database:\n%s.\n%s.")) {
+        return -1;
+    }
+    return 1;
+}
+
+void SaveCommand(Session& session, DatabaseServices& services) {
+    if (!session.IsOpen()) return NewCommand(session, services);
+    if (!core::HasDatabaseExtension(session.CurrentDatabasePath)) {
+        return SaveAsCommand(session, services);
+    }
+    if (SaveDatabase(session, services, session.CurrentDatabasePath) != -1) session.Modified = false;
+}
+
+void SaveAsCommand(Session& session, DatabaseServices& services) {
+    if (!session.IsOpen()) return NewCommand(session, services);
+    std::optional<std::string> path = services.prompts.SaveFile("Save As", DatabaseFileFilter());
+    if (!path) return;
+
+    const std::vector<core::UserAccount> own_accounts = session.Accounts;
+    const int own_level = session.AccessLevel;
+    std::vector<core::UserAccount> target_accounts;
+    if (!MayOverwrite(session, services, *path, target_accounts)) {
+        session.AccessLevel = own_level;
+        DenyAccess(services,
+                   "The database you are attempting to overwrite\nis password protected. Contact "
+                   "or login as the\nadministrator of the database you are attempting\nto "
+                   "overwrite before trying again");
+        return;
+    }
+    // The saved database carries the target's accounts (none for a new file).
+    session.Accounts = std::move(target_accounts);
+    session.AccessLevel = kFullAccess;
+    const std::string previous_path = session.CurrentDatabasePath;
+    if (SaveDatabase(session, services, *path) == -1) {
+        // The open database is still the old one unless it already took the new name: it keeps
+        // its own accounts and access.
+        if (session.CurrentDatabasePath == previous_path) {
+            session.Accounts = own_accounts;
+            session.AccessLevel = own_level;
+        }
+        session.NotifyLoginChanged();
+        return;
+    }
+    session.Modified = false;
+    session.NotifyLoginChanged();
+}
+
+void NewCommand(Session& session, DatabaseServices& services) {
+    std::optional<std::string> path = services.prompts.SaveFile("New", DatabaseFileFilter());
+    if (!path) return;
+    std::vector<core::UserAccount> target_accounts;
+    const int own_level = session.AccessLevel;
+    const bool allowed = MayOverwrite(session, services, *path, target_accounts);
+    session.AccessLevel = own_level;
+    if (!allowed) {
+        DenyAccess(services,
+                   "The database you are attempting to create already exists and\nis password "
+                   "protected. Contact or login as the administrator\nof the database you are "
+                   "attempting to overwrite before trying\nagain");
+        return;
+    }
+    std::string main_path;
+    core::FileResult created =
+        core::CreateDatabaseFiles(*path, session.paths.default_header, &main_path);
+    if (Failed(services, created, "Error creating database:\n%s.\n%s.")) return;
+    if (!core::FileExists(main_path)) return;
+    if (ConfirmCloseDatabase(session, services) != 1) return;
+    OpenDatabase(session, services, main_path);
+    session.Modified = false;
+}
+
+}  // namespace app

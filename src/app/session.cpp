@@ -1,0 +1,23 @@
+#include "app/session.h"
+
+#include "core/paths.h"
+
+namespace app {
+
+std::string MainWindowTitle(const Session& session) {
+    if (!session.IsOpen()) return "Reeldeck";
+    return "Reeldeck - " + core::FileNameOf(session.CurrentDatabasePath) + " - " +
+           std::to_string(session.Videos.RowCount()) + " Videos";
+}
+
+std::string PaneCaption(std::string_view pane_name, int count) {
+    return std::string(pane_name) + " - " + std::to_string(count);
+}
+
+std::string UserStatusText(const Session& session) {
+    if (!session.LoggedIn || session.CurrentUserName.empty()) return "Not logged in";
+    return "User: " + session.CurrentUserName +
+           (session.AccessLevel == kFullAccess ? " [administrator]" : " [guest]");
+}
+
+}  // namespace app

@@ -1,0 +1,19 @@
+#include "app/synchronize_window.h"
+
+#include "core/synchronisation.h"
+
+namespace app {
+
+void SynchronizeWindow::Ok(Session& session, platform::Progress& progress) const {
+    if (!OkEnabled() || !session.IsOpen()) return;
+    if (wanted_videos_ && core::SyncWantedVideos(session.Videos, session.Wanted, progress) > 0) {
+        session.Modified = true;
+        session.NotifyListsChanged();
+    }
+    if (video_images_) {
+        core::SyncImages(session.Videos, session.ImageFolder, progress);
+        session.NotifyListsChanged();
+    }
+}
+
+}  // namespace app
