@@ -45,6 +45,16 @@ std::string FreeCustomName(int file_slot, const std::set<std::string>& taken_fol
     return name;
 }
 
+// True if `name` is a built-in column's name, ignoring case. Every built-in slot ends up with a
+// column of its built-in name, so no custom column may take one.
+bool IsBuiltInNameNoCase(std::string_view name) {
+    for (int file_slot = 0; file_slot < kSlotCount; ++file_slot) {
+        std::string_view built_in = BuiltInNameOfSlot(file_slot);
+        if (!built_in.empty() && EqualsNoCase(built_in, name)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::vector<VideoColumn> ParseHeaderGroups(std::istream& in) {
@@ -113,10 +123,7 @@ std::optional<std::vector<VideoColumn>> RepairColumnTable(std::vector<VideoColum
     for (VideoColumn& column : kept) {
         if (!column.Custom) continue;
         std::string folded = ToLowerAscii(column.Name);
-        const bool clashes = column.Name.empty() || BuiltInSlotOf(column.Name).has_value() ||
-                             std::any_of(kept.begin(), kept.end(), [&](const VideoColumn& other) {
-                                 return !other.Custom && EqualsNoCase(other.Name, column.Name);
-                             }) ||
+        const bool clashes = column.Name.empty() || IsBuiltInNameNoCase(column.Name) ||
                              custom_names.count(folded) != 0;
         if (clashes) {
             column.Name = FreeCustomName(column.FileSlot, taken_names);

@@ -109,15 +109,14 @@ FileResult ReadRecordsFrom(std::istream& in, VideoList& list, const Clock& clock
     std::string number;
     if (size > 0) list.ReserveRows(static_cast<std::size_t>(size / 600 + 16));
     int rows = 0;
-    while (block.Next()) {
-        // A trailing run of empty lines at the end of a file is not a record.
-        if (block.Count() < kSlotCount && block.AllEmpty()) break;
+    // Appends the record of `source`, or an empty record when there is none.
+    auto append_row = [&](const BlockReader* source) {
         cells.fill({});
         bool flagged = false;
         for (int slot = 0; slot < kSlotCount; ++slot) {
             const int target = targets[static_cast<std::size_t>(slot)];
             if (target < 0) continue;
-            std::string_view text = block.Slot(slot);
+            std::string_view text = source ? source->Slot(slot) : std::string_view();
             if (text == "00:00:00") text = {};
             switch (slot) {
                 case slot::kNumber:
@@ -145,12 +144,24 @@ FileResult ReadRecordsFrom(std::istream& in, VideoList& list, const Clock& clock
         }
         const int date_target = targets[slot::kDateAdded];
         if (date_target >= 0) {
-            cells[static_cast<std::size_t>(date_target)] = dates.Format(block.Slot(slot::kKey));
+            cells[static_cast<std::size_t>(date_target)] =
+                dates.Format(source ? source->Slot(slot::kKey) : std::string_view());
         }
         VideoRecord record(std::span<const std::string_view>(cells.data(), static_cast<std::size_t>(list.ColumnCount())));
         record.LoadOrder = rows++;
         record.Flagged = flagged;
         list.AppendRow(std::move(record));
+    };
+    // Blocks of nothing but empty lines become rows only when a record follows them: however
+    // many empty lines end a file, they are not records.
+    int empty_blocks = 0;
+    while (block.Next()) {
+        if (block.AllEmpty()) {
+            ++empty_blocks;
+            continue;
+        }
+        for (; empty_blocks > 0; --empty_blocks) append_row(nullptr);
+        append_row(&block);
         bytes.Update();
     }
     bytes.Finish();
