@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/accounts_file.h"
+#include "core/header_file.h"
+#include "core/record_file.h"
+#include "core/sort_state_file.h"
+#include "core/text.h"
+#include "core/wanted_file.h"
+#include "sample_lists.h"
+
+// Every reader takes whatever bytes a file holds: cut short, damaged or not a database file at
+// all. It must return, and what it loads must still be a consistent list.
+namespace {
+
+std::string ValidRecords() {
+    return RecordBlock({{0, "1078617600"},
+                        {1, "1"},
+                        {2, "1999"},
+                        {3, "The Matrix"},
+                        {5, "02:16:00"},
+                        {11, "03/07/2004"},
+                        {20, "Neo~wakes up"},
+                        {22, "Lent"}}) +
+           RecordBlock({{0, "1078617601"}, {1, "2"}, {3, "Heat"}, {5, "00:00:00"}});
+}
+
+std::string ValidHeader() {
+    core::VideoList list = SampleList();
+    std::ostringstream out;
+    core::WriteHeader(list, out);
+    return out.str();
+}
+
+const std::string kValidWanted = "Alien\nBrazil\r\nThe Birds\n";
+const std::string kValidSortState = "11\n1";
+const std::string kValidAccounts = std::string("\x01|12|\x02|A\x0f|\x11|\n") + "7E5CD||\x01|||\n";
+
+// Reads `bytes` with every reader and checks what each one loaded.
+void ReadWithEveryReader(const std::string& bytes) {
+    const core::FixedClock clock(1078617600, 3600);
+    platform::NoProgress progress;
+    {
+        core::VideoList list = SampleList();
+        std::istringstream in(bytes);
+        const core::FileResult result =
+            core::ReadRecords(in, list, clock, {.move_leading_article = true}, progress);
+        ASSERT_TRUE(result.ok());
+        ASSERT_EQ(result.value, list.RowCount());
+        const int number = list.ColumnIndexOf("#");
+        const int flag_value = list.ColumnIndexOf("Flag Value");
+        for (int row = 0; row < list.RowCount(); ++row) {
+            ASSERT_EQ(list.GetCell(row, number), std::to_string(row + 1));
+            ASSERT_EQ(list.FlagMark(row), !list.GetCell(row, flag_value).empty());
+        }
+    }
+    {
+        core::VideoList list = SampleList();
+        list.InsertRow(0, "kept");
+        const std::vector<core::VideoColumn> before = list.Columns();
+        std::istringstream in(bytes);
+        const core::FileResult result = core::ReadHeader(in, list);
+        if (result.ok()) {
+            ASSERT_EQ(list.ColumnCount(), core::kMaxColumns);
+            ASSERT_EQ(list.Column(0).Name, "Key");
+            std::set<int> slots;
+            std::set<std::string> names;
+            for (const core::VideoColumn& column : list.Columns()) {
+                slots.insert(column.FileSlot);
+                names.insert(core::ToLowerAscii(column.Name));
+            }
+            ASSERT_EQ(slots.size(), static_cast<std::size_t>(core::kSlotCount));
+            ASSERT_EQ(*slots.rbegin(), core::kSlotCount - 1);
+            ASSERT_EQ(names.size(), static_cast<std::size_t>(core::kMaxColumns));
+            ASSERT_EQ(list.RowCount(), 0);
+        } else {
+            ASSERT_EQ(list.Columns(), before);
+            ASSERT_EQ(list.RowCount(), 1);
+        }
+    }
+    {
+        core::WantedList wanted;
+        std::istringstream in(bytes);
+        const core::FileResult result = core::ReadWanted(in, wanted, true, progress);
+        ASSERT_TRUE(result.ok());
+        ASSERT_EQ(result.value, wanted.Count());
+        for (int i = 1; i < wanted.Count(); ++i) {
+            ASSERT_LE(core::CompareNoCase(wanted.Get(i - 1), wanted.Get(i)), 0);
+        }
+    }
+    {
+        core::SortState state;
+        std::istringstream in(bytes);
+        ASSERT_TRUE(core::ReadSortState(in, state).ok());
+    }
+    {
+        std::vector<core::UserAccount> accounts;
+        std::istringstream in(bytes);
+        const core::FileResult result = core::ReadAccounts(in, accounts);
+        ASSERT_TRUE(result.ok());
+        ASSERT_LE(accounts.size(), static_cast<std::size_t>(core::kMaxAccounts));
+        ASSERT_EQ(result.value, static_cast<std::int64_t>(accounts.size()));
+    }
+}
+
+struct ValidFile {
+    const char* name;
+    std::string bytes;
+};
+
+class MalformedInputTest : public ::testing::TestWithParam<ValidFile> {};
+
+TEST_P(MalformedInputTest, EveryPrefixOfAValidFileReads) {
+    const std::string& valid = GetParam().bytes;
+    for (std::size_t length = 0; length <= valid.size(); ++length) {
+        SCOPED_TRACE("the first " + std::to_string(length) + " bytes");
+        ReadWithEveryReader(valid.substr(0, length));
+        if (HasFatalFailure()) return;
+    }
+}
+
+TEST_P(MalformedInputTest, EveryLineDroppedOrDoubledReads) {
+    const std::string& valid = GetParam().bytes;
+    std::vector<std::string> lines;
+    std::istringstream in(valid);
+    for (std::string line; std::getline(in, line);) lines.push_back(line + '\n');
+    for (std::size_t skip = 0; skip < lines.size(); ++skip) {
+        std::string dropped;
+        std::string doubled;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (i != skip) dropped += lines[i];
+            doubled += lines[i];
+            if (i == skip) doubled += lines[i];
+        }
+        SCOPED_TRACE("line " + std::to_string(skip));
+        ReadWithEveryReader(dropped);
+        ReadWithEveryReader(doubled);
+        if (HasFatalFailure()) return;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, MalformedInputTest,
+    ::testing::Values(ValidFile{"Records", ValidRecords()}, ValidFile{"Header", ValidHeader()},
+                      ValidFile{"Wanted", kValidWanted}, ValidFile{"SortState", kValidSortState},
+                      ValidFile{"Accounts", kValidAccounts}),
+    [](const ::testing::TestParamInfo<ValidFile>& info) { return std::string(info.param.name); });
+
+// Bytes drawn from a fixed seed: mostly the bytes that matter to the readers (line ends,
+// separators, digits, NUL), now and then a very long line.
+std::string RandomBytes(std::mt19937& random) {
+    static const std::string kInteresting = std::string("\n\n\n\r|:0123456789-Key#~ <>") + '\0';
+    std::string bytes;
+    const std::size_t length = random() % 3000;
+    while (bytes.size() < length) {
+        const unsigned pick = random() % 100;
+        if (pick < 50) {
+            bytes += kInteresting[random() % kInteresting.size()];
+        } else if (pick < 99) {
+            bytes += static_cast<char>(random() % 256);
+        } else {
+            bytes.append(70000 + random() % 70000, static_cast<char>('a' + random() % 26));
+        }
+    }
+    return bytes;
+}
+
+TEST(MalformedInputRandomTest, RandomBytesRead) {
+    std::mt19937 random(19700101);
+    for (int i = 0; i < 300; ++i) {
+        const std::string bytes = RandomBytes(random);
+        SCOPED_TRACE("random input " + std::to_string(i));
+        ReadWithEveryReader(bytes);
+        if (HasFatalFailure()) return;
+    }
+}
+
+TEST(MalformedInputRandomTest, DamagedValidFilesRead) {
+    std::mt19937 random(20040307);
+    const std::string valid[] = {ValidRecords() + ValidRecords(), ValidHeader(), kValidAccounts};
+    for (int i = 0; i < 300; ++i) {
+        std::string bytes = valid[i % 3];
+        for (int change = 0; change < 1 + i % 8; ++change) {
+            const std::size_t at = random() % bytes.size();
+            switch (random() % 4) {
+                case 0:
+                    bytes[at] = static_cast<char>(random() % 256);
+                    break;
+                case 1:
+                    bytes.erase(at, 1 + random() % 40);
+                    break;
+                case 2:
+                    bytes.insert(at, 1, random() % 2 ? '\n' : '\0');
+                    break;
+                default:
+                    bytes.insert(at, bytes.substr(at, random() % 200));
+                    break;
+            }
+            if (bytes.empty()) bytes = "\n";
+        }
+        SCOPED_TRACE("damaged input " + std::to_string(i));
+        ReadWithEveryReader(bytes);
+        if (HasFatalFailure()) return;
+    }
+}
+
+}  // namespace
