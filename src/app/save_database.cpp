@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 
 #include "app/database_commands.h"
@@ -60,6 +61,16 @@ void DenyAccess(DatabaseServices& services, std::string_view message) {
     services.prompts.Message(message, "Access Denied", Buttons::kOk, Icon::kError);
 }
 
+// The header is written in display order, so after a reopen a column's index is its display
+// position: the sort file stores the sort column under that index.
+core::SortState SortStateAsStored(const Session& session) {
+    core::SortState stored = session.Sort;
+    const std::vector<int>& order = session.Videos.ColumnOrder();
+    auto position = std::find(order.begin(), order.end(), session.Sort.column);
+    if (position != order.end()) stored.column = static_cast<int>(position - order.begin());
+    return stored;
+}
+
 }  // namespace
 
 int SaveDatabase(Session& session, DatabaseServices& services, const std::string& path) {
@@ -82,7 +93,7 @@ int SaveDatabase(Session& session, DatabaseServices& services, const std::string
     // sees, so it is reported like the others.
     if (Failed(services, core::WriteImagePathFile(names.images, session.ImageFolder),
                "Error saving database:\n%s.\n%s.") ||
-        Failed(services, core::WriteSortState(session.Sort, names.sort),
+        Failed(services, core::WriteSortState(SortStateAsStored(session), names.sort),
                "Error saving database:\n%s.\n%s.") ||
         Failed(services, core::WriteAccounts(session.Accounts, names.accounts),
                "Error saving database:\n%s.\n%s.")) {
