@@ -1,0 +1,88 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "temp_folder.h"
+
+namespace {
+
+TEST(CommandLine, OnlyTheTwoExactSpellingsNameADatabase) {
+    EXPECT_TRUE(app::NamesDatabase("/home/ann/films.RDK"));
+    EXPECT_TRUE(app::NamesDatabase("/home/ann/films.rdk"));
+    EXPECT_TRUE(app::NamesDatabase("films.rdk.bak"));
+    EXPECT_FALSE(app::NamesDatabase("films.Rdk"));
+    EXPECT_FALSE(app::NamesDatabase(""));
+}
+
+TEST(WindowPlacement, ClampsToTheScreen) {
+    const app::ScreenSize screen{1024, 768};
+    EXPECT_EQ(app::ClampToScreen({-30, 10, 400, 300}, screen).x, 0);
+    EXPECT_EQ(app::ClampToScreen({900, 10, 400, 300}, screen).x, 624);
+    EXPECT_EQ(app::ClampToScreen({10, 600, 400, 300}, screen).y, 468);
+    EXPECT_EQ(app::ClampToScreen({10, -5, 400, 300}, screen).y, 0);
+}
+
+TEST(WindowPlacement, TooSmallAStoredSizeUsesTheDefault) {
+    config::ProgramConfig config;
+    config.start_program_maximized = false;
+    config.main_window = {0, 0, 100, 40};
+    EXPECT_EQ(app::InitialPlacement(config), app::WindowPlacement::kDefault);
+    config.main_window = {0, 0, 100, 400};
+    EXPECT_EQ(app::InitialPlacement(config), app::WindowPlacement::kStored);
+    config.start_program_maximized = true;
+    EXPECT_EQ(app::InitialPlacement(config), app::WindowPlacement::kMaximized);
+}
+
+TEST(WindowPlacement, ShutdownStoresWhatTheWindowShows) {
+    config::ProgramConfig config;
+    config.start_program_maximized = false;
+    config.main_window = {1, 2, 300, 400};
+    app::StorePlacement(config, false, true, {0, 0, 50, 50});  // minimized: nothing changes
+    EXPECT_FALSE(config.start_program_maximized);
+    EXPECT_EQ(config.main_window, (config::WindowGeometry{1, 2, 300, 400}));
+    app::StorePlacement(config, true, false, {0, 0, 50, 50});
+    EXPECT_TRUE(config.start_program_maximized);
+    EXPECT_EQ(config.main_window, (config::WindowGeometry{1, 2, 300, 400}));
+    app::StorePlacement(config, false, false, {5, 6, 700, 500});
+    EXPECT_FALSE(config.start_program_maximized);
+    EXPECT_EQ(config.main_window, (config::WindowGeometry{5, 6, 700, 500}));
+}
+
+TEST(Shutdown, RemovesTheRunsWorkFilesAndFoldersOnly) {
+    TempFolder folder;
+    const config::ProgramPaths paths = config::ProgramPaths::ForFolder(folder.path());
+    for (const char* sub : {"mv", "undo", "dlrdhtml", "vidwiz", "res", "cfg"}) {
+        std::filesystem::create_directories(folder / sub);
+    }
+    for (const char* file : {"mv/1.jpg", "mv.tmp", "wv.tmp", "undo/temp.txt", "dlrdhtml/list.html",
+                             "vidwiz/results.txt", "pm.html", "res/iprev.gif", "temp.dmy",
+                             "res/splash.svg", "cfg/cfg.txt"}) {
+        WriteFileBytes(folder / file, "x");
+    }
+    app::RemoveRunWorkFiles(paths);
+    for (const char* gone : {"mv", "mv.tmp", "wv.tmp", "undo", "dlrdhtml", "vidwiz/results.txt",
+                             "pm.html", "res/iprev.gif", "temp.dmy"}) {
+        EXPECT_FALSE(std::filesystem::exists(folder / gone)) << gone;
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder / "res/splash.svg"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "cfg/cfg.txt"));
+}
+
+TEST(SplashTimer, AnimatesThenWaitsForTheLoginBeforeFinishing) {
+    app::SplashTimer splash;
+    std::vector<int> animated;
+    for (int tick = 0; tick < 32; ++tick) {
+        if (splash.Tick(false) == app::SplashTimer::Step::kAnimate) animated.push_back(tick);
+    }
+    EXPECT_EQ(animated, (std::vector<int>{20, 22, 24, 26, 28, 30}));
+    EXPECT_EQ(splash.Tick(true), app::SplashTimer::Step::kWaitForLogin);
+    EXPECT_EQ(splash.Count(), 32);
+    EXPECT_EQ(splash.Tick(true), app::SplashTimer::Step::kWaitForLogin);
+    EXPECT_EQ(splash.Tick(false), app::SplashTimer::Step::kFinish);
+    EXPECT_TRUE(splash.Finished());
+    EXPECT_EQ(splash.Tick(false), app::SplashTimer::Step::kContinue);
+}
+
+}  // namespace
