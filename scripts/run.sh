@@ -6,6 +6,6 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 scripts/install-deps.sh
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREELDECK_GUI=ON
 cmake --build build -j "$jobs"
-exec build/bin/reeldeck-cli info build/bin/demo/demo.rdk "$@"
+exec build/bin/reeldeck build/bin/demo/demo.rdk "$@"

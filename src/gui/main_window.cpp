@@ -1,0 +1,363 @@
+#include "gui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "app/command_ids.h"
+#include "app/startup.h"
+#include "config/recent_databases.h"
+#include "core/text.h"
+#include "gui/text_bytes.h"
+
+namespace gui {
+namespace {
+
+// A pane whose contents come later: its name in the middle.
+QWidget* EmptyPane(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setEnabled(false);
+    label->setWordWrap(true);
+    label->setMinimumSize(160, 80);
+    return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      session_(services.session),
+      service_(services.service),
+      shell_(services.shell),
+      help_(services.help),
+      res_folder_(FromBytes(services.session.paths.folder) + "/res"),
+      status_(new MainStatusBar(res_folder_, this)),
+      prompts_(this),
+      login_(this, &services.help),
+      database_services_{services.prompts ? *services.prompts : prompts_, *status_,
+                         services.login ? *services.login : login_},
+      adapter_(services.session) {
+    setObjectName("mainWindow");
+    setWindowTitle("Reeldeck");
+    setWindowIcon(QIcon(res_folder_ + "/reeldeck.svg"));
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+
+    menus_.Build(menuBar(), app::MainMenus());
+    connect(&menus_, &MenuBuilder::commandTriggered, this,
+            [this](int command, QAction* action) { RunCommand(command, action); });
+    connect(&menus_, &MenuBuilder::menuAboutToShow, this, &MainWindow::PrepareMenu);
+
+    my_videos_ = new MyVideosPane(session_, res_folder_, this);
+    setCentralWidget(my_videos_);
+    BuildToolBar();
+    BuildDocks();
+    BuildShortcuts();
+    RegisterOperations();
+
+    connect(&menus_, &MenuBuilder::helpLineChanged, this,
+            [this](const QString& line) { status_->ShowHelpLine(line); });
+    connect(&adapter_, &SessionAdapter::databaseOpened, this, &MainWindow::OnDatabaseOpened);
+    connect(&adapter_, &SessionAdapter::databaseClosed, this, &MainWindow::OnDatabaseClosed);
+    connect(&adapter_, &SessionAdapter::databaseRenamed, this, &MainWindow::UpdateTitles);
+    connect(&adapter_, &SessionAdapter::listsChanged, this, &MainWindow::OnListsChanged);
+    connect(&adapter_, &SessionAdapter::loginChanged, this, &MainWindow::OnLoginChanged);
+    connect(my_videos_, &MyVideosPane::selectionChanged, this, &MainWindow::UpdatePaneButtons);
+    connect(my_videos_, &MyVideosPane::headerClicked, this, &MainWindow::HeaderClicked);
+    connect(my_videos_->view(), &VideoTableView::contextMenuRequested, this, [this](const QPoint& at) {
+        PrepareMenu(QString::fromUtf8(app::menu_id::kList));
+        if (QMenu* list = menus_.Submenu(app::menu_id::kList)) list->exec(at);
+    });
+    connect(my_videos_->strip(), &CaptionStrip::sortMenuRequested, this, [this](const QPoint& at) {
+        PrepareMenu(QString::fromUtf8(app::menu_id::kList));
+        const bool ascending = session_.Sort.direction != 0;
+        if (QMenu* menu = menus_.Submenu(ascending ? app::menu_id::kSortAscending : app::menu_id::kSortDescending)) {
+            menu->exec(at);
+        }
+    });
+
+    RestorePanes();
+    my_videos_->SetGridVisible(session_.config.video_list_grid_visible);
+    FillRecentMenu();
+    FillSortMenus();
+    PrepareMenu("file");
+    PrepareMenu("view");
+    PrepareMenu("list");
+    PrepareMenu("player");
+    PrepareMenu("tools");
+    // Commands the rules never mention still follow whether they have an operation.
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        const int command = action->data().toInt();
+        if (command != 0 && !action->menu()) action->setEnabled(action->isEnabled() && HasOperation(command));
+    }
+    UpdateTitles();
+    OnLoginChanged();
+    UpdatePaneButtons();
+
+    auto_cycle_timer_.setInterval(std::max(1, session_.config.video_list_cycle_frequency) * 1000);
+    resize(1100, 720);
+}
+
+MainWindow::~MainWindow() = default;
+
+PaneDock* MainWindow::dock(const QString& object_name) const {
+    return findChild<PaneDock*>(object_name);
+}
+
+void MainWindow::BuildToolBar() {
+    tool_bar_ = addToolBar("Tool Bar");
+    tool_bar_->setObjectName("toolBar");
+    tool_bar_->setIconSize(QSize(24, 24));
+    tool_bar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tool_bar_->setMovable(false);
+    for (const app::ToolButton& button : app::ToolBarButtons()) {
+        if (button.command == 0) {
+            tool_bar_->addSeparator();
+            continue;
+        }
+        QAction* action = tool_bar_->addAction(QIcon(res_folder_ + "/" + QString::fromStdString(button.picture)),
+                                               FromBytes(button.text));
+        action->setObjectName(QString("tool%1").arg(button.command));
+        action->setToolTip(FromBytes(button.tip));
+        action->setData(button.command);
+        const int command = button.command;
+        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+        connect(action, &QAction::hovered, this, [this, tip = button.tip] {
+            status_->ShowHelpLine(FromBytes(app::HelpLine(tip)));
+        });
+    }
+
+    setStatusBar(status_);
+}
+
+void MainWindow::BuildDocks() {
+    auto make = [this](const QString& name, const QString& object_name, QWidget* contents,
+                       Qt::DockWidgetArea area) {
+        auto* dock = new PaneDock(name, object_name, this);
+        dock->setWidget(contents);
+        addDockWidget(area, dock);
+        connect(dock, &QDockWidget::visibilityChanged, this, [this] { UpdatePaneButtons(); });
+        return dock;
+    };
+    wanted_list_ = new QListWidget(this);
+    wanted_list_->setObjectName("wantedList");
+    wanted_dock_ = make("Wanted Videos", "wantedDock", wanted_list_, Qt::LeftDockWidgetArea);
+    search_dock_ = make("Search", "searchDock",
+                        EmptyPane("Text search comes with the search pane.", this), Qt::LeftDockWidgetArea);
+    replace_dock_ = make("Replace", "replaceDock",
+                         EmptyPane("Text replace comes with the replace pane.", this), Qt::LeftDockWidgetArea);
+    details_dock_ = make("Video Details", "detailsDock",
+                         EmptyPane("The selected video's details appear here.", this), Qt::RightDockWidgetArea);
+    player_dock_ = make("Video Player", "playerDock",
+                        EmptyPane("Media plays here.", this), Qt::RightDockWidgetArea);
+    // Search and Replace share one place.
+    tabifyDockWidget(search_dock_, replace_dock_);
+    splitDockWidget(details_dock_, player_dock_, Qt::Vertical);
+}
+
+void MainWindow::BuildShortcuts() {
+    struct Shortcut {
+        int command;
+        QKeySequence keys;
+    };
+    const Shortcut shortcuts[] = {
+        {app::cmd::kNew, QKeySequence::New},        {app::cmd::kOpen, QKeySequence::Open},
+        {app::cmd::kSave, QKeySequence::Save},      {app::cmd::kSaveAs, QKeySequence("Ctrl+Shift+S")},
+        {app::cmd::kClose, QKeySequence("Ctrl+W")}, {app::cmd::kPrint, QKeySequence::Print},
+        {app::cmd::kExit, QKeySequence("Ctrl+Q")},  {app::cmd::kHelpContents, QKeySequence::HelpContents},
+        {app::cmd::kFullScreen, QKeySequence("F11")}, {app::cmd::kSelectAll, QKeySequence::SelectAll},
+        {app::cmd::kTextSearch, QKeySequence("Ctrl+F")}, {app::cmd::kTextReplace, QKeySequence("Ctrl+H")},
+        {app::cmd::kAddNew, QKeySequence("Insert")}, {app::cmd::kDeleteSelected, QKeySequence::Delete},
+    };
+    for (const Shortcut& shortcut : shortcuts) {
+        QAction* action = menus_.Action(shortcut.command);
+        if (!action) continue;
+        action->setShortcut(shortcut.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);  // works while the menu bar is hidden (full screen)
+    }
+}
+
+void MainWindow::RestorePanes() {
+    const config::ProgramConfig& c = session_.config;
+    wanted_dock_->Restore(c.wanted_videos_visible, c.wanted_videos_docked, c.wanted_videos_float);
+    search_dock_->Restore(c.search_window_visible, c.search_window_docked, c.search_window_float);
+    replace_dock_->Restore(c.replace_window_visible, c.replace_window_docked, c.replace_window_float);
+    details_dock_->Restore(c.video_details_visible, c.video_details_docked, c.video_details_float);
+    player_dock_->Restore(c.video_player_visible, c.video_player_docked, c.video_player_float);
+    // Search and Replace share one place: a docked Search wins it.
+    if (search_dock_->isVisible() && replace_dock_->isVisible() && !search_dock_->isFloating() &&
+        !replace_dock_->isFloating()) {
+        replace_dock_->hide();
+    }
+    if (c.video_player_docked && c.video_player_height > 0) {
+        resizeDocks({player_dock_}, {c.video_player_height}, Qt::Vertical);
+    }
+    status_->setVisible(c.status_bar_visible);
+    tool_bar_->setVisible(c.tool_bar_visible);
+}
+
+void MainWindow::StorePanes() {
+    config::ProgramConfig& c = session_.config;
+    wanted_dock_->Store(c.wanted_videos_visible, c.wanted_videos_docked, c.wanted_videos_float);
+    search_dock_->Store(c.search_window_visible, c.search_window_docked, c.search_window_float);
+    replace_dock_->Store(c.replace_window_visible, c.replace_window_docked, c.replace_window_float);
+    details_dock_->Store(c.video_details_visible, c.video_details_docked, c.video_details_float);
+    player_dock_->Store(c.video_player_visible, c.video_player_docked, c.video_player_float);
+    if (!player_dock_->isFloating() && player_dock_->isVisible()) {
+        c.video_player_height = player_dock_->height();
+    }
+    c.status_bar_visible = !status_->isHidden();
+    c.tool_bar_visible = !tool_bar_->isHidden();
+}
+
+void MainWindow::UpdateTitles() {
+    setWindowTitle(FromBytes(app::MainWindowTitle(session_)));
+    my_videos_->UpdateCaption();
+    const bool open = session_.IsOpen();
+    wanted_dock_->SetCount(open ? session_.Wanted.Count() : -1);
+}
+
+void MainWindow::OnDatabaseOpened() {
+    my_videos_->Reload();
+    OnListsChanged();
+    FillRecentMenu();
+    FillSortMenus();
+}
+
+void MainWindow::OnDatabaseClosed() {
+    my_videos_->Reload();
+    wanted_list_->clear();
+    FillSortMenus();
+    UpdateTitles();
+    UpdatePaneButtons();
+}
+
+void MainWindow::OnListsChanged() {
+    wanted_list_->clear();
+    for (const std::string& title : session_.Wanted.Titles()) wanted_list_->addItem(FromBytes(title));
+    UpdateTitles();
+    UpdatePaneButtons();
+}
+
+void MainWindow::OnLoginChanged() {
+    const bool someone = session_.LoggedIn && !session_.CurrentUserName.empty();
+    status_->ShowUser(FromBytes(app::UserStatusText(session_)), session_.AccessLevel == app::kFullAccess,
+                      someone);
+}
+
+void MainWindow::UpdatePaneButtons() {
+    CaptionStrip* strip = my_videos_->strip();
+    using B = CaptionStrip::Button;
+    for (B button : {B::kAdd, B::kEdit, B::kDeleteSelected, B::kDeleteAll, B::kFlag, B::kUnflag,
+                     B::kUnflagAll, B::kMarkViewed, B::kMarkNotViewed, B::kMarkCustom}) {
+        // The list operations arrive with their own windows; until then the buttons rest.
+        strip->SetButtonEnabled(button, false);
+    }
+}
+
+void MainWindow::FillRecentMenu() { menus_.Fill(app::menu_id::kRecent, app::RecentItems(session_.recent)); }
+
+void MainWindow::FillSortMenus() {
+    menus_.Fill(app::menu_id::kSortAscending, app::SortItems(session_.Videos, session_.Sort, true));
+    menus_.Fill(app::menu_id::kSortDescending, app::SortItems(session_.Videos, session_.Sort, false));
+}
+
+void MainWindow::FillValueMenus() {
+    const core::VideoList& videos = session_.Videos;
+    namespace id = app::menu_id;
+    namespace cmd = app::cmd;
+    menus_.Fill(id::kListFlagged, app::ListFlaggedItems(videos));
+    menus_.Fill(id::kMarkFlag, app::MarkFlagItems(videos));
+    menus_.Fill(id::kListMpaa, app::ValueItems(videos, core::column_name::kMpaa, cmd::kListMpaaBase));
+    menus_.Fill(id::kMarkMpaa, app::ValueItems(videos, core::column_name::kMpaa, cmd::kMarkMpaaBase));
+    menus_.Fill(id::kListCategory,
+                app::ValueItems(videos, core::column_name::kCategory, cmd::kListCategoryBase));
+    menus_.Fill(id::kMarkCategory,
+                app::ValueItems(videos, core::column_name::kCategory, cmd::kMarkCategoryBase));
+    const std::vector<std::string> custom = app::CustomColumnNames(videos);
+    for (int n = 0; n < app::kCustomMenuCount; ++n) {
+        const bool used = n < static_cast<int>(custom.size());
+        const std::string name = used ? custom[static_cast<std::size_t>(n)] : std::string();
+        for (bool mark : {false, true}) {
+            QMenu* menu = menus_.Submenu(app::CustomMenuId(mark ? id::kMarkCustomPrefix : id::kListCustomPrefix, n));
+            if (!menu) continue;
+            menu->menuAction()->setVisible(used);
+            if (!used) continue;
+            menu->setTitle(FromBytes(name).replace("&", "&&"));
+            const int base = (mark ? cmd::kMarkCustomBase : cmd::kListCustomBase) + 100 * n;
+            menus_.Fill(app::CustomMenuId(mark ? id::kMarkCustomPrefix : id::kListCustomPrefix, n),
+                        app::ValueItems(videos, name, base));
+        }
+    }
+}
+
+app::ViewState MainWindow::CurrentViewState() const {
+    app::ViewState view;
+    view.status_bar = !status_->isHidden();
+    view.tool_bar = !tool_bar_->isHidden();
+    view.search_pane = !search_dock_->isHidden();
+    view.replace_pane = !replace_dock_->isHidden();
+    view.wanted_pane = !wanted_dock_->isHidden();
+    view.details_pane = !details_dock_->isHidden();
+    view.player_pane = !player_dock_->isHidden();
+    view.player_floating = player_dock_->isFloating();
+    view.image_view = session_.config.video_list_view_mode;
+    view.gridlines = session_.config.video_list_grid_visible;
+    view.full_screen = full_screen_;
+    return view;
+}
+
+void MainWindow::PrepareMenu(const QString& id) {
+    const std::string menu_id = id.toStdString();
+    if (menu_id == app::menu_id::kList && session_.IsOpen()) FillValueMenus();
+    if (menu_id == app::menu_id::kFile) FillRecentMenu();
+    menus_.Apply(app::MenuRules(menu_id, session_, CurrentViewState()),
+                 [this](int command) { return HasOperation(command); });
+}
+
+void MainWindow::OpenFromCommandLine(const std::string& path) {
+    app::OpenDatabase(session_, database_services_, path);
+    session_.Modified = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (shut_down_) {
+        event->accept();
+        return;
+    }
+    if (!app::ConfirmExit(session_, database_services_)) {
+        event->ignore();
+        return;
+    }
+    Shutdown();
+    event->accept();
+}
+
+void MainWindow::Shutdown() {
+    if (shut_down_) return;
+    shut_down_ = true;
+    auto_cycle_timer_.stop();
+    config::ProgramConfig& c = session_.config;
+    c.first_start = false;
+    if (full_screen_) SetFullScreen(false);
+    const QRect frame = frameGeometry();
+    app::StorePlacement(c, isMaximized(), isMinimized(), {frame.x(), frame.y(), frame.width(), frame.height()});
+    StorePanes();
+    const core::FileResult written = config::WriteConfig(c, session_.paths.config);
+    if (!written) {
+        prompts().Message(core::FormatText("Error saving configuration settings to:\n%s.\n%s.",
+                                          {written.path, written.reason}),
+                         "Error", platform::Buttons::kOk, platform::Icon::kError);
+    }
+    session_.recent.Save(session_.paths.recent_databases);
+    app::RemoveRunWorkFiles(session_.paths);
+    emit shutdownDone();
+}
+
+}  // namespace gui

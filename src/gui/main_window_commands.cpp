@@ -1,0 +1,220 @@
+// The operations behind the main window's command numbers.
+#include <QApplication>
+#include <QUrl>
+
+#include "app/command_ids.h"
+#include "app/database_commands.h"
+#include "app/list_sorting.h"
+#include "core/paths.h"
+#include "gui/accessories/about_dialog.h"
+#include "gui/accessories/system_info.h"
+#include "gui/accessories/system_info_dialog.h"
+#include "gui/main_window.h"
+#include "gui/startup_sequence.h"
+#include "gui/text_bytes.h"
+
+namespace gui {
+namespace cmd = app::cmd;
+
+namespace {
+
+const char* const kAddWithoutDatabaseTip =
+    "You must first create or open a video database before adding records.\n\nTo open an existing "
+    "database:\n\n   Click the open button on the toolbar or\n   Select Open in the File menu.\n\n"
+    "To create a new database:\n\n   Click the new button on the toolbar or\n   Select New in the "
+    "File menu.";
+
+const char* const kWizardWithoutDatabaseTip =
+    "First create or open a video database before\nusing the Video Import Wizard.\n\nTo open an "
+    "existing database:\n\n   Click the open button on the toolbar\n   or select open in the file "
+    "menu.\n\nTo create a new database:\n\n   Click the new button on the toolbar\n   or select new "
+    "in the file menu.";
+
+}  // namespace
+
+void MainWindow::RegisterOperations() {
+    app::Session& s = session_;
+    app::DatabaseServices& d = database_services_;
+    auto& op = operations_;
+    auto unless_read_only = [&s](std::function<void()> operation) {
+        return [&s, operation] {
+            if (!s.ReadOnly()) operation();
+        };
+    };
+
+    // File
+    op[cmd::kNew] = [&] { app::NewCommand(s, d); };
+    op[cmd::kOpen] = [&] { app::OpenCommand(s, d); };
+    op[cmd::kSave] = [&] { app::SaveCommand(s, d); };
+    op[cmd::kSaveAs] = [&] { app::SaveAsCommand(s, d); };
+    op[cmd::kClose] = [&] { app::ConfirmCloseDatabase(s, d); };
+    op[cmd::kDelete] = [&] { app::DeleteDatabaseCommand(s, d); };
+    op[cmd::kLogout] = [&] { app::LogoutCommand(s, d); };
+    op[cmd::kExit] = [this] { close(); };
+
+    // Tool bar
+    op[cmd::kToolNew] = op[cmd::kNew];
+    op[cmd::kToolOpen] = op[cmd::kOpen];
+    op[cmd::kToolSave] = unless_read_only(op[cmd::kSave]);
+    op[cmd::kToolSaveAs] = unless_read_only(op[cmd::kSaveAs]);
+    op[cmd::kToolSearch] = [this] { TogglePane(search_dock_); };
+    op[cmd::kToolReplace] = [this] { TogglePane(replace_dock_); };
+    op[cmd::kToolWanted] = [this] { TogglePane(wanted_dock_); };
+    op[cmd::kToolDetails] = [this] { TogglePane(details_dock_); };
+    op[cmd::kToolPlayer] = [this] { TogglePane(player_dock_); };
+
+    // View
+    op[cmd::kStatusBar] = [this] { status_->setVisible(status_->isHidden()); };
+    op[cmd::kToolBar] = [this] { tool_bar_->setVisible(tool_bar_->isHidden()); };
+    op[cmd::kTextSearch] = op[cmd::kToolSearch];
+    op[cmd::kTextReplace] = op[cmd::kToolReplace];
+    op[cmd::kVideoDetails] = op[cmd::kToolDetails];
+    op[cmd::kVideoPlayer] = op[cmd::kToolPlayer];
+    op[cmd::kWantedVideos] = op[cmd::kToolWanted];
+    op[cmd::kTextView] = [&s] { s.config.video_list_view_mode = false; };
+    op[cmd::kFullScreen] = [this] { SetFullScreen(true); };
+    op[cmd::kNormal] = [this] { SetFullScreen(false); };
+    op[cmd::kTipsAndTricks] = [this] { ShowTipsAndTricks(*this); };
+
+    // List
+    op[cmd::kSelectAll] = [this, &s] {
+        if (s.Videos.RowCount() == 0) return;
+        for (int row = 0; row < s.Videos.RowCount(); ++row) s.Videos.Select(row, true);
+        my_videos_->ShowListSelection();
+    };
+    op[cmd::kGridlines] = [this, &s] {
+        s.config.video_list_grid_visible = !s.config.video_list_grid_visible;
+        my_videos_->SetGridVisible(s.config.video_list_grid_visible);
+    };
+    op[cmd::kSearch] = op[cmd::kToolSearch];
+    op[cmd::kReplace] = op[cmd::kToolReplace];
+
+    // Player
+    op[cmd::kPlayerShow] = op[cmd::kToolPlayer];
+    op[cmd::kPlayerFloat] = [this] { player_dock_->setFloating(true); };
+    op[cmd::kPlayerDock] = [this] { player_dock_->setFloating(false); };
+
+    // Tools
+    op[cmd::kVdbSearch] = [this] { OpenOnlinePage("vdb/"); };
+    op[cmd::kVdbBoxOffice] = [this] { OpenOnlinePage("vdb/boxoffice/"); };
+    op[cmd::kVdbComingSoon] = [this] { OpenOnlinePage("vdb/upcoming/"); };
+    op[cmd::kOpenDatabaseFolder] = [this, &s] {
+        if (s.IsOpen()) shell_.Open(core::ParentFolderOf(s.CurrentDatabasePath));
+    };
+    op[cmd::kOpenImageFolder] = [this, &s] {
+        if (!s.ImageFolder.empty()) shell_.Open(s.ImageFolder);
+    };
+    op[cmd::kSystemInformation] = [this] {
+        SystemInfoDialog dialog(this);
+        dialog.exec();
+    };
+
+    // Help
+    op[cmd::kHelpContents] = [this] { help_.ShowContents(); };
+    op[cmd::kHelpGuide] = [this] { OpenOnlinePage("rd/1.0/guide/"); };
+    op[cmd::kCheckForNewVersion] = [this] { OpenOnlinePage("rd/1.0/upgrade/?v=1.0"); };
+    op[cmd::kSendFeedback] = [this] {
+        const QString query = QString("contact/?pr=Reeldeck 1.0&ca=Feedback&sr=1&os=%1&ra=%2")
+                                  .arg(QString::fromUtf8(QUrl::toPercentEncoding(OperatingSystemText())))
+                                  .arg(QString::number(InstalledMemoryMegabytes(), 'f', 0) + " MB");
+        OpenOnlinePage(ToBytes(query));
+    };
+    op[cmd::kHelpTips] = op[cmd::kTipsAndTricks];
+    op[cmd::kAbout] = [this] {
+        AboutDialog dialog(res_folder_, this);
+        dialog.exec();
+    };
+    op[cmd::kOnline] = [this] {
+        shell_.Open(service_.product_site_url.empty() ? service_.base_url : service_.product_site_url);
+    };
+}
+
+bool MainWindow::HasOperation(int command) const {
+    if (command >= cmd::kRecentFirst && command <= cmd::kRecentLast) return true;
+    if (command >= cmd::kSortAscendingBase && command < cmd::kSortDescendingBase + 100) return true;
+    return operations_.count(command) != 0;
+}
+
+bool MainWindow::RunCommand(int command, QAction* action) {
+    status_->ShowHelpLine(FromBytes(app::HelpLine({})));
+    if (command == cmd::kAddNew && !session_.IsOpen()) {
+        ShowTip(kAddWithoutDatabaseTip);
+        return true;
+    }
+    if (command == cmd::kToolWizard && !session_.IsOpen()) {
+        ShowTip(kWizardWithoutDatabaseTip);
+        return true;
+    }
+    if (command >= cmd::kRecentFirst && command <= cmd::kRecentLast) {
+        // The label is "n path": the path is what follows the number and the blank.
+        const QString label = action ? action->text() : QString();
+        const std::string path = ToBytes(label.mid(label.indexOf(' ') + 1));
+        if (!path.empty() && core::FileExists(path)) app::OpenRecentCommand(session_, database_services_, path);
+        return true;
+    }
+    if (command >= cmd::kSortAscendingBase && command < cmd::kSortAscendingBase + 100) {
+        SortBy(command - cmd::kSortAscendingBase, 1);
+        return true;
+    }
+    if (command >= cmd::kSortDescendingBase && command < cmd::kSortDescendingBase + 100) {
+        SortBy(command - cmd::kSortDescendingBase, 0);
+        return true;
+    }
+    auto operation = operations_.find(command);
+    if (operation == operations_.end()) return false;
+    operation->second();
+    return true;
+}
+
+void MainWindow::TogglePane(PaneDock* dock) {
+    const bool show = dock->isHidden();
+    // Search and Replace share one docked place.
+    if (show && !dock->isFloating() && (dock == search_dock_ || dock == replace_dock_)) {
+        PaneDock* other = dock == search_dock_ ? replace_dock_ : search_dock_;
+        if (!other->isFloating()) other->hide();
+    }
+    dock->setVisible(show);
+    if (show) dock->raise();
+}
+
+void MainWindow::OpenOnlinePage(const std::string& path) {
+    std::string base = service_.base_url;
+    if (!base.empty() && base.back() != '/') base += '/';
+    shell_.Open(base + path);
+}
+
+void MainWindow::SetFullScreen(bool full_screen) {
+    if (full_screen == full_screen_) return;
+    full_screen_ = full_screen;
+    if (full_screen) {
+        was_maximized_ = isMaximized();
+        showFullScreen();
+    } else if (was_maximized_) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+void MainWindow::ShowTip(const char* text) {
+    prompts().Message(text, "Reeldeck Tip", platform::Buttons::kOk, platform::Icon::kInformation);
+}
+
+void MainWindow::HeaderClicked(int list_index) {
+    const core::VideoList& videos = session_.Videos;
+    if (list_index < 0 || list_index >= videos.ColumnCount() || !videos.Column(list_index).Sortable) return;
+    int direction = session_.Sort.direction;
+    if (list_index == session_.Sort.column) direction = direction != 0 ? 0 : 1;
+    app::SortVideos(session_.Videos, session_.Sort, list_index, direction);
+    my_videos_->Reload();
+    FillSortMenus();
+}
+
+void MainWindow::SortBy(int list_index, int direction) {
+    if (session_.Videos.RowCount() == 0) return;
+    app::SortVideos(session_.Videos, session_.Sort, list_index, direction);
+    my_videos_->Reload();
+    FillSortMenus();
+}
+
+}  // namespace gui

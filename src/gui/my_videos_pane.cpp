@@ -1,0 +1,152 @@
+#include "gui/my_videos_pane.h"
+
+#include <QHeaderView>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QVBoxLayout>
+
+#include "app/session.h"
+#include "gui/text_bytes.h"
+
+namespace gui {
+
+MyVideosPane::MyVideosPane(app::Session& session, const QString& res_folder, QWidget* parent)
+    : QWidget(parent), session_(session) {
+    setObjectName("myVideosPane");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    strip_ = new CaptionStrip(res_folder, this);
+    view_ = new VideoTableView(this);
+    model_ = new VideoTableModel(session_.Videos, QIcon(res_folder + "/flag.svg"), this);
+    view_->setModel(model_);
+    layout->addWidget(strip_);
+    layout->addWidget(view_, 1);
+
+    view_->find_row_starting_with = [this](QChar letter) { return RowStartingWith(letter); };
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MyVideosPane::OnSelectionChanged);
+    QHeaderView* header = view_->horizontalHeader();
+    connect(header, &QHeaderView::sectionResized, this, &MyVideosPane::OnSectionResized);
+    connect(header, &QHeaderView::sectionMoved, this, &MyVideosPane::OnSectionMoved);
+    connect(header, &QHeaderView::sectionClicked, this, [this](int section) {
+        ApplyColumns();  // hidden columns go back to width 0 whatever the user did
+        emit headerClicked(section);
+    });
+    UpdateCaption();
+}
+
+void MyVideosPane::Reload() {
+    applying_ = true;
+    model_->Reload();
+    applying_ = false;
+    ApplyColumns();
+    ShowListSelection();
+    UpdateCaption();
+}
+
+void MyVideosPane::ApplyColumns() {
+    applying_ = true;
+    QHeaderView* header = view_->horizontalHeader();
+    const core::VideoList& videos = session_.Videos;
+    const std::vector<int>& order = videos.ColumnOrder();
+    for (int position = 0; position < static_cast<int>(order.size()); ++position) {
+        const int from = header->visualIndex(order[static_cast<std::size_t>(position)]);
+        if (from != position && from >= 0) header->moveSection(from, position);
+    }
+    for (int index = 0; index < videos.ColumnCount(); ++index) {
+        const core::VideoColumn& column = videos.Column(index);
+        const bool shown = column.Visible && videos.ColumnWidth(index) > 0;
+        header->setSectionHidden(index, !shown);
+        if (shown) header->resizeSection(index, videos.ColumnWidth(index));
+        // The flag column only holds its mark.
+        if (column.Name == core::column_name::kFlag) {
+            header->setSectionResizeMode(index, QHeaderView::Fixed);
+        } else {
+            header->setSectionResizeMode(index, QHeaderView::Interactive);
+        }
+    }
+    applying_ = false;
+}
+
+void MyVideosPane::ShowListSelection() {
+    QItemSelection selection;
+    const core::VideoList& videos = session_.Videos;
+    const int last_column = std::max(0, videos.ColumnCount() - 1);
+    int first = -1;
+    for (int row = 0; row <= videos.RowCount(); ++row) {
+        const bool selected = row < videos.RowCount() && videos.IsSelected(row);
+        if (selected && first < 0) first = row;
+        if (!selected && first >= 0) {
+            selection.select(model_->index(first, 0), model_->index(row - 1, last_column));
+            first = -1;
+        }
+    }
+    applying_ = true;
+    view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    applying_ = false;
+    emit selectionChanged();
+}
+
+void MyVideosPane::UpdateCaption() {
+    const bool open = session_.IsOpen();
+    strip_->SetCaption(open ? FromBytes(app::PaneCaption("My Videos", session_.Videos.RowCount()))
+                            : QString("My Videos"));
+    const core::VideoList& videos = session_.Videos;
+    const int sort_column = session_.Sort.column;
+    const bool ascending = session_.Sort.direction != 0;
+    QHeaderView* header = view_->horizontalHeader();
+    if (open && sort_column >= 0 && sort_column < videos.ColumnCount()) {
+        strip_->SetSort(FromBytes(videos.Column(sort_column).Name), ascending);
+        header->setSortIndicatorShown(true);
+        header->setSortIndicator(sort_column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    } else {
+        strip_->SetSort({}, true);
+        header->setSortIndicatorShown(false);
+    }
+}
+
+void MyVideosPane::SetGridVisible(bool visible) { view_->setShowGrid(visible); }
+
+void MyVideosPane::OnSelectionChanged(const QItemSelection& selected,
+                                      const QItemSelection& deselected) {
+    if (applying_) return;
+    core::VideoList& videos = session_.Videos;
+    for (const QItemSelectionRange& range : deselected) {
+        for (int row = range.top(); row <= range.bottom(); ++row) videos.Select(row, false);
+    }
+    for (const QItemSelectionRange& range : selected) {
+        for (int row = range.top(); row <= range.bottom(); ++row) videos.Select(row, true);
+    }
+    emit selectionChanged();
+}
+
+void MyVideosPane::OnSectionResized(int section, int, int new_size) {
+    if (applying_ || section >= session_.Videos.ColumnCount()) return;
+    session_.Videos.SetColumnWidth(section, new_size);
+}
+
+void MyVideosPane::OnSectionMoved() {
+    if (applying_) return;
+    QHeaderView* header = view_->horizontalHeader();
+    std::vector<int> order;
+    for (int position = 0; position < header->count(); ++position) {
+        order.push_back(header->logicalIndex(position));
+    }
+    session_.Videos.SetColumnOrder(std::move(order));
+}
+
+int MyVideosPane::RowStartingWith(QChar letter) const {
+    const core::VideoList& videos = session_.Videos;
+    const int column = session_.Sort.column;
+    if (column < 0 || column >= videos.ColumnCount()) return -1;
+    const char wanted = static_cast<char>(letter.unicode());
+    for (int row = 0; row < videos.RowCount(); ++row) {
+        std::string_view cell = videos.Cell(row, column);
+        if (!cell.empty() && cell.front() == wanted) return row;
+    }
+    return -1;
+}
+
+}  // namespace gui
+

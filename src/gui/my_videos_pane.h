@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "app/session.h"
+#include "gui/caption_strip.h"
+#include "gui/video_table_model.h"
+#include "gui/video_table_view.h"
+
+namespace gui {
+
+// The My Videos pane: the caption strip over the list. It keeps the list's selection, column
+// widths and column order in the session's list, and shows the session's sort state.
+class MyVideosPane final : public QWidget {
+    Q_OBJECT
+public:
+    MyVideosPane(app::Session& session, const QString& res_folder, QWidget* parent = nullptr);
+
+    VideoTableView* view() const { return view_; }
+    VideoTableModel* model() const { return model_; }
+    CaptionStrip* strip() const { return strip_; }
+
+    // The whole list changed: rows, columns, order. Keeps the selection the list holds.
+    void Reload();
+    // Applies the column table: order, widths, hidden columns.
+    void ApplyColumns();
+    // Shows the list's selection in the view, as merged ranges in one change.
+    void ShowListSelection();
+    // Caption and sort indicators.
+    void UpdateCaption();
+    void SetGridVisible(bool visible);
+
+signals:
+    // The selection changed (by the user or the program).
+    void selectionChanged();
+    // The user clicked the header of a column (ListIndex).
+    void headerClicked(int list_index);
+
+private:
+    void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void OnSectionResized(int section, int old_size, int new_size);
+    void OnSectionMoved();
+    int RowStartingWith(QChar letter) const;
+
+    app::Session& session_;
+    CaptionStrip* strip_;
+    VideoTableView* view_;
+    VideoTableModel* model_;
+    bool applying_ = false;  // the program, not the user, is changing the view
+};
+
+}  // namespace gui

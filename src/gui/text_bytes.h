@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+// Cells are bytes. The windows show them as UTF-8, showing a byte that is not part of a valid
+// UTF-8 sequence as Latin-1, and store what the user types as UTF-8.
+namespace gui {
+
+QString FromBytes(std::string_view bytes);
+std::string ToBytes(const QString& text);
+
+}  // namespace gui

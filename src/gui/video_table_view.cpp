@@ -1,0 +1,64 @@
+#include "gui/video_table_view.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace gui {
+
+VideoTableView::VideoTableView(QWidget* parent) : QTableView(parent) {
+    setObjectName("videoList");
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setAlternatingRowColors(true);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->hide();
+    // Every row has the same height: the view never measures rows, whatever their number.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setSectionsMovable(true);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setStretchLastSection(false);
+    setIconSize(QSize(12, 12));
+}
+
+void VideoTableView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit editRequested();
+        return;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && text[0] >= 'A' && text[0] <= 'Z' &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (find_row_starting_with) {
+            const int row = find_row_starting_with(text[0]);
+            if (row >= 0) {
+                const QModelIndex target = model()->index(row, currentIndex().isValid() ? currentIndex().column() : 0);
+                selectionModel()->setCurrentIndex(
+                    target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                scrollTo(target);
+            }
+        }
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void VideoTableView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    if (indexAt(event->position().toPoint()).isValid()) emit editRequested();
+}
+
+void VideoTableView::contextMenuEvent(QContextMenuEvent* event) {
+    const QModelIndex clicked = indexAt(event->pos());
+    if (clicked.isValid() && !selectionModel()->isRowSelected(clicked.row(), QModelIndex())) {
+        selectionModel()->setCurrentIndex(clicked,
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    emit contextMenuRequested(event->globalPos());
+}
+
+}  // namespace gui
