@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "gui/accessories/about_dialog.h"
+#include "test_groups.h"
 #include "window_checks.h"
 
 namespace accessories_test {

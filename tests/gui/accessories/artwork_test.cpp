@@ -6,6 +6,7 @@
 #include <QSvgRenderer>
 #include <QTest>
 
+#include "test_groups.h"
 #include "window_checks.h"
 
 namespace accessories_test {

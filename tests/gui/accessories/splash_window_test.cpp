@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "gui/accessories/splash_window.h"
+#include "test_groups.h"
 #include "window_checks.h"
 
 namespace accessories_test {

@@ -8,6 +8,7 @@
 
 #include "gui/accessories/system_info.h"
 #include "gui/accessories/system_info_dialog.h"
+#include "test_groups.h"
 #include "window_checks.h"
 
 namespace accessories_test {

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "gui/accessories/tips_dialog.h"
+#include "test_groups.h"
 #include "window_checks.h"
 
 namespace accessories_test {

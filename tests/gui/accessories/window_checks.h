@@ -12,11 +12,4 @@ QString ResFolder();
 // Fails the running test when a visible text label is smaller than its text needs.
 void VerifyLabelsFit(const QWidget& window);
 
-// Each group of tests, run by main().
-int RunAboutDialogTests(int argc, char** argv);
-int RunArtworkTests(int argc, char** argv);
-int RunSplashWindowTests(int argc, char** argv);
-int RunSystemInfoTests(int argc, char** argv);
-int RunTipsDialogTests(int argc, char** argv);
-
 }  // namespace accessories_test
