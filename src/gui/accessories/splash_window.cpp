@@ -27,6 +27,9 @@ SplashWindow::SplashWindow(const QString& res_folder)
 
 void SplashWindow::Tick() {
     ++ticks_;
+    // The main window is shown after the splash; without a window manager (or with one that does
+    // not keep splash screens on top) it would cover the splash for the rest of its short life.
+    if (ticks_ == 1) raise();
     const int since_first = ticks_ - kFirstOutlineTick;
     if (since_first >= 0 && since_first % kTicksPerOutline == 0 &&
         since_first / kTicksPerOutline < kSplashOutlineSteps) {
