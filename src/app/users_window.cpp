@@ -38,6 +38,33 @@ std::size_t UsersWindow::MaxLength(Field field) {
     return field == Field::kUserName || field == Field::kPassword ? 10 : 64;
 }
 
+namespace {
+
+// Removes every character (a whole UTF-8 sequence, or a byte that begins none) holding a byte
+// that the accounts file cannot store; returns the first character removed.
+std::string RemoveUnstorableCharacters(std::string& text) {
+    std::string kept;
+    std::string first_removed;
+    for (std::size_t start = 0, end = 0; start < text.size(); start = end) {
+        end = start + 1;
+        if (static_cast<unsigned char>(text[start]) >= 0xC0) {
+            while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+                ++end;
+            }
+        }
+        const std::string_view character(text.data() + start, end - start);
+        if (core::IsStorableAccountText(character)) {
+            kept += character;
+        } else if (first_removed.empty()) {
+            first_removed = character;
+        }
+    }
+    text = std::move(kept);
+    return first_removed;
+}
+
+}  // namespace
+
 void UsersWindow::Edit(Field field, std::string text) {
     struct Refused {
         char character;
@@ -51,6 +78,14 @@ void UsersWindow::Edit(Field field, std::string text) {
         if (text.find(refused.character) == std::string::npos) continue;
         prompts_.Message(refused.message, "Invalid Character", Buttons::kOk, Icon::kError);
         text = core::RemoveChar(std::move(text), refused.character);
+        focus_ = field;
+    }
+    // So is any character holding a byte whose stored form is the field separator (the euro
+    // sign, E2 82 AC, holds AC), which the accounts file could not be written with.
+    if (!core::IsStorableAccountText(text)) {
+        const std::string removed = RemoveUnstorableCharacters(text);
+        prompts_.Message(core::FormatText("Characters \"%s\" are not allowed.", {removed}),
+                         "Invalid Character", Buttons::kOk, Icon::kError);
         focus_ = field;
     }
     FieldText(field) = std::move(text);

@@ -22,7 +22,8 @@ public:
     UsersWindow(std::vector<core::UserAccount> accounts, const std::string& current_user_name,
                 const std::string& current_password, platform::Prompts& prompts);
 
-    // Typing into a field. "|" and ":" cannot be stored in an account: they are explained and
+    // Typing into a field. "|" and ":" cannot be stored in an account, nor can a character
+    // holding a byte whose stored form is "|" (as the euro sign does): they are explained and
     // removed, and the field is focused.
     void Edit(Field field, std::string text);
     const std::string& Text(Field field) const;
