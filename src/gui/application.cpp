@@ -56,13 +56,8 @@ int RunApplication(int argc, char** argv) {
     const config::ProgramPaths paths =
         config::ProgramPaths::ForFolder(config::LocateProgramFolder(config::CurrentProgramFolderInputs()));
     config::ProgramConfig config;
-    const core::FileResult read = config::ReadConfig(config, paths.config);
-    if (!read) {
-        QMessageBox::critical(nullptr, "Error",
-                              FromBytes(core::FormatText("Error opening configuration file:\n%s.\n%s",
-                                                         {read.path, read.reason})));
-        return 0;
-    }
+    const auto show_error = [](const QString& text) { QMessageBox::critical(nullptr, "Error", text); };
+    if (!ReadStartupConfiguration(paths, config, show_error)) return 0;
     config::RecentDatabases recent;
     recent.Load(paths.recent_databases);
     config::ServiceConfig service;

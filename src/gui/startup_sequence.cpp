@@ -6,6 +6,7 @@
 #include "app/command_ids.h"
 #include "gui/accessories/splash_window.h"
 #include "gui/accessories/tips_dialog.h"
+#include "core/text.h"
 #include "gui/main_window.h"
 #include "gui/text_bytes.h"
 
@@ -92,6 +93,15 @@ void StartupSequence::ShowTipsOrGuide() {
     } else if (config.show_tips_at_startup) {
         ShowTipsAndTricks(window_);
     }
+}
+
+bool ReadStartupConfiguration(const config::ProgramPaths& paths, config::ProgramConfig& config,
+                              const std::function<void(const QString&)>& show_error) {
+    const core::FileResult read = config::ReadConfig(config, paths.config);
+    if (read) return true;
+    show_error(FromBytes(core::FormatText("Error opening configuration file:\n%s.\n%s",
+                                          {read.path, read.reason})));
+    return false;
 }
 
 void ShowTipsAndTricks(MainWindow& window) {

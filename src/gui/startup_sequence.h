@@ -4,6 +4,10 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
+
+#include "config/program_config.h"
+#include "config/program_paths.h"
 
 #include "app/startup.h"
 #include "platform/file_types.h"
@@ -38,6 +42,11 @@ private:
     QPointer<SplashWindow> splash_window_;
     bool splash_timer_finished_ = true;
 };
+
+// Reads the configuration. When it cannot be read, `show_error` gets the message and the result
+// is false: the program then ends before any window is shown.
+bool ReadStartupConfiguration(const config::ProgramPaths& paths, config::ProgramConfig& config,
+                              const std::function<void(const QString&)>& show_error);
 
 // Opens the Tips and Tricks window and keeps its "show at start-up" choice.
 void ShowTipsAndTricks(MainWindow& window);
