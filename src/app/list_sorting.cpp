@@ -1,8 +1,9 @@
 #include "app/list_sorting.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
-#include <numeric>
+#include <span>
 #include <vector>
 
 #include "core/text.h"
@@ -10,15 +11,21 @@
 namespace app {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 bool DigitsAt(std::string_view text, std::initializer_list<int> positions) {
     return std::all_of(positions.begin(), positions.end(),
                        [&](int p) { return IsDigit(text[static_cast<std::size_t>(p)]); });
 }
 
-bool IsDate(std::string_view t) { return t.size() == 10 && DigitsAt(t, {0, 1, 3, 4, 6, 7}); }
+bool IsDate(std::string_view t) {
+    return t.size() == 10 && DigitsAt(t, {0, 1, 3, 4, 6, 7});
+}
 bool IsDuration(std::string_view t) {
     return t.size() == 8 && DigitsAt(t, {0, 1, 3, 4}) && t[2] == ':' && t[5] == ':';
 }
@@ -49,90 +56,201 @@ std::int64_t LeadingNumber(std::string_view t) {
     return DigitsValue(t.substr(0, end));
 }
 
-enum Group : std::uint8_t { kEmpty, kTextBeforeDigits, kNumeric, kTextFromDigit, kTextAfterDigits };
+// The first eight bytes of a folded text as one big-endian number (missing bytes are 0), so
+// that comparing two numbers compares the texts' beginnings.
+std::uint64_t PrefixOf(std::string_view folded) {
+    std::uint64_t prefix = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        prefix = (prefix << 8) | (i < folded.size() ? static_cast<unsigned char>(folded[i]) : 0u);
+    }
+    return prefix;
+}
 
+enum Group : std::uint8_t { kEmpty, kTextBeforeDigits, kNumeric, kTextFromDigit, kTextAfterDigits };
+constexpr std::uint8_t kDateCell = 1;
+constexpr std::uint8_t kDurationCell = 2;
+
+// What the sort compares of one cell: its group, then a number (a numeric cell's value, or a
+// text's folded first eight bytes), then the rest of a folded text, kept with all the others in
+// one block of memory so that comparing two long texts does not reach into the rows.
 struct SortKey {
-    Group group;
-    std::int64_t number;
-    std::string_view text;
+    std::uint64_t number = 0;
+    std::uint32_t text_start = 0;  // texts: in the block of folded texts; numbers: their values
+    std::uint32_t text_length = 0;
+    std::uint32_t row = 0;
+    Group group = kEmpty;
 };
 
-enum class NumericMode { kDate, kDuration, kNumber };
+// The keys of a column and the folded texts they refer to.
+class ColumnKeys {
+  public:
+    explicit ColumnKeys(std::size_t rows) { keys_.reserve(rows); }
 
-NumericMode ModeOfColumn(const core::VideoList& list, int list_index) {
-    bool all_dates = true;
-    bool all_durations = true;
-    for (int row = 0; row < list.RowCount(); ++row) {
-        std::string_view cell = list.Cell(row, list_index);
-        if (!IsNumeric(cell)) continue;
-        all_dates = all_dates && IsDate(cell);
-        all_durations = all_durations && IsDuration(cell);
+    void Add(std::string_view cell) {
+        SortKey key;
+        key.row = static_cast<std::uint32_t>(keys_.size());
+        if (!cell.empty() && IsNumeric(cell)) {
+            key.group = kNumeric;
+            AddNumeric(key, cell);
+        } else if (!cell.empty()) {
+            const auto first = static_cast<unsigned char>(core::FoldAscii(cell.front()));
+            key.group = IsDigit(static_cast<char>(first)) ? kTextFromDigit
+                        : first < '0'                     ? kTextBeforeDigits
+                                                          : kTextAfterDigits;
+            key.text_start = static_cast<std::uint32_t>(texts_.size());
+            key.text_length = static_cast<std::uint32_t>(cell.size());
+            for (char c : cell) texts_.push_back(core::FoldAscii(c));
+            key.number = PrefixOf(Text(key));
+        }
+        keys_.push_back(key);
     }
-    if (all_dates) return NumericMode::kDate;
-    if (all_durations) return NumericMode::kDuration;
-    return NumericMode::kNumber;
-}
 
-SortKey KeyOf(std::string_view cell, NumericMode mode) {
-    if (cell.empty()) return {kEmpty, 0, cell};
-    if (IsNumeric(cell)) {
-        switch (mode) {
-            case NumericMode::kDate: return {kNumeric, DateKey(cell), cell};
-            case NumericMode::kDuration: return {kNumeric, DigitsValue(cell), cell};
-            case NumericMode::kNumber: return {kNumeric, LeadingNumber(cell), cell};
+    // A column whose numeric cells are all dates (or all durations) compares them by that
+    // value; otherwise every numeric cell compares by its leading number.
+    void ChooseNumericValues() {
+        const bool dates = kinds_seen_ == kDateCell;
+        const bool durations = kinds_seen_ == kDurationCell;
+        for (std::size_t i = 0; i < keys_.size(); ++i) {
+            if (keys_[i].group != kNumeric) continue;
+            const Numeric& numeric = numerics_[keys_[i].text_start];
+            keys_[i].number = dates || durations ? numeric.alternate : numeric.leading;
         }
     }
-    const char first = core::FoldAscii(cell.front());
-    const Group group = IsDigit(first) ? kTextFromDigit
-                        : static_cast<unsigned char>(first) < '0' ? kTextBeforeDigits
-                                                                  : kTextAfterDigits;
-    return {group, 0, cell};
+
+    // The keys in their new order. Groups come in the order of the direction (empty cells first
+    // when ascending, last when descending), and within a group the keys are sorted by their
+    // values; equal values keep their rows' order (the row decides last, which makes the
+    // quicker unstable sort give the stable result).
+    std::vector<SortKey> SortedKeys(bool ascending) const {
+        constexpr Group kAscending[] = {kEmpty, kTextBeforeDigits, kNumeric, kTextFromDigit,
+                                        kTextAfterDigits};
+        constexpr Group kDescending[] = {kTextAfterDigits, kTextFromDigit, kNumeric,
+                                         kTextBeforeDigits, kEmpty};
+        std::vector<SortKey> sorted;
+        sorted.reserve(keys_.size());
+        for (Group group : ascending ? kAscending : kDescending) {
+            const auto begin = static_cast<std::ptrdiff_t>(sorted.size());
+            for (const SortKey& key : keys_) {
+                if (key.group == group) sorted.push_back(key);
+            }
+            SortGroup(sorted.begin() + begin, sorted.end(), group, ascending);
+        }
+        return sorted;
+    }
+
+  private:
+    struct Numeric {
+        std::uint64_t leading = 0;
+        std::uint64_t alternate = 0;
+    };
+
+    void AddNumeric(SortKey& key, std::string_view cell) {
+        Numeric numeric;
+        numeric.leading = static_cast<std::uint64_t>(LeadingNumber(cell));
+        std::uint8_t kind = 0;
+        if (IsDate(cell)) {
+            kind = kDateCell;
+            numeric.alternate = static_cast<std::uint64_t>(DateKey(cell));
+        } else if (IsDuration(cell)) {
+            kind = kDurationCell;
+            numeric.alternate = static_cast<std::uint64_t>(DigitsValue(cell));
+        }
+        // The one kind every numeric cell so far has, or 0 when they differ.
+        kinds_seen_ = kinds_seen_ == 0xff ? kind : (kinds_seen_ == kind ? kind : 0);
+        key.text_start = static_cast<std::uint32_t>(numerics_.size());
+        numerics_.push_back(numeric);
+    }
+
+    using KeyIterator = std::vector<SortKey>::iterator;
+
+    void SortGroup(KeyIterator begin, KeyIterator end, Group group, bool ascending) const {
+        if (group == kEmpty) return;  // already in row order
+        if (group == kNumeric) {
+            std::sort(begin, end, [ascending](const SortKey& a, const SortKey& b) {
+                if (a.number != b.number) return ascending == (a.number < b.number);
+                return a.row < b.row;
+            });
+            return;
+        }
+        std::sort(begin, end, [this, ascending](const SortKey& a, const SortKey& b) {
+            if (a.number != b.number) return ascending == (a.number < b.number);
+            // Folded bytes compared as unsigned, a shorter text first: CompareNoCase's order.
+            const int compared = Text(a).compare(Text(b));
+            if (compared != 0) return ascending == (compared < 0);
+            return a.row < b.row;
+        });
+    }
+
+    std::string_view Text(const SortKey& key) const {
+        return std::string_view(texts_).substr(key.text_start, key.text_length);
+    }
+
+    std::vector<SortKey> keys_;
+    std::string texts_;
+    std::vector<Numeric> numerics_;
+    std::uint8_t kinds_seen_ = 0xff;  // none met yet
+};
+
+// Asks for a row's text a few rows ahead of its use: rows live apart in memory, and fetching
+// several at once is much faster than waiting for each in turn.
+constexpr std::size_t kPrefetchDistance = 8;
+void PrefetchRow(std::span<const core::VideoRecord> rows, std::size_t row, int list_index) {
+    if (row < rows.size()) __builtin_prefetch(rows[row].Cell(list_index).data());
 }
 
-// Three-way comparison of two non-empty keys in ascending order.
-int CompareKeys(const SortKey& a, const SortKey& b) {
-    if (a.group != b.group) return a.group < b.group ? -1 : 1;
-    if (a.group == kNumeric) {
-        if (a.number != b.number) return a.number < b.number ? -1 : 1;
-        return 0;
+// Moves every row to its new place: the row at old index keys[i].row goes to index i. Each row
+// is moved once, following the cycles of the permutation, and the next row of a cycle is
+// fetched while the current one moves.
+void ApplyOrder(std::span<core::VideoRecord> rows, const std::vector<SortKey>& keys) {
+    std::vector<std::uint32_t> order(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) order[i] = keys[i].row;
+    for (std::uint32_t start = 0; start < order.size(); ++start) {
+        if (order[start] == start) continue;
+        core::VideoRecord held = std::move(rows[start]);
+        std::uint32_t to = start;
+        while (true) {
+            const std::uint32_t from = order[to];
+            order[to] = to;
+            if (from == start) {
+                rows[to] = std::move(held);
+                break;
+            }
+            __builtin_prefetch(&rows[order[from]]);
+            rows[to] = std::move(rows[from]);
+            to = from;
+        }
     }
-    return core::CompareNoCase(a.text, b.text);
 }
 
 }  // namespace
 
 void SortRows(core::VideoList& list, int list_index, bool ascending) {
-    const int rows = list.RowCount();
-    if (rows < 2 || list_index < 0 || list_index >= list.ColumnCount()) return;
-    const NumericMode mode = ModeOfColumn(list, list_index);
-    std::vector<SortKey> keys;
-    keys.reserve(static_cast<std::size_t>(rows));
-    for (int row = 0; row < rows; ++row) keys.push_back(KeyOf(list.Cell(row, list_index), mode));
+    const int row_count = list.RowCount();
+    if (row_count < 2 || list_index < 0 || list_index >= list.ColumnCount()) return;
+    std::span<core::VideoRecord> rows = list.MutableRows();
 
-    std::vector<int> order(static_cast<std::size_t>(rows));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
-        const SortKey& a = keys[static_cast<std::size_t>(x)];
-        const SortKey& b = keys[static_cast<std::size_t>(y)];
-        // Empty cells first when ascending, last when descending.
-        if ((a.group == kEmpty) != (b.group == kEmpty)) return (a.group == kEmpty) == ascending;
-        if (a.group == kEmpty) return false;
-        const int compared = CompareKeys(a, b);
-        return ascending ? compared < 0 : compared > 0;
-    });
+    ColumnKeys column(rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        PrefetchRow(rows, row + kPrefetchDistance, list_index);
+        column.Add(rows[row].Cell(list_index));
+    }
+    column.ChooseNumericValues();
 
-    // Move the rows into their new order.
-    std::span<core::VideoRecord> records = list.MutableRows();
-    std::vector<core::VideoRecord> sorted;
-    sorted.reserve(static_cast<std::size_t>(rows));
-    for (int index : order) sorted.push_back(std::move(records[static_cast<std::size_t>(index)]));
-    std::move(sorted.begin(), sorted.end(), records.begin());
+    std::vector<SortKey> sorted = column.SortedKeys(ascending);
+    ApplyOrder(rows, sorted);
 }
 
 void RenumberRows(core::VideoList& list) {
     const int number = list.ColumnIndexOf(core::column_name::kNumber);
     if (number < 0) return;
-    for (int row = 0; row < list.RowCount(); ++row) list.SetCell(row, number, std::to_string(row + 1));
+    std::span<core::VideoRecord> rows = list.MutableRows();
+    char text[16];
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        PrefetchRow(rows, row + kPrefetchDistance, number);
+        const char* end = std::to_chars(text, text + sizeof text, row + 1).ptr;
+        const std::string_view wanted(text, static_cast<std::size_t>(end - text));
+        if (rows[row].Cell(number) != wanted) rows[row].SetCell(number, wanted);
+    }
 }
 
 void SortVideos(core::VideoList& list, core::SortState& state, int list_index, int direction) {

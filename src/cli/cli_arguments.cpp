@@ -8,6 +8,12 @@ bool CliArguments::Has(const std::string& flag) const {
     return std::find(flags.begin(), flags.end(), flag) != flags.end();
 }
 
+std::optional<std::string> CliArguments::Value(const std::string& option) const {
+    auto found = values.find(option);
+    if (found == values.end()) return std::nullopt;
+    return found->second;
+}
+
 std::optional<CliArguments> ParseArguments(int argc, char** argv, std::string& error) {
     CliArguments arguments;
     bool options_end = false;
@@ -15,12 +21,16 @@ std::optional<CliArguments> ParseArguments(int argc, char** argv, std::string& e
         const std::string arg = argv[i];
         if (!options_end && arg == "--") {
             options_end = true;
-        } else if (!options_end && (arg == "--user" || arg == "--password")) {
+        } else if (!options_end && (arg == "--user" || arg == "--password" || arg == "--in")) {
             if (i + 1 >= argc) {
                 error = "option " + arg + " needs a value";
                 return std::nullopt;
             }
-            (arg == "--user" ? arguments.user : arguments.password) = argv[++i];
+            if (arg == "--in") {
+                arguments.values[arg] = argv[++i];
+            } else {
+                (arg == "--user" ? arguments.user : arguments.password) = argv[++i];
+            }
         } else if (!options_end && arg.size() > 2 && arg.rfind("--", 0) == 0) {
             arguments.flags.push_back(arg);
         } else if (arguments.command.empty()) {
@@ -49,6 +59,18 @@ std::string UsageText() {
            "  delete DB [--yes]\n"
            "                   delete the database's files and images (--yes confirms)\n"
            "  users DB         list the accounts (names and access, never passwords)\n"
+           "  sort DB COLUMN [--descending]\n"
+           "                   sort My Videos by a sortable column and save the new order\n"
+           "  find DB TEXT [--in COLUMN] [--match-case] [--whole]\n"
+           "                   print the titles of the records with a cell holding TEXT\n"
+           "                   (--whole: a cell that is TEXT), in all searchable columns\n"
+           "                   or only in COLUMN\n"
+           "  replace DB WHAT WITH [--in COLUMN] [--match-case] [--whole]\n"
+           "                   replace WHAT by WITH in every cell as find finds them, save,\n"
+           "                   and print the number of records updated\n"
+           "  list DB flagged|viewed|not-viewed|duplicates\n"
+           "                   print the titles of the flagged, viewed or not viewed records,\n"
+           "                   or of the records whose title an earlier record has\n"
            "\n"
            "A database protected by accounts is opened only with --user and --password\n"
            "matching one of its accounts (both case-sensitive). Changing a protected\n"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,8 +14,10 @@ struct CliArguments {
     std::optional<std::string> user;
     std::optional<std::string> password;
     std::vector<std::string> flags;  // options without a value ("--yes", "--descending" ...)
+    std::map<std::string, std::string> values;  // other options with a value ("--in Title")
 
     bool Has(const std::string& flag) const;
+    std::optional<std::string> Value(const std::string& option) const;
 };
 
 // Parses argv; on a malformed line returns nothing and sets `error`.

@@ -13,6 +13,16 @@ void RunNew(CliContext& context, std::ostream& out);
 void RunSync(CliContext& context, std::ostream& out);
 void RunDelete(CliContext& context, std::ostream& out);
 void RunUsers(CliContext& context, std::ostream& out);
+void RunSort(CliContext& context, std::ostream& out);
+void RunFind(CliContext& context, std::ostream& out);
+void RunReplace(CliContext& context, std::ostream& out);
+void RunList(CliContext& context, std::ostream& out);
+
+// The column named by the user: exactly, or else ignoring case. Throws naming the choices when
+// there is none.
+int ColumnNamed(CliContext& context, const std::string& name);
+// Writes the open database under its own name; throws on failure.
+void SaveOpenDatabase(CliContext& context);
 
 // Throws a usage error unless the command got exactly `count` operands.
 void RequireOperands(const CliContext& context, std::size_t count, const char* usage);

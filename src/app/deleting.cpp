@@ -1,0 +1,67 @@
+#include "app/deleting.h"
+
+#include <vector>
+
+#include "app/list_sorting.h"
+#include "app/record_images.h"
+
+namespace app {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+bool Confirmed(const Session& session, platform::Prompts& prompts, std::string_view question) {
+    if (!session.config.prompt_before_delete) return true;
+    return prompts.Message(question, "Confirm", Buttons::kOkCancel, Icon::kQuestion) == Answer::kOk;
+}
+
+void DeleteImagesOf(const Session& session, int row) {
+    if (!session.config.auto_delete_images || session.ImageFolder.empty()) return;
+    const int key = session.Videos.ColumnIndexOf(core::column_name::kKey);
+    if (key >= 0) DeleteRecordImages(session.ImageFolder, session.Videos.Cell(row, key));
+}
+
+// Removes the selected rows in one pass: deleting them one at a time would move every later row
+// for each deleted one.
+void RemoveSelectedRows(core::VideoList& list) {
+    std::span<core::VideoRecord> rows = list.MutableRows();
+    std::vector<core::VideoRecord> kept;
+    kept.reserve(rows.size() - static_cast<std::size_t>(list.SelectedCount()));
+    for (core::VideoRecord& record : rows) {
+        if (!record.Selected) kept.push_back(std::move(record));
+    }
+    list.DeleteAllRows();
+    list.ReserveRows(kept.size());
+    for (core::VideoRecord& record : kept) list.AppendRow(std::move(record));
+}
+
+void Deleted(Session& session) {
+    RenumberRows(session.Videos);
+    session.Modified = true;
+    session.NotifyListsChanged();
+}
+
+}  // namespace
+
+bool DeleteSelected(Session& session, platform::Prompts& prompts) {
+    if (session.ReadOnly() || session.Videos.SelectedCount() == 0) return false;
+    if (!Confirmed(session, prompts, "Delete selected records in the My Videos list?"))
+        return false;
+    for (int row : session.Videos.SelectedRows()) DeleteImagesOf(session, row);
+    RemoveSelectedRows(session.Videos);
+    Deleted(session);
+    return true;
+}
+
+bool DeleteAll(Session& session, platform::Prompts& prompts) {
+    if (session.ReadOnly() || session.Videos.RowCount() == 0) return false;
+    if (!Confirmed(session, prompts, "Delete all records in the My Videos list?")) return false;
+    for (int row = 0; row < session.Videos.RowCount(); ++row) DeleteImagesOf(session, row);
+    session.Videos.DeleteAllRows();
+    Deleted(session);
+    return true;
+}
+
+}  // namespace app

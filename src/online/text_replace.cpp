@@ -1,0 +1,221 @@
+#include "online/text_replace.h"
+
+#include <optional>
+
+#include "core/text.h"
+#include "online/inside_choices.h"
+#include "online/replace_undo.h"
+#include "online/substitute.h"
+#include "online/text_matcher.h"
+
+namespace online {
+namespace {
+
+using platform::Buttons;
+using platform::Icon;
+
+// Search texts are single lines: a cell can hold no line break.
+std::string OneLine(std::string text) {
+    return core::RemoveCarriageReturns(core::RemoveNewlines(std::move(text)));
+}
+
+// Sets a cell; a row's flag mark follows its flag value.
+void SetCell(core::VideoList& list, int row, int column, std::string_view text) {
+    list.SetCell(row, column, text);
+    if (list.Column(column).Name == core::column_name::kFlagValue) {
+        list.SetFlagMark(row, !text.empty());
+    }
+}
+
+}  // namespace
+
+TextReplace::TextReplace(app::Session& session, SearchPanes& panes, platform::Prompts& prompts)
+    : session_(session), panes_(panes), prompts_(prompts) {
+    RefillInside();
+}
+
+void TextReplace::SetWhat(std::string text) {
+    what_ = OneLine(std::move(text));
+    position_ = {};
+}
+
+void TextReplace::SetWith(std::string text) {
+    with_ = OneLine(std::move(text));
+}
+
+void TextReplace::RefillInside() {
+    inside_choices_ = online::InsideChoices(session_.Videos);
+    inside_ = kAllColumns;
+    position_ = {};
+}
+
+void TextReplace::SetInside(std::string inside) {
+    inside_ = std::move(inside);
+    position_ = {};
+}
+
+void TextReplace::Show() {
+    position_ = {};
+    panes_.ShowReplace();
+}
+
+void TextReplace::Toggle() {
+    if (panes_.ReplaceVisible()) {
+        panes_.HideReplace();
+    } else {
+        Show();
+    }
+}
+
+void TextReplace::ShowReport(SearchPosition position) {
+    const core::VideoList& list = session_.Videos;
+    if (position.row < 0 || position.row >= list.RowCount() || position.column <= 0 ||
+        position.column >= list.ColumnCount()) {
+        return;
+    }
+    report_ = BuildMatchReport({
+        .title = list.Cell(position.row, list.ColumnIndexOf(core::column_name::kTitle)),
+        .column = list.Column(position.column).Name,
+        .row = position.row + 1,
+        .cell = list.Cell(position.row, position.column),
+        .what = what_,
+        .match_case = match_case_,
+        .docked = panes_.ReplaceDocked(),
+    });
+}
+
+SearchPosition TextReplace::FindFrom(SearchPosition from) {
+    core::VideoList& list = session_.Videos;
+    if (list.RowCount() == 0) {
+        FocusWhat();
+        return {};
+    }
+    what_history_.Add(what_);
+
+    const TextMatcher matcher(what_, match_case_, column_value_);
+    const std::vector<int> columns = ColumnsInside(list, inside_);
+    std::optional<SearchPosition> found;
+    if (inside_ != kAllColumns) {
+        // One column: the row after the current match, or the first row without one.
+        const int column = columns.empty() ? 0 : columns.front();
+        for (int row = from.column > 0 ? from.row + 1 : 0; column > 0 && row < list.RowCount();
+             ++row) {
+            if (matcher.Matches(list.Cell(row, column))) {
+                found = SearchPosition{row, column};
+                break;
+            }
+        }
+    } else {
+        // Every searchable column after the current one, then the next rows from their start.
+        for (int row = std::max(from.row, 0), after = from.column; row < list.RowCount() && !found;
+             ++row, after = 0) {
+            for (int column : columns) {
+                if (column > after && matcher.Matches(list.Cell(row, column))) {
+                    found = SearchPosition{row, column};
+                    break;
+                }
+            }
+        }
+    }
+    if (found) {
+        list.DeselectAll();
+        list.Select(found->row, true);
+        ShowReport(*found);
+        return *found;
+    }
+    if (from.column > 0) ShowReport(from);
+    FocusWhat();
+    prompts_.Message(core::FormatText("Finished searching for \"%s\".", {what_}), "Reeldeck",
+                     Buttons::kOk, Icon::kInformation);
+    return {};
+}
+
+void TextReplace::find_next() {
+    if (!MayRun()) return;
+    focus_ = Focus::kNone;
+    position_ = FindFrom(position_);
+}
+
+void TextReplace::AddToHistories() {
+    for (SearchHistory* history : {&what_history_, &with_history_}) {
+        history->Add(what_);
+        history->Add(with_);
+    }
+}
+
+void TextReplace::WriteUndo() {
+    WriteReplaceUndo(session_.Videos, session_.paths.replace_undo);
+}
+
+void TextReplace::substitute_current() {
+    if (!MayRun()) return;
+    core::VideoList& list = session_.Videos;
+    if (position_.column <= 0 || what_.empty() || position_.row >= list.RowCount() ||
+        position_.column >= list.ColumnCount()) {
+        FocusWhat();
+        return;
+    }
+    WriteUndo();
+    AddToHistories();
+    const std::string_view cell = list.Cell(position_.row, position_.column);
+    const std::string replaced =
+        column_value_ ? with_
+                      : SubstituteInText(cell, TextMatcher(what_, match_case_, false), with_);
+    SetCell(list, position_.row, position_.column, replaced);
+    session_.Modified = true;
+    session_.NotifyListsChanged();
+    FocusWhat();
+    position_ = FindFrom(position_);
+}
+
+void TextReplace::substitute_all() {
+    if (!MayRun()) return;
+    core::VideoList& list = session_.Videos;
+    if (list.RowCount() == 0 || what_.empty()) {
+        FocusWhat();
+        return;
+    }
+    if (what_ == with_) return;
+    WriteUndo();
+    AddToHistories();
+    list.DeselectAll();
+
+    const TextMatcher matcher(what_, match_case_, column_value_);
+    const TextMatcher occurrences(what_, match_case_, false);
+    const std::vector<int> columns = ColumnsInside(list, inside_);
+    for (int row = 0; row < list.RowCount(); ++row) {
+        bool changed = false;
+        for (int column : columns) {
+            const std::string_view cell = list.Cell(row, column);
+            if (!matcher.Matches(cell)) continue;
+            std::string replaced =
+                column_value_ ? with_ : SubstituteInText(cell, occurrences, with_);
+            if (replaced == cell) continue;
+            SetCell(list, row, column, replaced);
+            changed = true;
+        }
+        if (changed) list.Select(row, true);
+    }
+    const int updated = list.SelectedCount();
+    if (updated > 0) {
+        session_.Modified = true;
+        session_.NotifyListsChanged();
+    }
+    position_ = {};
+    const std::string count = std::to_string(updated);
+    report_ = PlainReport(core::FormatText("%d records updated.", {count}));
+    prompts_.Message(
+        core::FormatText("Finished replacing \"%s\" with \"%s\".\n\n%d records updated.",
+                         {what_, with_, count}),
+        "Reeldeck", Buttons::kOk, Icon::kInformation);
+    FocusWhat();
+}
+
+void TextReplace::undo_last_replace() {
+    if (!MayRun()) return;
+    if (!RestoreReplaceUndo(session_.Videos, session_.paths.replace_undo, session_.clock)) return;
+    position_ = {};
+    session_.NotifyListsChanged();
+}
+
+}  // namespace online
