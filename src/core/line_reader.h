@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <istream>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 namespace core {
 
@@ -23,9 +23,13 @@ public:
 
 private:
     bool Fill();
+    // Makes room for at least `room` more bytes after the pending ones.
+    void Reserve(std::size_t room);
 
     std::istream& in_;
-    std::vector<char> buffer_;
+    // Not a vector: a vector would clear every byte of a new buffer before the read fills it.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     std::size_t chunk_size_;

@@ -114,7 +114,8 @@ int CountFilesWithExtension(const std::string& folder, std::string_view extensio
 }
 
 std::string FindImageExtension(const std::string& base_path) {
-    for (const char* extension : {".jpg", ".gif", ".bmp"}) {
+    // Pictures copied from other systems often carry upper-case extensions.
+    for (const char* extension : {".jpg", ".JPG", ".gif", ".GIF", ".bmp", ".BMP"}) {
         if (FileExists(base_path + extension)) return extension;
     }
     return {};

@@ -32,8 +32,8 @@ bool FolderExists(const std::string& path);
 std::int64_t CountLines(const std::string& path);
 // Number of files (not folders) in `folder` whose extension equals `extension`, ignoring case.
 int CountFilesWithExtension(const std::string& folder, std::string_view extension);
-// ".jpg", ".gif" or ".bmp": the first, in that order, for which base path + extension exists;
-// empty if none does.
+// ".jpg", ".gif" or ".bmp" (or the same in upper case): the first, in that order, for which
+// base path + extension exists; empty if none does.
 std::string FindImageExtension(const std::string& base_path);
 // Size of a file in bytes, or -1.
 std::int64_t FileSize(const std::string& path);

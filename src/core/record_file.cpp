@@ -1,5 +1,6 @@
 #include "core/record_file.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 
@@ -98,7 +99,9 @@ FileResult ReadRecordsFrom(std::istream& in, VideoList& list, const Clock& clock
                            const RecordReadOptions& options, platform::Progress& progress,
                            std::int64_t size, std::string_view progress_text) {
     const std::array<int, kSlotCount> targets = SlotTargets(list);
-    LineReader lines(in);
+    // A small file needs no large buffer: it would cost more to set up than to read the file.
+    const auto chunk = static_cast<std::size_t>(std::clamp<std::int64_t>(size + 1, 1 << 12, 1 << 20));
+    LineReader lines(in, chunk);
     BlockReader block(lines);
     DateTextCache dates(clock);
     platform::ProgressScope scope(progress, size, progress_text);
