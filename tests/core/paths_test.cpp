@@ -132,6 +132,16 @@ TEST_F(FileHelpersTest, FindImageExtensionPrefersJpgThenGifThenBmp) {
     EXPECT_EQ(core::FindImageExtension(folder_ / "107861760"), "");
 }
 
+TEST_F(FileHelpersTest, FindImageExtensionFindsUpperCaseExtensions) {
+    const std::string base = folder_ / "1078617600";
+    WriteFileBytes(base + ".GIF", "g");
+    EXPECT_EQ(core::FindImageExtension(base), ".GIF");
+    WriteFileBytes(base + ".JPG", "j");
+    EXPECT_EQ(core::FindImageExtension(base), ".JPG");
+    WriteFileBytes(base + ".jpg", "j");
+    EXPECT_EQ(core::FindImageExtension(base), ".jpg");
+}
+
 TEST(ModuleFolderTest, IsTheFolderOfTheRunningProgram) {
     const std::string folder = core::ModuleFolder();
     ASSERT_FALSE(folder.empty());
