@@ -5,6 +5,10 @@
 namespace app {
 
 ImageDownload::~ImageDownload() {
+    Cancel();
+}
+
+void ImageDownload::Cancel() {
     worker_.request_stop();
     if (worker_.joinable()) worker_.join();
 }

@@ -23,6 +23,9 @@ class ImageDownload {
     // when no thread could be started.
     bool Start(std::string address, std::string local_path, std::function<void()> finished);
 
+    // Stops a download still running and waits for its thread; `finished` is still called.
+    void Cancel();
+
     // How far the transfer has come, 0 to 100 (0 while the size is unknown). Any thread.
     int Percent() const { return percent_.load(); }
     // The outcome, once `finished` was called.

@@ -81,6 +81,8 @@ RecordEditor::RecordEditor(Session& session, Services services, Mode mode)
 }
 
 RecordEditor::~RecordEditor() {
+    // The download goes first, so that it cannot leave a preview behind.
+    download_.Cancel();
     DeletePreviews();
 }
 

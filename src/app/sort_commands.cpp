@@ -1,5 +1,6 @@
 #include "app/sort_commands.h"
 
+#include "app/command_ids.h"
 #include "app/list_sorting.h"
 
 namespace app {
@@ -24,12 +25,13 @@ void SortVideos(Session& session, int list_index, int direction) {
 bool SortMenuCommand(Session& session, int command) {
     if (session.Videos.RowCount() == 0) return false;
     int direction = 1;
-    int entry = command - kSortAscendingBase;
-    if (command >= kSortDescendingBase) {
+    int entry = command - cmd::kSortAscendingBase;
+    if (command >= cmd::kSortDescendingBase) {
         direction = 0;
-        entry = command - kSortDescendingBase;
+        entry = command - cmd::kSortDescendingBase;
     }
-    if (command < kSortAscendingBase || entry >= core::kMaxColumns || !Sortable(session, entry)) {
+    if (command < cmd::kSortAscendingBase || entry >= core::kMaxColumns ||
+        !Sortable(session, entry)) {
         return false;
     }
     SortVideos(session, entry, direction);

@@ -9,16 +9,13 @@
 // the indicators that show the sort order.
 namespace app {
 
-// Command numbers of the Sort Videos items: base + the column's table entry.
-constexpr int kSortAscendingBase = 6222;
-constexpr int kSortDescendingBase = 6322;
-
 // Sorts the open database's rows by a column (direction 1 ascending, 0 descending), renumbers
 // "#" and keeps the state for the next save. The order is not a change of the data: Modified
 // stays as it is.
 void SortVideos(Session& session, int list_index, int direction);
 
-// A Sort Videos item. Nothing happens on an empty list (not even the state changes), for a
+// A Sort Videos item (cmd::kSortAscendingBase or cmd::kSortDescendingBase + the column's table
+// entry). Nothing happens on an empty list (not even the state changes), for a
 // number outside the two ranges, or for a column that is not offered for sorting. True if the
 // rows were sorted.
 bool SortMenuCommand(Session& session, int command);

@@ -1,5 +1,7 @@
 #include "views/details_text.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace views {
@@ -69,7 +71,12 @@ DetailsText BuildDetailsText(const core::VideoList& list, int row) {
             links.emplace_back(cell);
         }
     }
-    for (const std::string& link : links) AddLinks(details, link);
+    std::vector<std::string_view> linked;
+    for (const std::string& link : links) {
+        if (std::find(linked.begin(), linked.end(), link) != linked.end()) continue;
+        linked.push_back(link);
+        AddLinks(details, link);
+    }
     return details;
 }
 

@@ -168,8 +168,11 @@ TEST_F(PaneButtonsTest, AddWithoutADatabaseShowsTheHint) {
     ASSERT_EQ(prompts_.Messages().size(), 1u);
     EXPECT_EQ(prompts_.Messages()[0].title, "Reeldeck Tip");
     EXPECT_EQ(prompts_.Messages()[0].icon, platform::Icon::kInformation);
-    EXPECT_EQ(prompts_.Messages()[0].text.substr(0, 50),
-              "You must first create or open a video\ndatabase bef");
+    EXPECT_EQ(prompts_.Messages()[0].text,
+              "You must first create or open a video\ndatabase before adding records.\n\nTo open "
+              "an existing database:\n\n   Click the open button on the toolbar\n   or select open "
+              "in the file menu.\n\nTo create a new database:\n\n   Click the new button on the "
+              "toolbar\n   or select new in the file menu.");
 }
 
 }  // namespace

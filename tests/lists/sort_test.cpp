@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "app/command_ids.h"
 #include "app/database_commands.h"
 #include "app/list_sorting.h"
+#include "app/menu_rules.h"
 #include "app/sort_commands.h"
 #include "fakes/fake_prompts.h"
 #include "fakes/list_session.h"
@@ -105,20 +107,20 @@ TEST_F(SortTest, RenumbersKeepsSelectionAndLoadOrderAndLeavesModified) {
 
 TEST_F(SortTest, MenuItemsSortByTheirColumnAndDirection) {
     AddTitles({"b", "c", "a"});
-    EXPECT_TRUE(app::SortMenuCommand(session_, app::kSortDescendingBase + Column("Title")));
+    EXPECT_TRUE(app::SortMenuCommand(session_, app::cmd::kSortDescendingBase + Column("Title")));
     EXPECT_EQ(ColumnCells("Title"), (Cells{"c", "b", "a"}));
     EXPECT_EQ(session_.Sort, (core::SortState{Column("Title"), 0}));
-    EXPECT_TRUE(app::SortMenuCommand(session_, app::kSortAscendingBase + Column("Title")));
+    EXPECT_TRUE(app::SortMenuCommand(session_, app::cmd::kSortAscendingBase + Column("Title")));
     EXPECT_EQ(ColumnCells("Title"), (Cells{"a", "b", "c"}));
 }
 
 TEST_F(SortTest, MenuItemsDoNothingOnAnEmptyListOrForColumnsNotSortable) {
     const core::SortState before = session_.Sort;
-    EXPECT_FALSE(app::SortMenuCommand(session_, app::kSortAscendingBase + Column("Title")));
+    EXPECT_FALSE(app::SortMenuCommand(session_, app::cmd::kSortAscendingBase + Column("Title")));
     EXPECT_EQ(session_.Sort, before);
 
     AddTitles({"b", "a"});
-    EXPECT_FALSE(app::SortMenuCommand(session_, app::kSortAscendingBase + Column("Cast")));
+    EXPECT_FALSE(app::SortMenuCommand(session_, app::cmd::kSortAscendingBase + Column("Cast")));
     EXPECT_FALSE(app::SortMenuCommand(session_, 6000));
     EXPECT_EQ(session_.Sort, before);
     EXPECT_EQ(ColumnCells("Title"), (Cells{"b", "a"}));
@@ -159,6 +161,24 @@ TEST_F(SortTest, IndicatorsShowTheSortColumnAndDirection) {
     app::SortVideos(session_, Column("Year"), 1);
     EXPECT_EQ(app::CaptionStrip(session_), (app::SortCaption{"Year", SortArrow::kUp}));
     EXPECT_EQ(app::CaptionStripMenu(session_), app::SortSubmenu::kAscending);
+}
+
+TEST_F(SortTest, TheSortColumnsItemIsCheckedInTheSubmenuOfItsDirection) {
+    AddTitles({"a"});
+    app::SortVideos(session_, Column("Year"), 0);
+    const auto checked = [&](bool ascending) {
+        std::vector<std::string> names;
+        for (const app::DynamicItem& item :
+             app::SortItems(session_.Videos, session_.Sort, ascending)) {
+            if (item.checked) names.push_back(item.label);
+        }
+        return names;
+    };
+    EXPECT_EQ(checked(false), Cells{"Year"});
+    EXPECT_TRUE(checked(true).empty());
+    app::HeaderClick(session_, Column("Year"));
+    EXPECT_EQ(checked(true), Cells{"Year"});
+    EXPECT_TRUE(checked(false).empty());
 }
 
 TEST_F(SortTest, NoCaptionWithoutADatabaseAndNoStripMenuWithoutColumns) {

@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <future>
+#include <memory>
+
+#include "app/image_address.h"
+#include "app/record_editor.h"
+#include "core/images.h"
+#include "core/paths.h"
+#include "fakes/fake_downloader.h"
+#include "fakes/fake_image_converter.h"
+#include "fakes/fake_prompts.h"
+#include "fakes/list_session.h"
+
+namespace {
+
+using app::EditorField;
+using app::ImageAddress;
+using app::RecordEditor;
+using platform::Answer;
+using Field = EditorField;
+using Mode = RecordEditor::Mode;
+using Verdict = ImageAddress::Verdict;
+
+class EditorImageTest : public ListSession {
+  protected:
+    std::unique_ptr<RecordEditor> Open(Mode mode) {
+        return std::make_unique<RecordEditor>(
+            session_, RecordEditor::Services{prompts_, converter_, downloader_, nullptr}, mode);
+    }
+    std::string Picture(const std::string& name, const std::string& bytes = "picture") {
+        const std::string path = folder_ / name;
+        WriteFileBytes(path, bytes);
+        return path;
+    }
+    // Adds a record with the picture; returns its row.
+    int AddWithPicture(const std::string& picture, const std::string& title = "Alien") {
+        auto editor = Open(Mode::kAdd);
+        editor->SetText(Field::kTitle, title);
+        prompts_.ChooseFile(picture);
+        editor->Browse();
+        return editor->Ok().stored ? editor->StoredRow() : -1;
+    }
+    // Starts a download of `address` and waits until it ended and was handed back.
+    void Download(RecordEditor& editor, const std::string& address) {
+        editor.SetText(Field::kUrl, address);
+        std::promise<void> ended;
+        editor.Download([&] { ended.set_value(); });
+        if (!editor.DownloadEnabled()) {
+            ended.get_future().wait();
+            editor.DownloadFinished();
+        }
+    }
+    std::string Preview(const std::string& extension) const {
+        return paths_.folder + "/res/iprev." + extension;
+    }
+
+    FakePrompts prompts_;
+    FakeImageConverter converter_;
+    FakeDownloader downloader_;
+};
+
+TEST_F(EditorImageTest, AStoredTypeIsCopiedUnderTheKeyWithItsExtensionInLowerCase) {
+    const int row = AddWithPicture(Picture("cover.GIF", "GIF89a"));
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(ReadFileBytes(ImagePath(row, "gif")), "GIF89a");
+    EXPECT_TRUE(converter_.calls.empty());
+    EXPECT_TRUE(core::FileExists(folder_ / "cover.GIF"));  // the chosen file stays
+}
+
+TEST_F(EditorImageTest, OtherPicturesAreStoredAsJpeg) {
+    const int png = AddWithPicture(Picture("cover.png", "PNG"));
+    EXPECT_EQ(ReadFileBytes(ImagePath(png, "jpg")),
+              std::string(FakeImageConverter::kJpegStart) + "PNG");
+    ASSERT_EQ(converter_.calls.size(), 1u);
+
+    // A JPEG file named otherwise needs no conversion.
+    const int jpeg = AddWithPicture(Picture("photo.jpeg", "\xff\xd8\xff jpeg"), "Brazil");
+    EXPECT_EQ(ReadFileBytes(ImagePath(jpeg, "jpg")), "\xff\xd8\xff jpeg");
+    EXPECT_EQ(converter_.calls.size(), 1u);
+}
+
+TEST_F(EditorImageTest, APictureThatCannotBeConvertedLeavesTheRecordWithoutOne) {
+    converter_.fail = true;
+    const int row = AddWithPicture(Picture("broken.webp"));
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(Cell(row, "Title"), "Alien");
+    EXPECT_EQ(core::ImageFileOf(session_.ImageFolder, Key(row)), "");
+    EXPECT_EQ(core::CountFilesWithExtension(session_.ImageFolder, "converting"), 0);
+    EXPECT_TRUE(prompts_.Messages().empty());
+}
+
+TEST_F(EditorImageTest, NoImageFolderStoresNoImage) {
+    session_.ImageFolder.clear();
+    EXPECT_GE(AddWithPicture(Picture("cover.jpg")), 0);
+    EXPECT_EQ(core::CountFilesWithExtension(folder_ / "films", "jpg"), 0);
+}
+
+TEST_F(EditorImageTest, ANewImageOfAnotherTypeReplacesTheRecordsImage) {
+    const int row = AddRow({{"Title", "Alien"}});
+    WriteFileBytes(ImagePath(row, "gif"), "old");
+    Select({row});
+    auto editor = Open(Mode::kEdit);
+    EXPECT_EQ(editor->Picture(), ImagePath(row, "gif"));
+    prompts_.ChooseFile(Picture("new.jpg", "new"));
+    editor->Browse();
+    editor->Ok();
+    EXPECT_FALSE(core::FileExists(ImagePath(row, "gif")));
+    EXPECT_EQ(ReadFileBytes(ImagePath(row, "jpg")), "new");
+}
+
+TEST_F(EditorImageTest, KeepingTheRecordsOwnImageChangesNothing) {
+    const int row = AddRow({{"Title", "Alien"}});
+    WriteFileBytes(ImagePath(row, "jpg"), "own");
+    Select({row});
+    auto editor = Open(Mode::kEdit);
+    editor->Ok();
+    EXPECT_EQ(ReadFileBytes(ImagePath(row, "jpg")), "own");
+}
+
+TEST_F(EditorImageTest, BrowseShowsTheChosenPictureAndFillsTheProgressBar) {
+    auto editor = Open(Mode::kAdd);
+    prompts_.ChooseFile(std::nullopt);
+    editor->Browse();
+    EXPECT_EQ(editor->Picture(), "");
+    EXPECT_EQ(editor->ProgressValue(), 0);
+
+    const std::string picture = Picture("cover.bmp");
+    prompts_.ChooseFile(picture);
+    editor->Browse();
+    EXPECT_EQ(editor->Picture(), picture);
+    EXPECT_EQ(editor->Text(Field::kFile), picture);
+    EXPECT_EQ(editor->ProgressValue(), 100);
+    editor->ResetProgress();
+    EXPECT_EQ(editor->ProgressValue(), 0);
+    EXPECT_EQ(prompts_.PickerTitles(), (std::vector<std::string>{"Add Image", "Add Image"}));
+}
+
+TEST_F(EditorImageTest, DeleteRemovesTheRecordsImageAtOnceAfterAsking) {
+    const int row = AddRow({{"Title", "Alien"}});
+    WriteFileBytes(ImagePath(row, "jpg"), "own");
+    Select({row});
+    auto editor = Open(Mode::kEdit);
+    prompts_.Answer(Answer::kNo);
+    editor->DeleteImage();
+    EXPECT_TRUE(core::FileExists(ImagePath(row, "jpg")));
+
+    prompts_.Answer(Answer::kYes);
+    editor->DeleteImage();
+    EXPECT_FALSE(core::FileExists(ImagePath(row, "jpg")));
+    EXPECT_EQ(editor->Picture(), "");
+    EXPECT_EQ(editor->Text(Field::kFile), "");
+    EXPECT_FALSE(editor->DeleteImageEnabled());
+    EXPECT_EQ(prompts_.Messages().back().text, "Delete image?");
+    EXPECT_EQ(prompts_.Messages().back().title, "Confirm");
+    EXPECT_EQ(prompts_.Messages().back().buttons, platform::Buttons::kYesNo);
+}
+
+TEST_F(EditorImageTest, DeleteNeverRemovesAPictureChosenElsewhere) {
+    config_.prompt_before_delete = false;
+    auto editor = Open(Mode::kAdd);
+    const std::string picture = Picture("mine.jpg");
+    prompts_.ChooseFile(picture);
+    editor->Browse();
+    editor->DeleteImage();
+    EXPECT_TRUE(core::FileExists(picture));
+    EXPECT_EQ(editor->Picture(), "");
+    EXPECT_TRUE(prompts_.Messages().empty());
+}
+
+struct AddressCase {
+    const char* typed;
+    Verdict verdict;
+    const char* extension;
+};
+
+class ImageAddressTest : public ::testing::TestWithParam<AddressCase> {};
+
+TEST_P(ImageAddressTest, Verdict) {
+    const ImageAddress address = app::CheckImageAddress(GetParam().typed);
+    EXPECT_EQ(address.verdict, GetParam().verdict);
+    EXPECT_EQ(address.extension, GetParam().extension);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Addresses, ImageAddressTest,
+    ::testing::Values(AddressCase{"", Verdict::kEmpty, ""}, AddressCase{"   ", Verdict::kEmpty, ""},
+                      AddressCase{"www.example.com/a.jpg", Verdict::kNotWebAddress, ""},
+                      AddressCase{"ftp://example.com/a.jpg", Verdict::kNotWebAddress, ""},
+                      AddressCase{"http://example.com/a.jpg", Verdict::kPicture, "jpg"},
+                      AddressCase{"HTTP://EXAMPLE.COM/A.GIF", Verdict::kPicture, "gif"},
+                      AddressCase{"https://example.com/a.bmp", Verdict::kPicture, "bmp"},
+                      AddressCase{"HttpS://example.com/cover.png", Verdict::kPicture, "png"},
+                      AddressCase{" https://example.com/cover.jpg?w=300 ", Verdict::kPicture,
+                                  "jpg"},
+                      AddressCase{"http://example.com/cover.webp#top", Verdict::kPicture, "webp"},
+                      AddressCase{"http://example.com/page.html", Verdict::kNotPicture, ""},
+                      AddressCase{"http://example.com/img?name=a.jpg", Verdict::kNotPicture, ""},
+                      AddressCase{"http://example.jpg", Verdict::kNotPicture, ""},
+                      AddressCase{"http://example.com/", Verdict::kNotPicture, ""}));
+
+TEST_F(EditorImageTest, ADownloadedPictureIsShownAndBecomesTheFile) {
+    auto editor = Open(Mode::kAdd);
+    Download(*editor, "https://example.com/covers/alien.JPG?size=large");
+    EXPECT_EQ(downloader_.addresses,
+              std::vector<std::string>{"https://example.com/covers/alien.JPG?size=large"});
+    EXPECT_EQ(editor->Picture(), Preview("jpg"));
+    EXPECT_EQ(editor->Text(Field::kFile), Preview("jpg"));
+    EXPECT_EQ(editor->ProgressValue(), 100);
+    EXPECT_TRUE(editor->DownloadEnabled());
+
+    editor->SetText(Field::kTitle, "Alien");
+    editor->Ok();
+    EXPECT_EQ(ReadFileBytes(ImagePath(0, "jpg")), downloader_.body);
+    editor.reset();
+    EXPECT_FALSE(core::FileExists(Preview("jpg")));  // previews go with the window
+}
+
+TEST_F(EditorImageTest, BadAddressesAreExplainedAndNothingIsFetched) {
+    auto editor = Open(Mode::kAdd);
+    Download(*editor, "");
+    Download(*editor, "www.example.com/cover.jpg");
+    Download(*editor, "http://example.com/cover.svg");
+    EXPECT_TRUE(downloader_.addresses.empty());
+    ASSERT_EQ(prompts_.Messages().size(), 2u);
+    const std::string example = "Example: http://www.example.com/images/cover.gif";
+    EXPECT_EQ(prompts_.Messages()[0].text,
+              "The URL specified is not properly formatted. The URL must begin\nwith \"http://\" "
+              "and point to a supported image type.\n\nSupported image types include:\n\n1. "
+              "Windows or OS/2 Bitmap (*.bmp)\n2. CompuServe Graphics Interchange (*.gif)\n3. JPEG "
+              "Compliant (*.jpg)\n\n" +
+                  example);
+    EXPECT_EQ(prompts_.Messages()[1].text,
+              "The URL specified does not point to a supported image type.\n\nSupported image "
+              "types include:\n\n1. Windows or OS/2 Bitmap (*.bmp)\n2. CompuServe Graphics "
+              "Interchange (*.gif)\n3. JPEG Compliant (*.jpg)\n\n" +
+                  example);
+    for (const FakePrompts::Shown& shown : prompts_.Messages()) {
+        EXPECT_EQ(shown.title, "Reeldeck Tip");
+        EXPECT_EQ(shown.icon, platform::Icon::kInformation);
+    }
+}
+
+TEST_F(EditorImageTest, AFailedDownloadIsReportedAndTheFormStaysAsItWas) {
+    downloader_.succeed = false;
+    auto editor = Open(Mode::kAdd);
+    Download(*editor, "http://example.com/missing.gif");
+    EXPECT_EQ(editor->Picture(), "");
+    EXPECT_EQ(editor->Text(Field::kFile), "");
+    EXPECT_EQ(editor->ProgressValue(), 0);
+    ASSERT_EQ(prompts_.Messages().size(), 1u);
+    EXPECT_EQ(prompts_.Messages()[0].text,
+              "An error occurred while attempting to download the specified image.\n\nPossible "
+              "causes include:\n\n1. No Internet connection\n2. URL path is incorrect\n3. URL is "
+              "case-sensitive");
+    EXPECT_EQ(prompts_.Messages()[0].title, "Import Error");
+    EXPECT_EQ(prompts_.Messages()[0].icon, platform::Icon::kError);
+}
+
+TEST_F(EditorImageTest, DownloadIsDisabledWhileOneRunsAndClosingCancelsIt) {
+    downloader_.Hold();
+    auto editor = Open(Mode::kAdd);
+    editor->SetText(Field::kUrl, "http://example.com/slow.gif");
+    editor->Download([] {});
+    downloader_.WaitForStart();
+    EXPECT_FALSE(editor->DownloadEnabled());
+    editor->Download([] {});  // a second press does nothing
+    EXPECT_EQ(downloader_.addresses.size(), 1u);
+    editor.reset();  // returns only once the download stopped
+    EXPECT_FALSE(core::FileExists(Preview("gif")));
+}
+
+}  // namespace
