@@ -56,7 +56,7 @@ void PrintSummaryLine(const std::string& measure, const std::string& records,
                       const std::string& ours, const std::string& baseline,
                       const std::string& ratio, const std::string& target) {
     char line[256];
-    std::snprintf(line, sizeof line, "%-26s %9s %12s %12s %8s   %s", measure.c_str(),
+    std::snprintf(line, sizeof line, "%-30s %9s %12s %12s %8s   %s", measure.c_str(),
                   records.c_str(), ours.c_str(), baseline.c_str(), ratio.c_str(), target.c_str());
     std::cout << line << '\n';
 }
