@@ -161,6 +161,24 @@ FieldRule RecordEditor::RuleOf(EditorField field) {
     }
 }
 
+std::optional<RecordEditor::UpDownRange> RecordEditor::UpDownRangeOf(EditorField field) {
+    switch (field) {
+        case EditorField::kHours:
+            return UpDownRange{0, 99};
+        case EditorField::kMinutes:
+        case EditorField::kSeconds:
+            return UpDownRange{0, 59};
+        case EditorField::kMonth:
+            return UpDownRange{kMonthRange[0], kMonthRange[1]};
+        case EditorField::kDay:
+            return UpDownRange{kDayRange[0], kDayRange[1]};
+        case EditorField::kViewedYear:
+            return UpDownRange{kYearRange[0], kYearRange[1]};
+        default:
+            return std::nullopt;
+    }
+}
+
 const std::string& RecordEditor::Text(EditorField field) const {
     switch (field) {
         case EditorField::kTitle:

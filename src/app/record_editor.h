@@ -95,6 +95,15 @@ class RecordEditor {
     static constexpr int kMonthRange[2] = {1, 12};
     static constexpr int kDayRange[2] = {1, 31};
     static constexpr int kYearRange[2] = {1970, 2030};
+    // The range an up-down control steps a field within: the duration's hours (0-99), minutes and
+    // seconds (0-59) and the viewed date's month, day and year. Nothing for the fields without an
+    // up-down control.
+    struct UpDownRange {
+        int minimum = 0;
+        int maximum = 0;
+        bool operator==(const UpDownRange&) const = default;
+    };
+    static std::optional<UpDownRange> UpDownRangeOf(EditorField field);
 
     // Fills the form: empty in add mode, from the first selected row in edit mode.
     RecordEditor(Session& session, Services services, Mode mode);

@@ -154,6 +154,19 @@ TEST_F(RecordEditorTest, TheDurationFieldsAndTheOrValueFollowEachOther) {
     EXPECT_EQ(editor->Text(Field::kSeconds), "45");
 }
 
+TEST_F(RecordEditorTest, OnlyTheDurationAndDateFieldsHaveUpDownRanges) {
+    using Range = RecordEditor::UpDownRange;
+    EXPECT_EQ(RecordEditor::UpDownRangeOf(Field::kHours), (Range{0, 99}));
+    EXPECT_EQ(RecordEditor::UpDownRangeOf(Field::kMinutes), (Range{0, 59}));
+    EXPECT_EQ(RecordEditor::UpDownRangeOf(Field::kSeconds), (Range{0, 59}));
+    EXPECT_EQ(RecordEditor::UpDownRangeOf(Field::kMonth), (Range{1, 12}));
+    EXPECT_EQ(RecordEditor::UpDownRangeOf(Field::kDay), (Range{1, 31}));
+    EXPECT_EQ(RecordEditor::UpDownRangeOf(Field::kViewedYear), (Range{1970, 2030}));
+    for (Field field : {Field::kTitle, Field::kYear, Field::kOrValue, Field::kMpaa, Field::kUrl}) {
+        EXPECT_FALSE(RecordEditor::UpDownRangeOf(field).has_value());
+    }
+}
+
 TEST_F(RecordEditorTest, AnEmptyTitleIsRefused) {
     auto editor = Open(Mode::kAdd);
     editor->SetText(Field::kYear, "1999");
