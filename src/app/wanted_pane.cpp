@@ -12,6 +12,8 @@ using platform::Buttons;
 using platform::Icon;
 
 std::string WantedPane::Caption() const {
+    // Without a database the pane shows its bare name.
+    if (!session_.IsOpen()) return "Wanted";
     return PaneCaption("Wanted", session_.Wanted.Count());
 }
 

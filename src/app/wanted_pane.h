@@ -18,7 +18,8 @@ class WantedPane {
     WantedPane(Session& session, platform::Prompts& prompts)
         : session_(session), prompts_(prompts) {}
 
-    // "Wanted - 12": the pane's header and, while floating, its window title.
+    // "Wanted - 12": the pane's header and, while floating, its window title; "Wanted" while no
+    // database is open.
     std::string Caption() const;
 
     const std::string& Text() const { return text_; }

@@ -15,6 +15,8 @@
 #include "core/dates.h"
 #include "core/text.h"
 #include "gui/desktop_services.h"
+#include "gui/editor/qt_image_converter.h"
+#include "platform/curl_downloader.h"
 #include "gui/main_window.h"
 #include "gui/startup_sequence.h"
 #include "gui/text_bytes.h"
@@ -79,7 +81,9 @@ int RunApplication(int argc, char** argv) {
     app::Session session(paths, config, recent, clock);
     QtShell shell;
     QtHelp help(FromBytes(paths.help), FromBytes(paths.popup_help));
-    MainWindow window({session, service, shell, help});
+    platform::CurlDownloader downloader;
+    QtImageConverter converter;
+    MainWindow window({session, service, shell, help, downloader, converter});
     help.SetParent(&window);
 
     StartupSequence startup(window, application.arguments());

@@ -13,6 +13,7 @@
 #include "app/startup.h"
 #include "config/recent_databases.h"
 #include "core/text.h"
+#include "gui/list_text_widths.h"
 #include "gui/text_bytes.h"
 
 namespace gui {
@@ -36,13 +37,22 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
       service_(services.service),
       shell_(services.shell),
       help_(services.help),
+      downloader_(services.downloader),
+      converter_(services.converter),
       res_folder_(FromBytes(services.session.paths.folder) + "/res"),
       status_(new MainStatusBar(res_folder_, this)),
       prompts_(this),
       login_(this, &services.help),
       database_services_{services.prompts ? *services.prompts : prompts_, *status_,
                          services.login ? *services.login : login_},
-      adapter_(services.session) {
+      adapter_(services.session),
+      search_panes_(services.session.config),
+      text_search_(services.session, search_panes_),
+      text_replace_(services.session, search_panes_, database_services_.prompts),
+      wanted_pane_(services.session, database_services_.prompts),
+      pane_buttons_(services.session, database_services_.prompts),
+      details_(services.session, database_services_.prompts, services.converter,
+               [this](const std::string& text) { text_search_.QuickFind(text); }) {
     setObjectName("mainWindow");
     setWindowTitle("Reeldeck");
     setWindowIcon(QIcon(res_folder_ + "/reeldeck.svg"));
@@ -55,10 +65,12 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     my_videos_ = new MyVideosPane(session_, res_folder_, this);
     setCentralWidget(my_videos_);
+    text_widths_ = std::make_unique<ListTextWidths>(my_videos_->view());
     BuildToolBar();
     BuildDocks();
     BuildShortcuts();
     RegisterOperations();
+    RegisterListOperations();
 
     connect(&menus_, &MenuBuilder::helpLineChanged, this,
             [this](const QString& line) { status_->ShowHelpLine(line); });
@@ -67,7 +79,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     connect(&adapter_, &SessionAdapter::databaseRenamed, this, &MainWindow::UpdateTitles);
     connect(&adapter_, &SessionAdapter::listsChanged, this, &MainWindow::OnListsChanged);
     connect(&adapter_, &SessionAdapter::loginChanged, this, &MainWindow::OnLoginChanged);
-    connect(my_videos_, &MyVideosPane::selectionChanged, this, &MainWindow::UpdatePaneButtons);
+    connect(my_videos_, &MyVideosPane::selectionChanged, this, &MainWindow::SelectionChanged);
     connect(my_videos_, &MyVideosPane::headerClicked, this, &MainWindow::HeaderClicked);
     connect(my_videos_->view(), &VideoTableView::contextMenuRequested, this, [this](const QPoint& at) {
         PrepareMenu(QString::fromUtf8(app::menu_id::kList));
@@ -144,20 +156,24 @@ void MainWindow::BuildDocks() {
         connect(dock, &QDockWidget::visibilityChanged, this, [this] { UpdatePaneButtons(); });
         return dock;
     };
-    wanted_list_ = new QListWidget(this);
-    wanted_list_->setObjectName("wantedList");
-    wanted_dock_ = make("Wanted Videos", "wantedDock", wanted_list_, Qt::LeftDockWidgetArea);
-    search_dock_ = make("Search", "searchDock",
-                        EmptyPane("Text search comes with the search pane.", this), Qt::LeftDockWidgetArea);
-    replace_dock_ = make("Replace", "replaceDock",
-                         EmptyPane("Text replace comes with the replace pane.", this), Qt::LeftDockWidgetArea);
-    details_dock_ = make("Video Details", "detailsDock",
-                         EmptyPane("The selected video's details appear here.", this), Qt::RightDockWidgetArea);
+    wanted_widget_ = new WantedPaneWidget(wanted_pane_, session_, this);
+    search_widget_ = new SearchPaneWidget(text_search_, this);
+    replace_widget_ = new ReplacePaneWidget(text_replace_, this);
+    details_widget_ = new DetailsPaneWidget(details_, this);
+    wanted_dock_ = make("Wanted Videos", "wantedDock", wanted_widget_, Qt::LeftDockWidgetArea);
+    search_dock_ = make("Search", "searchDock", search_widget_, Qt::LeftDockWidgetArea);
+    replace_dock_ = make("Replace", "replaceDock", replace_widget_, Qt::LeftDockWidgetArea);
+    details_dock_ = make("Video Details", "detailsDock", details_widget_, Qt::RightDockWidgetArea);
     player_dock_ = make("Video Player", "playerDock",
                         EmptyPane("Media plays here.", this), Qt::RightDockWidgetArea);
-    // Search and Replace share one place.
+    // Search and Replace share one place; the search model keeps track of both.
     tabifyDockWidget(search_dock_, replace_dock_);
+    for (PaneDock* dock : {search_dock_, replace_dock_}) {
+        connect(dock, &QDockWidget::visibilityChanged, this, &MainWindow::KeepSearchPanesInConfig);
+        connect(dock, &QDockWidget::topLevelChanged, this, &MainWindow::KeepSearchPanesInConfig);
+    }
     splitDockWidget(details_dock_, player_dock_, Qt::Vertical);
+    ConnectPanes();
 }
 
 void MainWindow::BuildShortcuts() {
@@ -216,31 +232,46 @@ void MainWindow::StorePanes() {
     c.tool_bar_visible = !tool_bar_->isHidden();
 }
 
+void MainWindow::KeepSearchPanesInConfig() {
+    if (applying_search_panes_) return;
+    config::ProgramConfig& c = session_.config;
+    c.search_window_visible = !search_dock_->isHidden();
+    c.replace_window_visible = !replace_dock_->isHidden();
+    c.search_window_docked = !search_dock_->isFloating();
+    c.replace_window_docked = !replace_dock_->isFloating();
+}
+
 void MainWindow::UpdateTitles() {
     setWindowTitle(FromBytes(app::MainWindowTitle(session_)));
+    UpdateToolBar();
     my_videos_->UpdateCaption();
-    const bool open = session_.IsOpen();
-    wanted_dock_->SetCount(open ? session_.Wanted.Count() : -1);
+    wanted_dock_->setWindowTitle(wanted_widget_->Caption());
 }
 
 void MainWindow::OnDatabaseOpened() {
+    text_search_.RefillInside();
+    text_replace_.RefillInside();
+    details_widget_->Clear();
     my_videos_->Reload();
+    ApplyColumnWidths();
     OnListsChanged();
     FillRecentMenu();
-    FillSortMenus();
 }
 
 void MainWindow::OnDatabaseClosed() {
-    my_videos_->Reload();
-    wanted_list_->clear();
-    FillSortMenus();
-    UpdateTitles();
-    UpdatePaneButtons();
+    text_search_.RefillInside();
+    text_replace_.RefillInside();
+    text_replace_.DatabaseClosed();
+    details_widget_->Clear();
+    OnListsChanged();
 }
 
 void MainWindow::OnListsChanged() {
-    wanted_list_->clear();
-    for (const std::string& title : session_.Wanted.Titles()) wanted_list_->addItem(FromBytes(title));
+    my_videos_->Reload();
+    wanted_widget_->Refresh();
+    search_widget_->Refresh();
+    replace_widget_->Refresh();
+    FillSortMenus();
     UpdateTitles();
     UpdatePaneButtons();
 }
@@ -251,13 +282,29 @@ void MainWindow::OnLoginChanged() {
                       someone);
 }
 
+void MainWindow::UpdateToolBar() {
+    // Buttons whose window is not part of the program yet rest; the Wizard button still explains
+    // that it needs a database.
+    for (QAction* action : tool_bar_->actions()) {
+        const int command = action->data().toInt();
+        if (command == 0) continue;
+        const bool tip = command == app::cmd::kToolWizard && !session_.IsOpen();
+        action->setEnabled(HasOperation(command) || tip);
+    }
+}
+
 void MainWindow::UpdatePaneButtons() {
     CaptionStrip* strip = my_videos_->strip();
     using B = CaptionStrip::Button;
-    for (B button : {B::kAdd, B::kEdit, B::kDeleteSelected, B::kDeleteAll, B::kFlag, B::kUnflag,
-                     B::kUnflagAll, B::kMarkViewed, B::kMarkNotViewed, B::kMarkCustom}) {
-        // The list operations arrive with their own windows; until then the buttons rest.
-        strip->SetButtonEnabled(button, false);
+    // The buttons check their own conditions when pressed (a read-only user gets nothing); they
+    // rest only while no database is open.
+    const bool open = session_.IsOpen();
+    for (B button : {B::kDeleteSelected, B::kDeleteAll, B::kUnflag, B::kUnflagAll,
+                     B::kMarkViewed, B::kMarkNotViewed}) {
+        strip->SetButtonEnabled(button, open);
+    }
+    for (B button : {B::kAdd, B::kEdit, B::kFlag, B::kMarkCustom}) {
+        strip->SetButtonEnabled(button, open && HasWindowFor(button));
     }
 }
 

@@ -6,16 +6,30 @@
 #include <QToolBar>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "app/database_commands.h"
 #include "app/menu_rules.h"
+#include "app/my_videos_buttons.h"
 #include "app/session.h"
+#include "app/wanted_pane.h"
+#include "online/search_panes.h"
+#include "online/text_replace.h"
+#include "online/text_search.h"
+#include "platform/downloader.h"
+#include "platform/image_converter.h"
+#include "platform/text_widths.h"
+#include "views/video_details.h"
 #include "config/service_config.h"
 #include "gui/login_dialog.h"
 #include "gui/main_status_bar.h"
 #include "gui/menu_builder.h"
 #include "gui/my_videos_pane.h"
 #include "gui/pane_dock.h"
+#include "gui/panes/details_pane_widget.h"
+#include "gui/panes/replace_pane_widget.h"
+#include "gui/panes/search_pane_widget.h"
+#include "gui/panes/wanted_pane_widget.h"
 #include "gui/qt_prompts.h"
 #include "gui/session_adapter.h"
 #include "platform/shell.h"
@@ -28,6 +42,8 @@ struct MainWindowServices {
     config::ServiceConfig& service;
     platform::Shell& shell;
     platform::Help& help;
+    platform::Downloader& downloader;
+    platform::ImageConverter& converter;
     // Tests answer questions and logins from a script; the program shows real windows.
     platform::Prompts* prompts = nullptr;
     app::LoginPresenter* login = nullptr;
@@ -79,6 +95,10 @@ protected:
 
 private:
     void BuildDocks();
+    // What the panes ask of the window: showing rows, the editor, captions, status texts.
+    void ConnectPanes();
+    // Scrolls to a row, selects it alone and shows its details.
+    void ShowRow(int row);
     void BuildToolBar();
     void BuildShortcuts();
     void RegisterOperations();
@@ -94,18 +114,40 @@ private:
     void OnLoginChanged();
     void UpdateTitles();
     void UpdatePaneButtons();
+    void UpdateToolBar();
+    // Whether the window a caption strip button opens is part of the program yet.
+    bool HasWindowFor(CaptionStrip::Button button) const;
+
+    // The list operations: List Videos, marking, deleting, the caption strip's buttons.
+    void RegisterListOperations();
+    void RunValueCommand(int command, QAction* action);
+    // The Add Video / Edit Video window, the Flag Selected Videos and Mark Selected windows.
+    void OpenRecordEditor(bool adding);
+    void OpenFlagWindow();
+    void OpenMarkSelectedWindow();
+    void OpenWindowOfButton(app::MyVideosButtons::Opens opens);
+    // Shows the list's selection and the first selected row's details.
+    void ShowSelectionResult();
+    void SelectionChanged();
+    // The Search and Replace panes as the search model wants them.
+    void ApplySearchPanes();
+    void ToggleSearchPane(bool replace);
+    // The user showed, hid, floated or docked Search or Replace.
+    void KeepSearchPanesInConfig();
+    void ApplyColumnWidths();
 
     void TogglePane(PaneDock* dock);
     void OpenOnlinePage(const std::string& path);
     void SetFullScreen(bool full_screen);
     void ShowTip(const char* text);
     void HeaderClicked(int list_index);
-    void SortBy(int list_index, int direction);
 
     app::Session& session_;
     config::ServiceConfig& service_;
     platform::Shell& shell_;
     platform::Help& help_;
+    platform::Downloader& downloader_;
+    platform::ImageConverter& converter_;
     QString res_folder_;
     MainStatusBar* status_;  // before the services: it is their progress display
 
@@ -113,6 +155,13 @@ private:
     QtLoginPresenter login_;
     app::DatabaseServices database_services_;
     SessionAdapter adapter_;
+    online::SearchPanes search_panes_;
+    online::TextSearch text_search_;
+    online::TextReplace text_replace_;
+    app::WantedPane wanted_pane_;
+    app::MyVideosButtons pane_buttons_;
+    views::VideoDetails details_;
+    std::unique_ptr<platform::TextWidths> text_widths_;
     MenuBuilder menus_;
     QToolBar* tool_bar_ = nullptr;
     MyVideosPane* my_videos_ = nullptr;
@@ -121,10 +170,14 @@ private:
     PaneDock* replace_dock_ = nullptr;
     PaneDock* details_dock_ = nullptr;
     PaneDock* player_dock_ = nullptr;
-    QListWidget* wanted_list_ = nullptr;
+    WantedPaneWidget* wanted_widget_ = nullptr;
+    SearchPaneWidget* search_widget_ = nullptr;
+    ReplacePaneWidget* replace_widget_ = nullptr;
+    DetailsPaneWidget* details_widget_ = nullptr;
     QTimer auto_cycle_timer_;
     std::map<int, std::function<void()>> operations_;
     bool full_screen_ = false;
+    bool applying_search_panes_ = false;
     bool was_maximized_ = false;
     bool shut_down_ = false;
 };

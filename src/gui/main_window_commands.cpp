@@ -4,7 +4,7 @@
 
 #include "app/command_ids.h"
 #include "app/database_commands.h"
-#include "app/list_sorting.h"
+#include "app/sort_commands.h"
 #include "core/paths.h"
 #include "gui/accessories/about_dialog.h"
 #include "gui/accessories/system_info.h"
@@ -17,12 +17,6 @@ namespace gui {
 namespace cmd = app::cmd;
 
 namespace {
-
-const char* const kAddWithoutDatabaseTip =
-    "You must first create or open a video database before adding records.\n\nTo open an existing "
-    "database:\n\n   Click the open button on the toolbar or\n   Select Open in the File menu.\n\n"
-    "To create a new database:\n\n   Click the new button on the toolbar or\n   Select New in the "
-    "File menu.";
 
 const char* const kWizardWithoutDatabaseTip =
     "First create or open a video database before\nusing the Video Import Wizard.\n\nTo open an "
@@ -57,8 +51,6 @@ void MainWindow::RegisterOperations() {
     op[cmd::kToolOpen] = op[cmd::kOpen];
     op[cmd::kToolSave] = unless_read_only(op[cmd::kSave]);
     op[cmd::kToolSaveAs] = unless_read_only(op[cmd::kSaveAs]);
-    op[cmd::kToolSearch] = [this] { TogglePane(search_dock_); };
-    op[cmd::kToolReplace] = [this] { TogglePane(replace_dock_); };
     op[cmd::kToolWanted] = [this] { TogglePane(wanted_dock_); };
     op[cmd::kToolDetails] = [this] { TogglePane(details_dock_); };
     op[cmd::kToolPlayer] = [this] { TogglePane(player_dock_); };
@@ -66,8 +58,6 @@ void MainWindow::RegisterOperations() {
     // View
     op[cmd::kStatusBar] = [this] { status_->setVisible(status_->isHidden()); };
     op[cmd::kToolBar] = [this] { tool_bar_->setVisible(tool_bar_->isHidden()); };
-    op[cmd::kTextSearch] = op[cmd::kToolSearch];
-    op[cmd::kTextReplace] = op[cmd::kToolReplace];
     op[cmd::kVideoDetails] = op[cmd::kToolDetails];
     op[cmd::kVideoPlayer] = op[cmd::kToolPlayer];
     op[cmd::kWantedVideos] = op[cmd::kToolWanted];
@@ -86,8 +76,6 @@ void MainWindow::RegisterOperations() {
         s.config.video_list_grid_visible = !s.config.video_list_grid_visible;
         my_videos_->SetGridVisible(s.config.video_list_grid_visible);
     };
-    op[cmd::kSearch] = op[cmd::kToolSearch];
-    op[cmd::kReplace] = op[cmd::kToolReplace];
 
     // Player
     op[cmd::kPlayerShow] = op[cmd::kToolPlayer];
@@ -131,16 +119,12 @@ void MainWindow::RegisterOperations() {
 
 bool MainWindow::HasOperation(int command) const {
     if (command >= cmd::kRecentFirst && command <= cmd::kRecentLast) return true;
-    if (command >= cmd::kSortAscendingBase && command < cmd::kSortDescendingBase + 100) return true;
+    if (command >= cmd::kMarkCategoryBase && command < cmd::kSortDescendingBase + 100) return true;
     return operations_.count(command) != 0;
 }
 
 bool MainWindow::RunCommand(int command, QAction* action) {
     status_->ShowHelpLine(FromBytes(app::HelpLine({})));
-    if (command == cmd::kAddNew && !session_.IsOpen()) {
-        ShowTip(kAddWithoutDatabaseTip);
-        return true;
-    }
     if (command == cmd::kToolWizard && !session_.IsOpen()) {
         ShowTip(kWizardWithoutDatabaseTip);
         return true;
@@ -152,12 +136,12 @@ bool MainWindow::RunCommand(int command, QAction* action) {
         if (!path.empty() && core::FileExists(path)) app::OpenRecentCommand(session_, database_services_, path);
         return true;
     }
-    if (command >= cmd::kSortAscendingBase && command < cmd::kSortAscendingBase + 100) {
-        SortBy(command - cmd::kSortAscendingBase, 1);
+    if (command >= cmd::kSortAscendingBase && command < cmd::kSortDescendingBase + 100) {
+        app::SortMenuCommand(session_, command);
         return true;
     }
-    if (command >= cmd::kSortDescendingBase && command < cmd::kSortDescendingBase + 100) {
-        SortBy(command - cmd::kSortDescendingBase, 0);
+    if (command >= cmd::kMarkCategoryBase && command < cmd::kSortAscendingBase) {
+        RunValueCommand(command, action);
         return true;
     }
     auto operation = operations_.find(command);
@@ -168,11 +152,6 @@ bool MainWindow::RunCommand(int command, QAction* action) {
 
 void MainWindow::TogglePane(PaneDock* dock) {
     const bool show = dock->isHidden();
-    // Search and Replace share one docked place.
-    if (show && !dock->isFloating() && (dock == search_dock_ || dock == replace_dock_)) {
-        PaneDock* other = dock == search_dock_ ? replace_dock_ : search_dock_;
-        if (!other->isFloating()) other->hide();
-    }
     dock->setVisible(show);
     if (show) dock->raise();
 }
@@ -201,19 +180,9 @@ void MainWindow::ShowTip(const char* text) {
 }
 
 void MainWindow::HeaderClicked(int list_index) {
-    const core::VideoList& videos = session_.Videos;
-    if (list_index < 0 || list_index >= videos.ColumnCount() || !videos.Column(list_index).Sortable) return;
-    int direction = session_.Sort.direction;
-    if (list_index == session_.Sort.column) direction = direction != 0 ? 0 : 1;
-    app::SortVideos(session_.Videos, session_.Sort, list_index, direction);
-    my_videos_->Reload();
-    FillSortMenus();
-}
-
-void MainWindow::SortBy(int list_index, int direction) {
-    if (session_.Videos.RowCount() == 0) return;
-    app::SortVideos(session_.Videos, session_.Sort, list_index, direction);
-    my_videos_->Reload();
+    app::HeaderClick(session_, list_index);
+    // An empty list changes no rows, but the indicators follow the click.
+    my_videos_->UpdateCaption();
     FillSortMenus();
 }
 

@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QVBoxLayout>
 
+#include "app/column_widths.h"
 #include "app/session.h"
 #include "gui/text_bytes.h"
 
@@ -30,7 +31,9 @@ MyVideosPane::MyVideosPane(app::Session& session, const QString& res_folder, QWi
     connect(header, &QHeaderView::sectionResized, this, &MyVideosPane::OnSectionResized);
     connect(header, &QHeaderView::sectionMoved, this, &MyVideosPane::OnSectionMoved);
     connect(header, &QHeaderView::sectionClicked, this, [this](int section) {
-        ApplyColumns();  // hidden columns go back to width 0 whatever the user did
+        // Hidden columns go back to width 0, whatever the user did to them.
+        app::KeepHiddenColumnsHidden(session_.Videos);
+        ApplyColumns();
         emit headerClicked(section);
     });
     UpdateCaption();
@@ -49,6 +52,11 @@ void MyVideosPane::ApplyColumns() {
     applying_ = true;
     QHeaderView* header = view_->horizontalHeader();
     const core::VideoList& videos = session_.Videos;
+    // The view may not show a new column table yet: Reload() brings it, then applies this.
+    if (header->count() != videos.ColumnCount()) {
+        applying_ = false;
+        return;
+    }
     const std::vector<int>& order = videos.ColumnOrder();
     for (int position = 0; position < static_cast<int>(order.size()); ++position) {
         const int from = header->visualIndex(order[static_cast<std::size_t>(position)]);
@@ -123,7 +131,7 @@ void MyVideosPane::OnSelectionChanged(const QItemSelection& selected,
 
 void MyVideosPane::OnSectionResized(int section, int, int new_size) {
     if (applying_ || section >= session_.Videos.ColumnCount()) return;
-    session_.Videos.SetColumnWidth(section, new_size);
+    app::ColumnResized(session_.Videos, section, new_size);
 }
 
 void MyVideosPane::OnSectionMoved() {

@@ -34,7 +34,8 @@ GuiFixture::~GuiFixture() {
 void GuiFixture::CreateWindow() {
     window_.reset();
     window_ = std::make_unique<gui::MainWindow>(
-        gui::MainWindowServices{*session_, service_, shell_, help_, &prompts_, &login_});
+        gui::MainWindowServices{*session_, service_, shell_, help_, downloader_, converter_,
+                                &prompts_, &login_});
     window_->resize(1000, 700);
     window_->show();
 }

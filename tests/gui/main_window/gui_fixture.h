@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,27 @@ public:
     void ShowContents() override { ++contents_shown; }
     std::string PopupText(const std::string&) override { return {}; }
     int contents_shown = 0;
+};
+
+// Reaches no network: every download fails.
+class OfflineDownloader final : public platform::Downloader {
+public:
+    platform::DownloadResult DownloadToFile(const std::string&, const std::string&,
+                                            const platform::DownloadObserver&, std::stop_token) override {
+        platform::DownloadResult result;
+        result.error = platform::DownloadError::kConnectionFailed;
+        result.reason = "offline";
+        return result;
+    }
+};
+
+// "Converts" by copying: the tests' pictures are JPEG files already.
+class CopyingConverter final : public platform::ImageConverter {
+public:
+    bool ConvertToJpeg(const std::string& from, const std::string& to) override {
+        std::error_code error;
+        return std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+    }
 };
 
 // A program folder with the shipped files, a session over it and a main window showing it. The
@@ -58,6 +80,8 @@ protected:
     config::ServiceConfig service_;
     RecordingShell shell_;
     RecordingHelp help_;
+    OfflineDownloader downloader_;
+    CopyingConverter converter_;
     ScriptedPrompts prompts_;
     ScriptedLogin login_;
     std::unique_ptr<gui::MainWindow> window_;

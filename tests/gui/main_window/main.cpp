@@ -4,6 +4,8 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // The web engine needs this before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

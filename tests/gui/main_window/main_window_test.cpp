@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, TitlesAndCaptionsFollowTheOpenDatabase) {
     Open(WriteDatabase("films.rdk", 3, 2));
     EXPECT_EQ(window_->windowTitle(), "Reeldeck - films.rdk - 3 Videos");
     EXPECT_EQ(window_->myVideos()->strip()->Caption(), "My Videos - 3");
-    EXPECT_EQ(window_->dock("wantedDock")->windowTitle(), "Wanted Videos - 2");
+    EXPECT_EQ(window_->dock("wantedDock")->windowTitle(), "Wanted - 2");
     EXPECT_EQ(window_->myVideos()->model()->rowCount(), 3);
 
     // Nothing changed: closing asks nothing.
@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, TitlesAndCaptionsFollowTheOpenDatabase) {
     EXPECT_TRUE(prompts_.Messages().empty());
     EXPECT_EQ(window_->windowTitle(), "Reeldeck");
     EXPECT_EQ(window_->myVideos()->model()->rowCount(), 0);
-    EXPECT_EQ(window_->dock("wantedDock")->windowTitle(), "Wanted Videos");
+    EXPECT_EQ(window_->dock("wantedDock")->windowTitle(), "Wanted");
 }
 
 TEST_F(MainWindowTest, FileMenuRulesFollowTheDatabaseAndTheLogin) {

@@ -1,0 +1,26 @@
+#include "gui/list_text_widths.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+
+#include "gui/text_bytes.h"
+
+namespace gui {
+namespace {
+// Room beside the text: the cell's margins, and in the header the sort arrow.
+constexpr int kCellPadding = 12;
+constexpr int kHeaderPadding = 24;
+}  // namespace
+
+int ListTextWidths::HeaderWidth(std::string_view title) {
+    if (!view_) return 0;
+    return QFontMetrics(view_->horizontalHeader()->font()).horizontalAdvance(FromBytes(title)) +
+           kHeaderPadding;
+}
+
+int ListTextWidths::CellWidth(std::string_view text) {
+    if (!view_) return 0;
+    return QFontMetrics(view_->font()).horizontalAdvance(FromBytes(text)) + kCellPadding;
+}
+
+}  // namespace gui
