@@ -12,6 +12,7 @@
 
 #include "app/database_commands.h"
 #include "bench/bench_database.h"
+#include "bench/summary_table.h"
 #include "core/database_files.h"
 #include "gui/my_videos_pane.h"
 #include "temp_folder.h"
@@ -84,19 +85,6 @@ void OpenIntoWindow(benchmark::State& state, const Fixture* fixture) {
     }
 }
 
-class Collector final : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
-            const std::string name = run.benchmark_name();
-            seconds[name.substr(0, name.find('/'))] = run.GetAdjustedRealTime() / 1e3;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> seconds;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -143,12 +131,12 @@ int main(int argc, char** argv) {
             ->Repetitions(repetitions)
             ->DisplayAggregatesOnly(repetitions > 1);
     }
-    Collector collector;
+    bench::CollectingReporter collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     benchmark::Shutdown();
 
-    const double logic = collector.seconds["OpenWithLogic"];
-    const double window = collector.seconds["OpenIntoWindow"];
+    const double logic = collector.SecondsOf("OpenWithLogic").value_or(0);
+    const double window = collector.SecondsOf("OpenIntoWindow").value_or(0);
     std::cout << std::fixed << std::setprecision(1) << "\nOpening " << records
               << " records (median of " << repetitions << "): logic alone " << logic * 1e3
               << " ms, into the list view " << window * 1e3 << " ms, ratio "

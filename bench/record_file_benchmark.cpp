@@ -22,6 +22,7 @@
 #include "bench/baselines.h"
 #include "bench/bench_database.h"
 #include "bench/peak_memory.h"
+#include "bench/summary_table.h"
 #include "core/database_files.h"
 #include "core/dates.h"
 #include "core/header_file.h"
@@ -128,62 +129,8 @@ void WriteBaselineCase(benchmark::State& state, const BenchFile* file) {
     }
 }
 
-// Shows the runs as usual and keeps each case's time: the median of the repetitions, or the
-// single run's time.
-class CollectingReporter final : public benchmark::ConsoleReporter {
-  public:
-    // Colours only on a terminal, so that logs stay plain text.
-    CollectingReporter()
-        : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type == Run::RT_Aggregate && !median) continue;
-            if (median || !times_.count(run.run_name.function_name)) {
-                times_[run.run_name.function_name] = Seconds(run);
-            }
-        }
-    }
-    std::optional<double> SecondsOf(const std::string& name) const {
-        auto found = times_.find(name);
-        if (found == times_.end()) return std::nullopt;
-        return found->second;
-    }
-
-  private:
-    static double Seconds(const Run& run) {
-        return run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-    }
-    std::map<std::string, double> times_;
-};
-
 std::string CaseName(const char* what, int records) {
     return std::string(what) + "/" + std::to_string(records);
-}
-
-std::string Grouped(std::int64_t value) {
-    const std::string digits = std::to_string(value);
-    std::string grouped;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
-        grouped += digits[i];
-    }
-    return grouped;
-}
-
-std::string Megabytes(std::int64_t bytes) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
-    return text;
-}
-
-std::string Milliseconds(double seconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f ms", seconds * 1e3);
-    return text;
 }
 
 // One line of the summary table. The benchmark library writes to std::cout, so the table does
@@ -210,11 +157,11 @@ void PrintRow(const std::string& measure, int records, std::int64_t file_bytes,
         target_text = text;
         if (ratio) target_text += *ratio <= *target ? "  met" : "  MISSED";
     }
-    PrintLine(measure, Grouped(records), Megabytes(file_bytes), ours, baseline, ratio_text,
+    PrintLine(measure, bench::Grouped(records), bench::Megabytes(file_bytes), ours, baseline, ratio_text,
               target_text);
 }
 
-void PrintTimeRows(const CollectingReporter& reporter, const std::vector<BenchFile>& files,
+void PrintTimeRows(const bench::CollectingReporter& reporter, const std::vector<BenchFile>& files,
                    const char* ours_name, const char* baseline_name, double target) {
     for (const BenchFile& file : files) {
         const std::optional<double> ours = reporter.SecondsOf(CaseName(ours_name, file.records));
@@ -222,8 +169,8 @@ void PrintTimeRows(const CollectingReporter& reporter, const std::vector<BenchFi
             reporter.SecondsOf(CaseName(baseline_name, file.records));
         std::optional<double> ratio;
         if (ours && base && *base > 0) ratio = *ours / *base;
-        PrintRow(ours_name, file.records, file.bytes, ours ? Milliseconds(*ours) : "-",
-                 base ? Milliseconds(*base) : "-", ratio,
+        PrintRow(ours_name, file.records, file.bytes, ours ? bench::Milliseconds(*ours) : "-",
+                 base ? bench::Milliseconds(*base) : "-", ratio,
                  file.records == kTargetRecords ? std::optional<double>(target) : std::nullopt);
     }
 }
@@ -302,14 +249,14 @@ int main(int argc, char** argv) {
         add("WriteRecords", WriteRecordsCase);
         add("WriteBaseline", WriteBaselineCase);
     }
-    CollectingReporter reporter;
+    bench::CollectingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
     std::cout << "\nSummary (real time per run"
               << (repetitions > 1 ? ", median of " + std::to_string(repetitions) + " repetitions"
                                   : std::string())
-              << "; targets apply at " << Grouped(kTargetRecords) << " records)\n";
+              << "; targets apply at " << bench::Grouped(kTargetRecords) << " records)\n";
     PrintLine("Measure", "Records", "File", "Ours", "Baseline", "Ratio", "Target");
     PrintTimeRows(reporter, files, "ReadRecords", "ReadBaseline", kReadTarget);
     PrintTimeRows(reporter, files, "WriteRecords", "WriteBaseline", kWriteTarget);
@@ -318,8 +265,8 @@ int main(int argc, char** argv) {
         memory_ratio = static_cast<double>(memory->Growth()) / static_cast<double>(largest.bytes);
     }
     PrintRow(
-        "Peak memory", largest.records, largest.bytes, memory ? Megabytes(memory->Growth()) : "-",
-        Megabytes(largest.bytes) + " (file)", memory_ratio,
+        "Peak memory", largest.records, largest.bytes, memory ? bench::Megabytes(memory->Growth()) : "-",
+        bench::Megabytes(largest.bytes) + " (file)", memory_ratio,
         largest.records == kTargetRecords ? std::optional<double>(kMemoryTarget) : std::nullopt);
     std::cout << "Read baseline: read the file into a new buffer and count its line feeds.\n"
                  "Write baseline: write the same bytes to a new file in one write, fsync, rename.\n"
