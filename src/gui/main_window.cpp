@@ -51,6 +51,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
       text_replace_(services.session, search_panes_, database_services_.prompts),
       wanted_pane_(services.session, database_services_.prompts),
       pane_buttons_(services.session, database_services_.prompts),
+      auto_cycle_(services.session),
       details_(services.session, database_services_.prompts, services.converter,
                [this](const std::string& text) { text_search_.QuickFind(text); }) {
     setObjectName("mainWindow");
@@ -111,7 +112,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     OnLoginChanged();
     UpdatePaneButtons();
 
-    auto_cycle_timer_.setInterval(std::max(1, session_.config.video_list_cycle_frequency) * 1000);
+    auto_cycle_timer_.setInterval(auto_cycle_.PeriodMilliseconds());
+    connect(&auto_cycle_timer_, &QTimer::timeout, this, [this] {
+        const int row = auto_cycle_.Tick();
+        if (row >= 0) ShowRow(row);
+    });
     resize(1100, 720);
 }
 

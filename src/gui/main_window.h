@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 
+#include "app/auto_cycle.h"
 #include "app/database_commands.h"
 #include "app/menu_rules.h"
 #include "app/my_videos_buttons.h"
@@ -126,6 +127,7 @@ private:
     void OpenFlagWindow();
     void OpenMarkSelectedWindow();
     void OpenWindowOfButton(app::MyVideosButtons::Opens opens);
+    void OpenAutoCycle();
     // Shows the list's selection and the first selected row's details.
     void ShowSelectionResult();
     void SelectionChanged();
@@ -160,6 +162,7 @@ private:
     online::TextReplace text_replace_;
     app::WantedPane wanted_pane_;
     app::MyVideosButtons pane_buttons_;
+    app::AutoCycle auto_cycle_;
     views::VideoDetails details_;
     std::unique_ptr<platform::TextWidths> text_widths_;
     MenuBuilder menus_;

@@ -9,6 +9,7 @@
 #include "app/list_videos.h"
 #include "app/marking.h"
 #include "app/sort_commands.h"
+#include "gui/auto_cycle_dialog.h"
 #include "gui/editor/flag_dialog.h"
 #include "gui/editor/mark_selected_dialog.h"
 #include "gui/editor/record_editor_dialog.h"
@@ -39,6 +40,7 @@ void MainWindow::RegisterListOperations() {
     op[cmd::kFlagSelected] = [this] { OpenFlagWindow(); };
     op[cmd::kMarkFlagNew] = op[cmd::kFlagSelected];
     op[cmd::kMarkCustom] = [this] { OpenMarkSelectedWindow(); };
+    op[cmd::kAutoCycle] = [this] { OpenAutoCycle(); };
     op[cmd::kUnflagSelected] = [&s] { app::UnflagSelected(s); };
     op[cmd::kUnflagAll] = [&s] { app::UnflagAll(s); };
     op[cmd::kMarkViewed] = [&s] { app::MarkViewedToday(s); };
@@ -100,6 +102,24 @@ void MainWindow::OpenMarkSelectedWindow() {
     app::MarkSelectedWindow window(session_);
     MarkSelectedDialog dialog(window, this);
     dialog.exec();
+}
+
+void MainWindow::OpenAutoCycle() {
+    if (session_.Videos.RowCount() == 0) return;
+    config::WindowGeometry& stored = session_.config.video_list_cycle_window;
+    AutoCycleDialog dialog(auto_cycle_, res_folder_, this);
+    if (stored.w > 0 && stored.h > 0) dialog.setGeometry(stored.x, stored.y, stored.w, stored.h);
+    connect(&dialog, &AutoCycleDialog::periodChanged, this, [this](int milliseconds) {
+        auto_cycle_timer_.start(milliseconds);
+    });
+    auto_cycle_.Start();
+    auto_cycle_timer_.start(auto_cycle_.PeriodMilliseconds());
+    dialog.exec();
+    auto_cycle_.Stop();
+    if (!dialog.isMaximized()) {
+        const QRect frame = dialog.geometry();
+        stored = {frame.x(), frame.y(), frame.width(), frame.height()};
+    }
 }
 
 void MainWindow::OpenWindowOfButton(app::MyVideosButtons::Opens opens) {

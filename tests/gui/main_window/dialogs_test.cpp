@@ -4,11 +4,16 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <filesystem>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include "app/auto_cycle.h"
+#include "gui/auto_cycle_dialog.h"
+#include "gui/editor/digit_spin_field.h"
 #include "gui/login_dialog.h"
 #include "gui/startup_sequence.h"
 #include "gui/text_bytes.h"
@@ -92,6 +97,30 @@ TEST(UsersDialogTest, RefusedCharactersAreRemovedAndButtonsFollowTheRules) {
     EXPECT_EQ(window.Accounts()[1].UserName, "bob");
     EXPECT_EQ(window.Accounts()[1].Level, core::kReadOnlyAccess);
     EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Accounts - 2");
+}
+
+TEST(AutoCycleDialogTest, IntervalPauseAndDirectionReachTheModel) {
+    TempFolder folder;
+    const config::ProgramPaths paths = config::ProgramPaths::ForFolder(folder.path());
+    config::ProgramConfig config;
+    config::RecentDatabases recent;
+    core::FixedClock clock(1700000000);
+    app::Session session(paths, config, recent, clock);
+    app::AutoCycle cycle(session);
+    cycle.Start();
+    gui::AutoCycleDialog dialog(cycle, REELDECK_SOURCE_DATA "/res");
+    EXPECT_EQ(dialog.seconds()->text(), "1000");
+    QSignalSpy period(&dialog, &gui::AutoCycleDialog::periodChanged);
+    dialog.seconds()->selectAll();
+    QTest::keyClicks(dialog.seconds(), "12");
+    EXPECT_EQ(config.video_list_cycle_frequency, 12);
+    ASSERT_FALSE(period.isEmpty());
+    EXPECT_EQ(period.last().at(0).toInt(), 12000);
+    dialog.pauseButton()->click();
+    EXPECT_FALSE(cycle.Running());
+    dialog.directionButton()->click();
+    EXPECT_FALSE(cycle.Forward());
+    EXPECT_EQ(dialog.seconds()->toolTip(), "Interval in seconds");
 }
 
 TEST(StartupConfiguration, MissingFileIsExplainedAndStopsTheStart) {
