@@ -105,10 +105,11 @@ MenuStates ToolsRules(const Session& session) {
     states.Set(cmd::kHtmlWanted, session.Wanted.Count() > 0);
     states.Set(cmd::kHtmlBoth, session.Videos.RowCount() > 0 && session.Wanted.Count() > 0);
     for (int command : {cmd::kImportFilmfolioMovies, cmd::kImportFilmfolioWanted,
-                        cmd::kImportMyVideos, cmd::kImportWantedVideos, cmd::kVideoImportWizard,
-                        cmd::kSynchronize}) {
+                        cmd::kImportMyVideos, cmd::kImportWantedVideos, cmd::kVideoImportWizard}) {
         states.Set(command, open);
     }
+    // Synchronizing deletes image files: a read-only user may not.
+    states.Set(cmd::kSynchronize, open && !read_only);
     states.SetSubmenu(menu_id::kImportRecords, open && !read_only);
     states.SetSubmenu(menu_id::kGenerateHtml, open && !read_only);
     states.Set(cmd::kOpenDatabaseFolder, open && !read_only);

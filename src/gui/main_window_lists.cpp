@@ -9,11 +9,13 @@
 #include "app/list_videos.h"
 #include "app/marking.h"
 #include "app/sort_commands.h"
+#include "app/synchronize_window.h"
 #include "gui/auto_cycle_dialog.h"
 #include "gui/editor/flag_dialog.h"
 #include "gui/editor/mark_selected_dialog.h"
 #include "gui/editor/record_editor_dialog.h"
 #include "gui/main_window.h"
+#include "gui/synchronize_dialog.h"
 #include "gui/text_bytes.h"
 
 namespace gui {
@@ -41,6 +43,12 @@ void MainWindow::RegisterListOperations() {
     op[cmd::kMarkFlagNew] = op[cmd::kFlagSelected];
     op[cmd::kMarkCustom] = [this] { OpenMarkSelectedWindow(); };
     op[cmd::kAutoCycle] = [this] { OpenAutoCycle(); };
+    op[cmd::kSynchronize] = [this] {
+        if (!session_.CanChange()) return;
+        app::SynchronizeWindow window;
+        SynchronizeDialog dialog(window, this);
+        if (dialog.exec() == QDialog::Accepted) window.Ok(session_, *status_);
+    };
     op[cmd::kUnflagSelected] = [&s] { app::UnflagSelected(s); };
     op[cmd::kUnflagAll] = [&s] { app::UnflagAll(s); };
     op[cmd::kMarkViewed] = [&s] { app::MarkViewedToday(s); };

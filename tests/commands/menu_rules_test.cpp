@@ -163,6 +163,7 @@ TEST_F(MenuRulesTest, ToolsMenuNeedsADatabaseAndFullAccessForChanges) {
     WriteFileBytes(paths_.import_undo_videos, "");
     EXPECT_TRUE(Enabled("tools", cmd::kUndoImportMyVideos));
     session_.AccessLevel = app::kReadOnlyAccess;
+    EXPECT_FALSE(Enabled("tools", cmd::kSynchronize));
     EXPECT_FALSE(SubmenuEnabled("tools", app::menu_id::kImportRecords));
     EXPECT_FALSE(Enabled("tools", cmd::kOpenImageFolder));
 }

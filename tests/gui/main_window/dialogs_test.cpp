@@ -15,6 +15,7 @@
 #include "gui/auto_cycle_dialog.h"
 #include "gui/editor/digit_spin_field.h"
 #include "gui/login_dialog.h"
+#include "gui/synchronize_dialog.h"
 #include "gui/startup_sequence.h"
 #include "gui/text_bytes.h"
 #include "gui/users_dialog.h"
@@ -121,6 +122,18 @@ TEST(AutoCycleDialogTest, IntervalPauseAndDirectionReachTheModel) {
     dialog.directionButton()->click();
     EXPECT_FALSE(cycle.Forward());
     EXPECT_EQ(dialog.seconds()->toolTip(), "Interval in seconds");
+}
+
+TEST(SynchronizeDialogTest, OkNeedsAChoiceAndTheBoxesReachTheModel) {
+    app::SynchronizeWindow window;
+    gui::SynchronizeDialog dialog(window);
+    EXPECT_FALSE(dialog.okButton()->isEnabled());
+    dialog.videoImages()->click();
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+    EXPECT_TRUE(window.VideoImages());
+    EXPECT_FALSE(window.WantedVideos());
+    dialog.videoImages()->click();
+    EXPECT_FALSE(dialog.okButton()->isEnabled());
 }
 
 TEST(StartupConfiguration, MissingFileIsExplainedAndStopsTheStart) {
