@@ -179,4 +179,46 @@ TEST_F(MainWindowTest, ProtectedDatabaseShowsTheUserInTheStatusBar) {
     EXPECT_EQ(window_->windowTitle(), "Reeldeck");
 }
 
+TEST_F(MainWindowTest, PaneButtonsDoNothingForAReadOnlyUser) {
+    const std::string films = WriteDatabase("films.rdk", 3, 0, {}, {{"Ann", "pw", 2, "", ""}, {"Bob", "pw", 1, "", ""}});
+    login_.ExpectWindow({ScriptedLogin::Ok("Bob", "pw")});
+    Open(films);
+    session_->Videos.Select(0, true);
+    gui::CaptionStrip* strip = window_->myVideos()->strip();
+    using B = gui::CaptionStrip::Button;
+    for (B button : {B::kDeleteSelected, B::kDeleteAll, B::kUnflagAll, B::kMarkViewed, B::kAdd, B::kEdit,
+                     B::kFlag}) {
+        strip->ButtonWidget(button)->click();
+    }
+    EXPECT_EQ(session_->Videos.RowCount(), 3);
+    EXPECT_FALSE(session_->Modified);
+    EXPECT_TRUE(prompts_.Messages().empty());
+}
+
+TEST_F(MainWindowTest, PaneButtonsAskBeforeUnflaggingWhereTheMenuDoesNot) {
+    Open(WriteDatabase("films.rdk", 2));
+    const int flag_value = session_->Videos.ColumnIndexOf("Flag Value");
+    session_->Videos.SetCell(0, flag_value, "Favorite");
+    session_->Videos.SetFlagMark(0, true);
+    prompts_.QueueAnswer(platform::Answer::kCancel);
+    window_->myVideos()->strip()->ButtonWidget(gui::CaptionStrip::Button::kUnflagAll)->click();
+    EXPECT_EQ(prompts_.Messages().back().text, "Remove all flags in the My Videos list?");
+    EXPECT_EQ(session_->Videos.Cell(0, flag_value), "Favorite");
+    EXPECT_TRUE(window_->RunCommand(cmd::kUnflagAll));  // the menu item does not ask
+    EXPECT_EQ(session_->Videos.Cell(0, flag_value), "");
+    EXPECT_TRUE(session_->Modified);
+}
+
+TEST_F(MainWindowTest, ListVideosSelectsTheRowsAndListsTheirTitles) {
+    Open(WriteDatabase("films.rdk", 5, 0, {"Drama", "Comedy"}));
+    window_->PrepareMenu("list");
+    QMenu* category = window_->menus().Submenu(app::menu_id::kListCategory);
+    ASSERT_EQ(category->actions().size(), 2);
+    category->actions()[1]->trigger();  // "Drama"
+    EXPECT_EQ(session_->Videos.SelectedRows(), (std::vector<int>{0, 2, 4}));
+    EXPECT_EQ(window_->dock("searchDock")->windowTitle(), "Search - 3");
+    EXPECT_FALSE(window_->dock("searchDock")->isHidden());
+    EXPECT_EQ(window_->myVideos()->view()->selectionModel()->selectedRows().size(), 3);
+}
+
 }  // namespace
