@@ -90,14 +90,9 @@ void OpenIntoWindow(benchmark::State& state, const Fixture* fixture) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    bool smoke = false;
-    std::vector<char*> arguments;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--smoke") == 0) smoke = true;
-        else arguments.push_back(argv[i]);
-    }
-    int benchmark_argc = static_cast<int>(arguments.size());
-    benchmark::Initialize(&benchmark_argc, arguments.data());
+    const std::optional<bool> smoke_run = bench::InitializeBenchmarks(argc, argv);
+    if (!smoke_run) return 2;
+    const bool smoke = *smoke_run;
 
     const filmdata::FilmListResult films = filmdata::ReadFilmList(REELDECK_FILM_LIST);
     if (!films.ok()) {

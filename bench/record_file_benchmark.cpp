@@ -188,21 +188,9 @@ std::optional<bench::MemoryGrowth> MeasureLoadedMemory(const BenchFile& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Our own option first; the rest belong to the benchmark library.
-    bool smoke = false;
-    std::vector<char*> arguments;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--smoke") == 0) {
-            smoke = true;
-        } else {
-            arguments.push_back(argv[i]);
-        }
-    }
-    std::string brief_run = "--benchmark_min_time=0.01";
-    if (smoke) arguments.insert(arguments.begin() + 1, brief_run.data());
-    int benchmark_argc = static_cast<int>(arguments.size());
-    benchmark::Initialize(&benchmark_argc, arguments.data());
-    if (benchmark::ReportUnrecognizedArguments(benchmark_argc, arguments.data())) return 2;
+    const std::optional<bool> smoke_run = bench::InitializeBenchmarks(argc, argv);
+    if (!smoke_run) return 2;
+    const bool smoke = *smoke_run;
 
     const filmdata::FilmListResult films = filmdata::ReadFilmList(REELDECK_FILM_LIST);
     if (!films.ok()) {

@@ -1,5 +1,7 @@
 #include "bench/summary_table.h"
 
+#include <cstring>
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -82,6 +84,24 @@ bool PrintComparison(const CollectingReporter& reporter, const std::string& meas
     PrintSummaryLine(measure, Grouped(records), ours ? Milliseconds(*ours) : "-",
                      base ? Milliseconds(*base) : "-", ratio_text, target_text);
     return met;
+}
+
+std::optional<bool> InitializeBenchmarks(int argc, char** argv) {
+    bool smoke = false;
+    std::vector<char*> arguments;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--smoke") == 0) {
+            smoke = true;
+        } else {
+            arguments.push_back(argv[i]);
+        }
+    }
+    static std::string brief_run = "--benchmark_min_time=0.01";
+    if (smoke) arguments.insert(arguments.begin() + 1, brief_run.data());
+    int benchmark_argc = static_cast<int>(arguments.size());
+    benchmark::Initialize(&benchmark_argc, arguments.data());
+    if (benchmark::ReportUnrecognizedArguments(benchmark_argc, arguments.data())) return std::nullopt;
+    return smoke;
 }
 
 }  // namespace bench

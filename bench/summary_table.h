@@ -39,4 +39,9 @@ bool PrintComparison(const CollectingReporter& reporter, const std::string& meas
                      const std::string& ours_case, const std::string& baseline_case,
                      std::optional<double> target);
 
+// Takes the program's own "--smoke" option out of the command line (a short run of the smallest
+// cases) and hands the rest to the benchmark library. Returns whether it was a smoke run, or
+// nothing when an argument was not understood (the program then ends with status 2).
+std::optional<bool> InitializeBenchmarks(int argc, char** argv);
+
 }  // namespace bench

@@ -7,7 +7,7 @@ jobs=$(( $(nproc 2>/dev/null || echo 2) + 1 ))
 
 scripts/install-deps.sh
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DREELDECK_WERROR=ON -DREELDECK_GUI=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREELDECK_WERROR=ON -DREELDECK_GUI=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs" --timeout 600
 
