@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,7 +20,6 @@ namespace {
 std::string ValidRecords() {
     return RecordBlock({{0, "1078617600"},
                         {1, "1"},
-                        {2, "1999"},
                         {3, "The Matrix"},
                         {5, "02:16:00"},
                         {11, "03/07/2004"},
@@ -37,19 +35,16 @@ std::string ValidHeader() {
     return out.str();
 }
 
-const std::string kValidWanted = "Alien\nBrazil\r\nThe Birds\n";
-const std::string kValidSortState = "11\n1";
 const std::string kValidAccounts = std::string("\x01|12|\x02|A\x0f|\x11|\n") + "7E5CD||\x01|||\n";
 
 // Reads `bytes` with every reader and checks what each one loaded.
 void ReadWithEveryReader(const std::string& bytes) {
-    const core::FixedClock clock(1078617600, 3600);
     platform::NoProgress progress;
     {
         core::VideoList list = SampleList();
         std::istringstream in(bytes);
-        const core::FileResult result =
-            core::ReadRecords(in, list, clock, {.move_leading_article = true}, progress);
+        const core::FileResult result = core::ReadRecords(
+            in, list, core::FixedClock(1078617600, 3600), {.move_leading_article = true}, progress);
         ASSERT_TRUE(result.ok());
         ASSERT_EQ(result.value, list.RowCount());
         const int number = list.ColumnIndexOf("#");
@@ -62,24 +57,12 @@ void ReadWithEveryReader(const std::string& bytes) {
     {
         core::VideoList list = SampleList();
         list.InsertRow(0, "kept");
-        const std::vector<core::VideoColumn> before = list.Columns();
         std::istringstream in(bytes);
-        const core::FileResult result = core::ReadHeader(in, list);
-        if (result.ok()) {
-            ASSERT_EQ(list.ColumnCount(), core::kMaxColumns);
-            ASSERT_EQ(list.Column(0).Name, "Key");
-            std::set<int> slots;
-            std::set<std::string> names;
-            for (const core::VideoColumn& column : list.Columns()) {
-                slots.insert(column.FileSlot);
-                names.insert(core::ToLowerAscii(column.Name));
-            }
-            ASSERT_EQ(slots.size(), static_cast<std::size_t>(core::kSlotCount));
-            ASSERT_EQ(*slots.rbegin(), core::kSlotCount - 1);
-            ASSERT_EQ(names.size(), static_cast<std::size_t>(core::kMaxColumns));
+        if (core::ReadHeader(in, list).ok()) {
+            ASSERT_EQ(TableProblem(list), "");
             ASSERT_EQ(list.RowCount(), 0);
         } else {
-            ASSERT_EQ(list.Columns(), before);
+            ASSERT_EQ(list.Columns(), SampleColumns());
             ASSERT_EQ(list.RowCount(), 1);
         }
     }
@@ -124,31 +107,11 @@ TEST_P(MalformedInputTest, EveryPrefixOfAValidFileReads) {
     }
 }
 
-TEST_P(MalformedInputTest, EveryLineDroppedOrDoubledReads) {
-    const std::string& valid = GetParam().bytes;
-    std::vector<std::string> lines;
-    std::istringstream in(valid);
-    for (std::string line; std::getline(in, line);) lines.push_back(line + '\n');
-    for (std::size_t skip = 0; skip < lines.size(); ++skip) {
-        std::string dropped;
-        std::string doubled;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (i != skip) dropped += lines[i];
-            doubled += lines[i];
-            if (i == skip) doubled += lines[i];
-        }
-        SCOPED_TRACE("line " + std::to_string(skip));
-        ReadWithEveryReader(dropped);
-        ReadWithEveryReader(doubled);
-        if (HasFatalFailure()) return;
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Files, MalformedInputTest,
     ::testing::Values(ValidFile{"Records", ValidRecords()}, ValidFile{"Header", ValidHeader()},
-                      ValidFile{"Wanted", kValidWanted}, ValidFile{"SortState", kValidSortState},
-                      ValidFile{"Accounts", kValidAccounts}),
+                      ValidFile{"Wanted", "Alien\nBrazil\r\nThe Birds\n"},
+                      ValidFile{"SortState", "11\n1"}, ValidFile{"Accounts", kValidAccounts}),
     [](const ::testing::TestParamInfo<ValidFile>& info) { return std::string(info.param.name); });
 
 // Bytes drawn from a fixed seed: mostly the bytes that matter to the readers (line ends,
@@ -170,22 +133,13 @@ std::string RandomBytes(std::mt19937& random) {
     return bytes;
 }
 
-TEST(MalformedInputRandomTest, RandomBytesRead) {
-    std::mt19937 random(19700101);
-    for (int i = 0; i < 300; ++i) {
-        const std::string bytes = RandomBytes(random);
-        SCOPED_TRACE("random input " + std::to_string(i));
-        ReadWithEveryReader(bytes);
-        if (HasFatalFailure()) return;
-    }
-}
-
-TEST(MalformedInputRandomTest, DamagedValidFilesRead) {
+// Random bytes, and valid files with random damage, from fixed seeds.
+TEST(MalformedInputRandomTest, RandomAndDamagedBytesRead) {
     std::mt19937 random(20040307);
     const std::string valid[] = {ValidRecords() + ValidRecords(), ValidHeader(), kValidAccounts};
-    for (int i = 0; i < 300; ++i) {
-        std::string bytes = valid[i % 3];
-        for (int change = 0; change < 1 + i % 8; ++change) {
+    for (int i = 0; i < 600; ++i) {
+        std::string bytes = i < 300 ? RandomBytes(random) : valid[i % 3];
+        for (int change = 0; i >= 300 && change < 1 + i % 8; ++change) {
             const std::size_t at = random() % bytes.size();
             switch (random() % 4) {
                 case 0:
@@ -203,7 +157,7 @@ TEST(MalformedInputRandomTest, DamagedValidFilesRead) {
             }
             if (bytes.empty()) bytes = "\n";
         }
-        SCOPED_TRACE("damaged input " + std::to_string(i));
+        SCOPED_TRACE("input " + std::to_string(i));
         ReadWithEveryReader(bytes);
         if (HasFatalFailure()) return;
     }

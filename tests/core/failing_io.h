@@ -5,44 +5,30 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <ostream>
+#include <istream>
+#include <stdexcept>
+#include <streambuf>
+#include <string>
 
 #include "core/safe_file.h"
+
+// System calls and streams that fail on purpose, for the tests of what a failure leaves behind.
 
 // The system calls a safe write makes, as the fault-injection tests name them.
 enum class SystemCall { kOpen, kWrite, kFsync, kClose, kLinkOpenFile, kRename, kFchmod };
 
 inline const char* NameOf(SystemCall call) {
-    switch (call) {
-        case SystemCall::kOpen:
-            return "Open";
-        case SystemCall::kWrite:
-            return "Write";
-        case SystemCall::kFsync:
-            return "Fsync";
-        case SystemCall::kClose:
-            return "Close";
-        case SystemCall::kLinkOpenFile:
-            return "LinkOpenFile";
-        case SystemCall::kRename:
-            return "Rename";
-        case SystemCall::kFchmod:
-            return "Fchmod";
-    }
-    return "?";
+    static const char* const kNames[] = {"Open",         "Write",  "Fsync", "Close",
+                                         "LinkOpenFile", "Rename", "Fchmod"};
+    return kNames[static_cast<int>(call)];
 }
 
-inline std::ostream& operator<<(std::ostream& out, SystemCall call) {
-    return out << NameOf(call);
-}
-
-// The real system calls, except that the `nth` call (from 1) of one kind fails with `error`.
+// The real system calls, except that the `nth` call (from 1) of one kind fails with EIO.
 // Optionally the file system offers no unnamed temporary files (O_TMPFILE), as some do not, and
 // writes may be cut short to a few bytes each, as the system is allowed to.
 class FailingCalls final : public core::FileSystemCalls {
   public:
-    FailingCalls(SystemCall failing, int nth, int error = EIO)
-        : failing_(failing), nth_(nth), error_(error) {}
+    FailingCalls(SystemCall failing, int nth) : failing_(failing), nth_(nth) {}
 
     bool unnamed_files = true;
     std::size_t max_write = 0;  // 0: no limit
@@ -55,13 +41,11 @@ class FailingCalls final : public core::FileSystemCalls {
             errno = EOPNOTSUPP;
             return -1;
         }
-        if (Hit(SystemCall::kOpen)) return -1;
-        return FileSystemCalls::Open(path, flags, mode);
+        return Hit(SystemCall::kOpen) ? -1 : FileSystemCalls::Open(path, flags, mode);
     }
     ssize_t Write(int fd, const void* data, std::size_t size) override {
-        if (Hit(SystemCall::kWrite)) return -1;
         if (max_write != 0) size = std::min(size, max_write);
-        return FileSystemCalls::Write(fd, data, size);
+        return Hit(SystemCall::kWrite) ? -1 : FileSystemCalls::Write(fd, data, size);
     }
     int Fsync(int fd) override { return Hit(SystemCall::kFsync) ? -1 : FileSystemCalls::Fsync(fd); }
     int Close(int fd) override {
@@ -83,13 +67,36 @@ class FailingCalls final : public core::FileSystemCalls {
     bool Hit(SystemCall call) {
         if (call != failing_ || ++count_ != nth_) return false;
         fired_ = true;
-        errno = error_;
+        errno = EIO;
         return true;
     }
 
     SystemCall failing_;
     int nth_;
-    int error_;
     int count_ = 0;
     bool fired_ = false;
+};
+
+// An input stream that hands out some bytes and then fails, as a file does when the disk behind
+// it reports an error.
+class FailingInput : public std::istream {
+  public:
+    explicit FailingInput(std::string bytes) : std::istream(nullptr), buffer_(std::move(bytes)) {
+        rdbuf(&buffer_);
+    }
+
+  private:
+    class Buffer final : public std::streambuf {
+      public:
+        explicit Buffer(std::string bytes) : bytes_(std::move(bytes)) {
+            setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
+        }
+
+      protected:
+        int_type underflow() override { throw std::runtime_error("read error"); }
+
+      private:
+        std::string bytes_;
+    };
+    Buffer buffer_;
 };

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/video_list.h"
+#include "core/wanted_list.h"
+#include "sample_lists.h"
+
+namespace {
+
+using core::VideoColumn;
+using core::VideoList;
+using core::VideoRecord;
+using Texts = std::vector<std::string>;
+
+// ---- VideoRecord: 23 cells in one string ----
+
+TEST(VideoRecordTest, CellsChangeIndependentlyOfTheirNeighbours) {
+    std::array<std::string, core::kMaxColumns> model;
+    VideoRecord record;
+    std::mt19937 random(23);
+    for (int step = 0; step < 3000; ++step) {
+        const int index = static_cast<int>(random() % core::kMaxColumns);
+        std::string text(random() % 4 == 0 ? 0 : random() % 300, 'a' + step % 26);
+        if (!text.empty()) text[0] = static_cast<char>(index);  // NUL is an ordinary byte
+        record.SetCell(index, text);
+        model[static_cast<std::size_t>(index)] = text;
+        for (int i = 0; i < core::kMaxColumns; ++i) {
+            ASSERT_EQ(record.Cell(i), model[static_cast<std::size_t>(i)])
+                << "cell " << i << " after setting cell " << index << " at step " << step;
+        }
+    }
+    record.SetCell(core::kMaxColumns, "no");
+    EXPECT_EQ(record.Cell(core::kMaxColumns), "");
+}
+
+// ---- VideoList ----
+
+class VideoListTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* key : {"100", "200", "300", "400", "500"}) {
+            list_.SetCell(list_.InsertRow(list_.RowCount(), key), title_, key);
+        }
+    }
+
+    VideoList list_ = SampleList();
+    int title_ = list_.ColumnIndexOf("Title");
+};
+
+TEST_F(VideoListTest, RowsAndTheirSelectionMoveWhenRowsAreInsertedOrDeleted) {
+    EXPECT_EQ(list_.InsertRow(99, "999"), 5);  // past the end: appended
+    EXPECT_EQ(list_.InsertRow(-4, "000"), 0);  // before the start: first
+    EXPECT_EQ(list_.LoadOrder(6), 5);
+    for (int row : {3, 1, 5, 3}) list_.Select(row, true);  // selecting twice counts once
+    list_.Select(1, false);
+    list_.Select(1, false);
+    list_.SetFlagMark(3, true);
+    list_.DeleteRow(2);
+    list_.DeleteRow(-1);
+    EXPECT_EQ(CellsOf(list_, "Key"), (Texts{"000", "100", "300", "400", "500", "999"}));
+    EXPECT_EQ(CellsOf(list_, "Title"), (Texts{"", "100", "300", "400", "500", ""}));
+    EXPECT_EQ(list_.SelectedRows(), (std::vector<int>{2, 4}));
+    EXPECT_TRUE(list_.FlagMark(2));
+    EXPECT_FALSE(list_.FlagMark(3));
+
+    list_.DeleteRow(2);
+    VideoRecord selected;
+    selected.Selected = true;
+    list_.AppendRow(selected);
+    EXPECT_EQ(list_.SelectedRows(), (std::vector<int>{3, 5}));
+    EXPECT_EQ(list_.SelectedCount(), 2);
+    list_.DeselectAll();
+    EXPECT_EQ(list_.SelectedCount(), 0);
+    list_.Select(2, true);
+    list_.DeleteAllRows();
+    list_.Select(0, true);  // no such row
+    EXPECT_EQ(list_.SelectedCount(), 0);
+    EXPECT_EQ(list_.GetCell(0, 0), "");
+}
+
+TEST_F(VideoListTest, FindRowGivesTheFirstRowWhoseCellMatchesIgnoringAsciiCase) {
+    list_.SetCell(1, title_, "Title 200");
+    list_.SetCell(3, title_, "title 200");
+    list_.SetCell(4, title_, "\xC9T\xC9");
+    EXPECT_EQ(list_.FindRow(title_, "TITLE 200"), 1);
+    EXPECT_EQ(list_.FindRow(title_, "\xC9t\xC9"), 4);
+    EXPECT_EQ(list_.FindRow(title_, "\xE9t\xE9"), -1);  // only ASCII letters fold
+}
+
+TEST_F(VideoListTest, SetColumnsNumbersTheColumnsAndTakesTheirWidths) {
+    std::vector<VideoColumn> columns = SampleColumns();
+    for (VideoColumn& column : columns) column.ListIndex = 7;
+    columns[3].Width = 250;
+    columns[4].Visible = false;
+    columns[4].Width = 90;
+    columns[5].Width = -3;
+    columns.resize(30, columns.back());
+    list_.SetColumns(columns);
+    ASSERT_EQ(list_.ColumnCount(), core::kMaxColumns);
+    for (int i = 0; i < list_.ColumnCount(); ++i) EXPECT_EQ(list_.Column(i).ListIndex, i);
+    EXPECT_EQ(list_.ColumnWidth(3), 250);
+    EXPECT_EQ(list_.ColumnWidth(4), 0);  // hidden
+    EXPECT_EQ(list_.ColumnWidth(5), 0);
+}
+
+TEST_F(VideoListTest, ColumnOrderTakesOnlyPermutations) {
+    std::vector<int> moved(23);
+    std::iota(moved.begin(), moved.end(), 0);
+    EXPECT_EQ(list_.ColumnOrder(), moved);
+    std::rotate(moved.begin() + 1, moved.begin() + 2, moved.end());
+    list_.SetColumnOrder(moved);
+    EXPECT_EQ(list_.ColumnOrder(), moved);
+    std::vector<std::vector<int>> rejected(3, moved);
+    rejected[0].pop_back();  // too short
+    rejected[1][5] = 6;      // a duplicate, 5 missing
+    rejected[2][22] = 23;    // out of range
+    for (const std::vector<int>& order : rejected) {
+        list_.SetColumnOrder(order);
+        EXPECT_EQ(list_.ColumnOrder(), moved);
+    }
+}
+
+TEST(VideoListColumnsTest, InsertAndDeleteColumnsKeepCellsUnderTheirColumns) {
+    VideoList list;
+    list.SetColumns({core::BuiltInColumn("Key", 0, 0), core::BuiltInColumn("Title", 3, 1),
+                     core::BuiltInColumn("Year", 2, 2), core::BuiltInColumn("Flag Value", 22, 3)});
+    for (int row = 0; row < 2; ++row) {
+        list.InsertRow(row, "k" + std::to_string(row));
+        for (int column = 1; column < 4; ++column) {
+            list.SetCell(row, column, "c" + std::to_string(column) + "r" + std::to_string(row));
+        }
+    }
+    list.SetColumnWidth(2, 77);
+    VideoColumn misc = core::BuiltInColumn("Misc", 6, 0);
+    misc.Width = 66;
+    list.InsertColumn(misc);
+    EXPECT_EQ(list.ColumnWidth(4), 66);
+    list.SetCell(1, 4, "m1");
+
+    list.SetColumnOrder({3, 0, 4, 2, 1});
+    list.DeleteColumn(1);  // Title
+    ASSERT_EQ(list.ColumnCount(), 4);
+    EXPECT_EQ(list.Column(1).ListIndex, 1);
+    EXPECT_EQ(list.ColumnWidth(1), 77);
+    EXPECT_EQ(list.ColumnOrder(), (std::vector<int>{2, 0, 3, 1}));
+    EXPECT_EQ(CellsOf(list, "Key"), (Texts{"k0", "k1"}));
+    EXPECT_EQ(CellsOf(list, "Year"), (Texts{"c2r0", "c2r1"}));
+    EXPECT_EQ(CellsOf(list, "Flag Value"), (Texts{"c3r0", "c3r1"}));
+    EXPECT_EQ(CellsOf(list, "Misc"), (Texts{"", "m1"}));
+
+    while (list.ColumnCount() < core::kMaxColumns) list.InsertColumn(misc);
+    list.InsertColumn(misc);
+    EXPECT_EQ(list.ColumnOrder().size(), static_cast<std::size_t>(core::kMaxColumns));
+    list.DeleteAllColumns();
+    EXPECT_TRUE(list.ColumnOrder().empty());
+    EXPECT_EQ(list.RowCount(), 2);
+}
+
+// ---- Wanted Videos ----
+
+TEST(WantedListTest, KeepsTitlesInAlphabeticalOrderIgnoringAsciiCase) {
+    core::WantedList wanted;
+    EXPECT_EQ(wanted.Add("Vertigo"), 0);
+    EXPECT_EQ(wanted.Add("heat"), 0);
+    EXPECT_EQ(wanted.Add("Heat"), 1);  // after the titles that compare equal
+    EXPECT_EQ(wanted.Add("HEAT"), 2);
+    EXPECT_EQ(wanted.Add("heat 2"), 3);
+    // Bytes compare unsigned: "[" and "_" lie between "Z" and "a", so every folded letter sorts
+    // after them, and a Latin-1 "É" after every ASCII letter.
+    for (const char* title : {"\xC9lan", "_under", "[bracket", ""}) wanted.Add(title);
+    EXPECT_EQ(wanted.Titles(), (Texts{"", "[bracket", "_under", "heat", "Heat", "HEAT", "heat 2",
+                                      "Vertigo", "\xC9lan"}));
+    wanted.Delete(1);
+    wanted.Delete(-1);
+    wanted.Delete(8);
+    EXPECT_EQ(wanted.Get(1), "_under");
+    EXPECT_THROW(wanted.Get(8), std::out_of_range);
+}
+
+}  // namespace
