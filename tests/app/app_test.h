@@ -1,11 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "app/database_commands.h"
 #include "app/session.h"
@@ -20,30 +20,46 @@
 #include "scripted_prompts.h"
 #include "temp_folder.h"
 
-// One record of a database written for a test.
-struct Film {
-    std::string key;
-    std::string title;
-    std::string year;
-};
+using Texts = std::vector<std::string>;
+using Accounts = std::vector<core::UserAccount>;
+using Step = ScriptedLogin;
 
-// What a database written for a test holds.
+inline core::UserAccount Administrator(std::string name, std::string password) {
+    return {std::move(name), std::move(password), core::kFullAccess, "", ""};
+}
+inline core::UserAccount Guest(std::string name, std::string password) {
+    return {std::move(name), std::move(password), core::kReadOnlyAccess, "", ""};
+}
+// The accounts of a protected database: the administrator Ann and a guest.
+inline const Accounts kAnnAndGuest = {Administrator("Ann", "secret"), Guest("guest", "look")};
+
+// What a database written for a test holds: by default Casablanca (1942), Alien (1979) and
+// Brazil (1985) in that order, sorted by Title; Heat and Dune are wanted.
 struct DatabaseContent {
-    std::vector<Film> films;
-    std::vector<std::string> wanted;
-    std::vector<core::UserAccount> accounts;
-    core::SortState sort{3, 1};  // by Title, ascending
-    std::string image_folder;    // empty: the default folder beside the main file
+    struct Film {
+        std::string key, title, year;
+    };
+    std::vector<Film> films = {{"1100000000", "Casablanca", "1942"},
+                               {"1100000100", "Alien", "1979"},
+                               {"1100000200", "Brazil", "1985"}};
+    std::vector<std::string> wanted = {"Heat", "Dune"};
+    Accounts accounts;
+    core::SortState sort{3, 1};
+    std::string image_folder;  // empty: the default folder beside the main file
 };
-
-// Alien (1979), Brazil (1985) and Casablanca (1942); Dune and Heat are wanted.
-DatabaseContent ThreeFilms();
 // One film, "Zulu" (1964), with the given accounts and nothing wanted.
-DatabaseContent OneFilm(std::vector<core::UserAccount> accounts = {});
-// ThreeFilms protected by an administrator and a guest.
-DatabaseContent ProtectedFilms();
-core::UserAccount Administrator(std::string name, std::string password);
-core::UserAccount Guest(std::string name, std::string password);
+inline DatabaseContent OneFilm(Accounts accounts = {}) {
+    DatabaseContent content;
+    content.films = {{"1100000900", "Zulu", "1964"}};
+    content.wanted.clear();
+    content.accounts = std::move(accounts);
+    return content;
+}
+inline DatabaseContent Protected(Accounts accounts = kAnnAndGuest) {
+    DatabaseContent content;
+    content.accounts = std::move(accounts);
+    return content;
+}
 
 // Every file and link under a folder with its bytes (a link as "-> target"), to tell whether
 // anything on disk changed.
@@ -59,14 +75,12 @@ class AppTest : public ::testing::Test {
 
     std::string DataPath(const std::string& name) const { return temp_ / ("data/" + name); }
     // Writes a database through the program's own file writers; returns its main path.
-    std::string WriteDatabase(const std::string& name, const DatabaseContent& content);
+    std::string WriteDatabase(const std::string& name, const DatabaseContent& content = {});
     // Opens a database; the test fails unless it opens.
     void Open(const std::string& main_path);
     // The cells of a My Videos column, in row order.
-    std::vector<std::string> ColumnCells(std::string_view column) const;
-    std::vector<std::string> WantedTitles() const { return session_.Wanted.Titles(); }
-    // The texts of the messages shown so far.
-    std::vector<std::string> Messages() const { return prompts_.Texts(); }
+    Texts Cells(std::string_view column) const;
+    Texts Messages() const { return prompts_.Texts(); }
 
     TempFolder temp_;
     config::ProgramPaths paths_;

@@ -2,7 +2,6 @@
 
 #include "app/database_commands.h"
 #include "app_test.h"
-#include "core/database_files.h"
 
 namespace {
 
@@ -10,275 +9,181 @@ namespace fs = std::filesystem;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
-using Texts = std::vector<std::string>;
-using Step = ScriptedLogin;
 
-class OpenDatabaseTest : public AppTest {};
+class OpenDatabaseTest : public AppTest {
+  protected:
+    std::string main_ = WriteDatabase("films.rdk");
+};
 
 TEST_F(OpenDatabaseTest, LoadsListsSortStateImageFolderAndTitle) {
-    const std::string main = WriteDatabase("films.rdk", ThreeFilms());
-    ASSERT_NO_FATAL_FAILURE(Open(main));
-
+    ASSERT_NO_FATAL_FAILURE(Open(main_));
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(login_.Shown(), 0);
-    EXPECT_EQ(session_.CurrentDatabasePath, main);
+    EXPECT_EQ(session_.CurrentDatabasePath, main_);
     EXPECT_EQ(session_.ImageFolder, DataPath("films"));
-    EXPECT_FALSE(session_.Modified);
-    EXPECT_TRUE(session_.LoggedIn);
-    EXPECT_EQ(session_.AccessLevel, app::kFullAccess);
-    EXPECT_TRUE(session_.Accounts.empty());
-    EXPECT_EQ(session_.Videos.ColumnCount(), 23);
-    EXPECT_EQ(ColumnCells("Title"), (Texts{"Alien", "Brazil", "Casablanca"}));
-    EXPECT_EQ(ColumnCells("#"), (Texts{"1", "2", "3"}));
-    EXPECT_EQ(WantedTitles(), (Texts{"Dune", "Heat"}));
+    EXPECT_EQ(session_.AccessLevel, app::kFullAccess);  // no accounts: no login
+    EXPECT_EQ(Cells("Title"), (Texts{"Alien", "Brazil", "Casablanca"}));
+    EXPECT_EQ(session_.Wanted.Titles(), (Texts{"Dune", "Heat"}));
     EXPECT_EQ(app::MainWindowTitle(session_), "Reeldeck - films.rdk - 3 Videos");
-    EXPECT_EQ(recent_.Entries(), (Texts{main}));
-}
+    EXPECT_EQ(recent_.Entries(), (Texts{main_}));
 
-TEST_F(OpenDatabaseTest, SortsByTheStoredColumnAndDirectionAndRenumbers) {
-    DatabaseContent content = ThreeFilms();
+    app::CloseDatabase(session_);
+    DatabaseContent content;
     content.sort = {4, 0};  // Year, descending
-    ASSERT_NO_FATAL_FAILURE(Open(WriteDatabase("films.rdk", content)));
-    EXPECT_EQ(ColumnCells("Year"), (Texts{"1985", "1979", "1942"}));
-    EXPECT_EQ(ColumnCells("#"), (Texts{"1", "2", "3"}));
+    content.films.push_back({"1100000300", "The Matrix", "1999"});
+    content.wanted.push_back("The Thing");
+    config_.place_the_in_back = true;
+    ASSERT_NO_FATAL_FAILURE(Open(WriteDatabase("sorted.rdk", content)));
+    EXPECT_EQ(Cells("Title"), (Texts{"Matrix, The", "Brazil", "Alien", "Casablanca"}));
+    EXPECT_EQ(Cells("#"), (Texts{"1", "2", "3", "4"}));
     EXPECT_EQ(session_.Sort, (core::SortState{4, 0}));
+    EXPECT_EQ(session_.Wanted.Titles(), (Texts{"Dune", "Heat", "Thing, The"}));
 }
 
-TEST_F(OpenDatabaseTest, MissingHeaderIsRegeneratedFromTheDefaultHeader) {
-    const std::string main = WriteDatabase("films.rdk", ThreeFilms());
-    fs::remove(main + "h");
-    ASSERT_NO_FATAL_FAILURE(Open(main));
-
-    ASSERT_EQ(prompts_.Messages().size(), 1u);
-    const ScriptedPrompts::Shown& shown = prompts_.Messages()[0];
-    EXPECT_EQ(shown.text, "Error opening video list header settings file:\n" + main +
-                              "h.\nNo such file or directory.\n\nA new one has been generated.");
-    EXPECT_EQ(shown.title, "Error");
-    EXPECT_EQ(shown.buttons, Buttons::kOk);
-    EXPECT_EQ(shown.icon, Icon::kError);
-    EXPECT_EQ(ReadFileBytes(main + "h"), ReadFileBytes(paths_.default_header));
-    EXPECT_EQ(ColumnCells("Title"), (Texts{"Alien", "Brazil", "Casablanca"}));
+TEST_F(OpenDatabaseTest, AHeaderThatCannotBeReadIsReplacedByTheDefaultOne) {
+    const std::pair<const char*, const char*> cases[] = {
+        {nullptr, "No such file or directory"},
+        {"not\na\nheader\n", "The file holds no column table"}};
+    for (const auto& [bytes, reason] : cases) {
+        fs::remove(main_ + "h");
+        if (bytes) WriteFileBytes(main_ + "h", bytes);
+        ASSERT_NO_FATAL_FAILURE(Open(main_));
+        EXPECT_EQ(Cells("Title").size(), 3u);
+        app::CloseDatabase(session_);
+        const ScriptedPrompts::Shown& shown = prompts_.Messages().back();
+        EXPECT_EQ(shown.text, "Error opening video list header settings file:\n" + main_ + "h.\n" +
+                                  reason + ".\n\nA new one has been generated.");
+        EXPECT_EQ(shown.buttons, Buttons::kOk);
+        EXPECT_EQ(shown.icon, Icon::kError);
+        EXPECT_EQ(ReadFileBytes(main_ + "h"), ReadFileBytes(paths_.default_header));
+    }
 }
 
-TEST_F(OpenDatabaseTest, HeaderWithoutAColumnTableIsRegeneratedToo) {
-    const std::string main = WriteDatabase("films.rdk", ThreeFilms());
-    WriteFileBytes(main + "h", "not\na\nheader\n");
-    ASSERT_NO_FATAL_FAILURE(Open(main));
-    ASSERT_EQ(prompts_.Messages().size(), 1u);
-    EXPECT_EQ(prompts_.Messages()[0].text.rfind(
-                  "Error opening video list header settings file:\n" + main + "h.\n", 0),
-              0u);
-    EXPECT_EQ(ReadFileBytes(main + "h"), ReadFileBytes(paths_.default_header));
-    EXPECT_EQ(session_.Videos.RowCount(), 3);
-}
+TEST_F(OpenDatabaseTest, AMissingWantedFileIsCreatedAndAnUnreadableOneLeftAlone) {
+    fs::remove(main_ + "w");
+    ASSERT_NO_FATAL_FAILURE(Open(main_));
+    app::CloseDatabase(session_);
+    EXPECT_EQ(Messages(), (Texts{"Error opening wanted video database:\n" + main_ +
+                                 "w.\nNo such file or directory.\n\nA new one has been created."}));
+    EXPECT_EQ(ReadFileBytes(main_ + "w"), "");
 
-TEST_F(OpenDatabaseTest, MissingWantedFileIsCreatedEmpty) {
-    const std::string main = WriteDatabase("films.rdk", ThreeFilms());
-    fs::remove(main + "w");
-    ASSERT_NO_FATAL_FAILURE(Open(main));
-
-    ASSERT_EQ(prompts_.Messages().size(), 1u);
-    EXPECT_EQ(prompts_.Messages()[0].text, "Error opening wanted video database:\n" + main +
-                                               "w.\nNo such file or directory.\n\nA new one "
-                                               "has been created.");
-    EXPECT_EQ(prompts_.Messages()[0].title, "Error");
-    EXPECT_EQ(prompts_.Messages()[0].icon, Icon::kError);
-    ASSERT_TRUE(fs::is_regular_file(main + "w"));
-    EXPECT_EQ(fs::file_size(main + "w"), 0u);
-    EXPECT_EQ(session_.Wanted.Count(), 0);
-    EXPECT_EQ(session_.Videos.RowCount(), 3);
-}
-
-TEST_F(OpenDatabaseTest, EmptyWantedFileGivesAnEmptyListWithoutAMessage) {
-    const std::string main = WriteDatabase("films.rdk", ThreeFilms());
-    WriteFileBytes(main + "w", "");
-    ASSERT_NO_FATAL_FAILURE(Open(main));
-    EXPECT_TRUE(Messages().empty());
+    fs::remove(main_ + "w");
+    fs::create_directory(main_ + "w");
+    WriteFileBytes(main_ + "w/inside", "kept");
+    ASSERT_NO_FATAL_FAILURE(Open(main_));
+    EXPECT_EQ(Messages().back(),
+              "Error opening wanted video database:\n" + main_ + "w.\nInput/output error.");
+    EXPECT_EQ(ReadFileBytes(main_ + "w/inside"), "kept");
     EXPECT_EQ(session_.Wanted.Count(), 0);
 }
 
-TEST_F(OpenDatabaseTest, MissingMainFileOpensNothingAndCreatesNothing) {
-    const std::string main = DataPath("gone.rdk");
+TEST_F(OpenDatabaseTest, AMissingMainFileOpensNothingAndRepairsNothing) {
+    fs::remove(main_);
+    fs::remove(main_ + "h");
+    fs::remove(main_ + "w");
     const auto before = Snapshot(temp_.path());
-    EXPECT_EQ(app::OpenDatabase(session_, services_, main), -1);
-
+    EXPECT_EQ(app::OpenDatabase(session_, services_, main_), -1);
     EXPECT_EQ(Messages(),
-              (Texts{"Error opening database:\n" + main + ".\nNo such file or directory."}));
-    EXPECT_EQ(prompts_.Messages()[0].title, "Error");
-    EXPECT_FALSE(session_.IsOpen());
+              (Texts{"Error opening database:\n" + main_ + ".\nNo such file or directory."}));
     EXPECT_EQ(app::MainWindowTitle(session_), "Reeldeck");
-    EXPECT_EQ(session_.Videos.ColumnCount(), 0);
     EXPECT_TRUE(recent_.Entries().empty());
     EXPECT_EQ(Snapshot(temp_.path()), before);
 }
 
-TEST_F(OpenDatabaseTest, MissingMainFileLeavesItsCompanionsAlone) {
-    const std::string main = WriteDatabase("films.rdk", ThreeFilms());
-    fs::remove(main);
-    fs::remove(main + "h");
-    const auto before = Snapshot(temp_.path());
-    EXPECT_EQ(app::OpenDatabase(session_, services_, main), -1);
-    EXPECT_EQ(Messages(),
-              (Texts{"Error opening database:\n" + main + ".\nNo such file or directory."}));
-    EXPECT_EQ(Snapshot(temp_.path()), before);
-}
-
-// A stored image folder that cannot be used falls back to the default folder, which is created.
-class ImageFolderFallbackTest : public AppTest,
-                                public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(ImageFolderFallbackTest, UsesAndCreatesTheDefaultFolder) {
-    const std::string main = WriteDatabase("films.rdk", ThreeFilms());
+TEST_F(OpenDatabaseTest, AStoredImageFolderIsUsedWhileItExists) {
+    WriteFileBytes(main_ + "i", DataPath("pictures"));
+    fs::create_directory(DataPath("pictures"));
     fs::remove(DataPath("films"));
-    const std::string how = GetParam();
-    if (how == "image path file missing") fs::remove(main + "i");
-    if (how == "stored folder missing") WriteFileBytes(main + "i", "/elsewhere/moved/films");
-    ASSERT_NO_FATAL_FAILURE(Open(main));
-    EXPECT_EQ(session_.ImageFolder, DataPath("films"));
-    EXPECT_TRUE(fs::is_directory(DataPath("films")));
-    EXPECT_TRUE(fs::is_empty(DataPath("films")));
-    EXPECT_TRUE(Messages().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(OpenDatabase, ImageFolderFallbackTest,
-                         ::testing::Values("image path file missing", "stored folder missing"));
-
-TEST_F(OpenDatabaseTest, UsesAStoredImageFolderThatExists) {
-    DatabaseContent content = ThreeFilms();
-    content.image_folder = DataPath("pictures");
-    const std::string main = WriteDatabase("films.rdk", content);
-    ASSERT_NO_FATAL_FAILURE(Open(main));
+    ASSERT_NO_FATAL_FAILURE(Open(main_));
     EXPECT_EQ(session_.ImageFolder, DataPath("pictures"));
     EXPECT_FALSE(fs::exists(DataPath("films")));
-}
-
-TEST_F(OpenDatabaseTest, LeadingArticlesMoveBackWhenConfigured) {
-    DatabaseContent content = ThreeFilms();
-    content.films.push_back({"1100000300", "The Matrix", "1999"});
-    content.wanted.push_back("The Thing");
-    config_.place_the_in_back = true;
-    ASSERT_NO_FATAL_FAILURE(Open(WriteDatabase("films.rdk", content)));
-    EXPECT_EQ(ColumnCells("Title"), (Texts{"Alien", "Brazil", "Casablanca", "Matrix, The"}));
-    EXPECT_EQ(WantedTitles(), (Texts{"Dune", "Heat", "Thing, The"}));
+    // A folder that is gone, or no image-path file, falls back to the default folder, created.
+    for (bool file_missing : {false, true}) {
+        app::CloseDatabase(session_);
+        fs::remove(DataPath("pictures"));
+        fs::remove(DataPath("films"));
+        if (file_missing) fs::remove(main_ + "i");
+        ASSERT_NO_FATAL_FAILURE(Open(main_));
+        EXPECT_EQ(session_.ImageFolder, DataPath("films"));
+        EXPECT_TRUE(fs::is_directory(DataPath("films")));
+    }
+    EXPECT_TRUE(Messages().empty());
 }
 
 // ---- Protected databases ----
 
 class OpenProtectedTest : public AppTest {
   protected:
-    std::string main_ = WriteDatabase("films.rdk", ProtectedFilms());
+    std::string main_ = WriteDatabase("films.rdk", Protected());
 };
 
-TEST_F(OpenProtectedTest, AdministratorLogsInWithFullAccess) {
+TEST_F(OpenProtectedTest, TheAccountsLevelGivesFullOrReadOnlyAccess) {
     login_.ExpectWindow({Step::Ok("Ann", "secret")});
     ASSERT_NO_FATAL_FAILURE(Open(main_));
-    EXPECT_EQ(login_.Shown(), 1);
-    EXPECT_TRUE(session_.LoggedIn);
     EXPECT_EQ(session_.AccessLevel, app::kFullAccess);
-    EXPECT_EQ(session_.CurrentUserName, "Ann");
-    EXPECT_EQ(session_.CurrentPassword, "secret");
-    EXPECT_EQ(session_.Accounts, ProtectedFilms().accounts);
+    EXPECT_EQ(session_.Accounts, kAnnAndGuest);
     EXPECT_EQ(app::UserStatusText(session_), "User: Ann [administrator]");
     EXPECT_TRUE(Messages().empty());
-}
 
-TEST_F(OpenProtectedTest, GuestGetsReadOnlyAccess) {
-    login_.ExpectWindow({Step::Ok("guest", "look")});
-    ASSERT_NO_FATAL_FAILURE(Open(main_));
+    // The last login opens the next database without asking where it matches an account there.
+    app::CloseDatabase(session_);
+    ASSERT_NO_FATAL_FAILURE(Open(WriteDatabase("same.rdk", Protected({Guest("Ann", "secret")}))));
     EXPECT_EQ(session_.AccessLevel, app::kReadOnlyAccess);
-    EXPECT_TRUE(session_.ReadOnly());
     EXPECT_FALSE(session_.CanChange());
-    EXPECT_EQ(app::UserStatusText(session_), "User: guest [guest]");
+    EXPECT_EQ(app::UserStatusText(session_), "User: Ann [guest]");
+    app::CloseDatabase(session_);
+    login_.ExpectWindow({Step::Ok("guest", "look")});
+    ASSERT_NO_FATAL_FAILURE(Open(WriteDatabase("other.rdk", Protected({Guest("guest", "look")}))));
+    EXPECT_EQ(login_.Shown(), 2);
+    EXPECT_EQ(session_.CurrentUserName, "guest");
 }
 
-TEST_F(OpenProtectedTest, WrongPasswordIsRefusedUntilTheRightOneIsTyped) {
-    login_.ExpectWindow({Step::Ok("Ann", "Secret"), Step::Ok("Ann", "secret")});
-    ASSERT_NO_FATAL_FAILURE(Open(main_));
-    EXPECT_EQ(login_.Shown(), 1);
-    EXPECT_EQ(Messages(), (Texts{"Incorrect username or password. (Both are case-sensative)"}));
+TEST_F(OpenProtectedTest, NamesAndPasswordsMustMatchExactly) {
+    login_.ExpectWindow({Step::Ok("ann", "secret"), Step::Ok("Ann", "Secret"), Step::Cancel()});
+    EXPECT_EQ(app::OpenDatabase(session_, services_, main_), -1);
+    EXPECT_EQ(Messages(), Texts(2, "Incorrect username or password. (Both are case-sensative)"));
     EXPECT_EQ(prompts_.Messages()[0].title, "Access Denied");
-    EXPECT_EQ(session_.CurrentPassword, "secret");
-    EXPECT_EQ(session_.AccessLevel, app::kFullAccess);
-}
-
-TEST_F(OpenProtectedTest, UserNamesAreCaseSensitive) {
-    login_.ExpectWindow({Step::Ok("ann", "secret"), Step::Ok("ANN", "secret"), Step::Cancel()});
-    EXPECT_EQ(app::OpenDatabase(session_, services_, main_), -1);
-    EXPECT_EQ(prompts_.Messages().size(), 2u);
-    EXPECT_FALSE(session_.LoggedIn);
-}
-
-TEST_F(OpenProtectedTest, CancelledLoginOpensNothing) {
-    login_.ExpectWindow({Step::Cancel()});
-    EXPECT_EQ(app::OpenDatabase(session_, services_, main_), -1);
     EXPECT_FALSE(session_.IsOpen());
-    EXPECT_FALSE(session_.LoggedIn);
     EXPECT_EQ(session_.AccessLevel, app::kNoAccess);
-    EXPECT_EQ(app::MainWindowTitle(session_), "Reeldeck");
-    EXPECT_EQ(session_.Videos.ColumnCount(), 0);
-    EXPECT_EQ(session_.Videos.RowCount(), 0);
-    EXPECT_EQ(session_.Wanted.Count(), 0);
     EXPECT_TRUE(session_.Accounts.empty());
+    EXPECT_EQ(session_.Videos.ColumnCount(), 0);
     EXPECT_TRUE(recent_.Entries().empty());
     EXPECT_EQ(app::UserStatusText(session_), "Not logged in");
 }
 
-TEST_F(OpenProtectedTest, SameCredentialsOpenAnotherDatabaseWithoutAsking) {
-    DatabaseContent other = ThreeFilms();
-    other.accounts = {Guest("zoe", "z"), Guest("Ann", "secret")};
-    const std::string second = WriteDatabase("other.rdk", other);
-    login_.ExpectWindow({Step::Ok("Ann", "secret")});
-    ASSERT_NO_FATAL_FAILURE(Open(main_));
-    app::CloseDatabase(session_);
-
-    ASSERT_NO_FATAL_FAILURE(Open(second));
-    EXPECT_EQ(login_.Shown(), 1);
-    EXPECT_EQ(session_.AccessLevel, app::kReadOnlyAccess);  // the level of this database's account
-    EXPECT_EQ(session_.Accounts, other.accounts);
-}
-
-TEST_F(OpenProtectedTest, CredentialsWithoutAMatchingAccountAskAgain) {
-    DatabaseContent other = ThreeFilms();
-    other.accounts = {Administrator("Ann", "different")};
-    const std::string second = WriteDatabase("other.rdk", other);
-    login_.ExpectWindow({Step::Ok("Ann", "secret")});
-    login_.ExpectWindow({Step::Ok("Ann", "different")});
-    ASSERT_NO_FATAL_FAILURE(Open(main_));
-    app::CloseDatabase(session_);
-    ASSERT_NO_FATAL_FAILURE(Open(second));
-    EXPECT_EQ(login_.Shown(), 2);
-    EXPECT_EQ(session_.CurrentPassword, "different");
-}
-
-TEST_F(OpenProtectedTest, HintRecoversThePasswordForTheLogin) {
-    DatabaseContent content = ProtectedFilms();
-    content.accounts[0].HintQuestion = "Pet?";
-    content.accounts[0].HintAnswer = "Rex";
-    const std::string main = WriteDatabase("hinted.rdk", content);
-    login_.ExpectWindow({Step::Hint("Ann", "rEX"), Step::Confirm()});
-    ASSERT_NO_FATAL_FAILURE(Open(main));
+TEST_F(OpenProtectedTest, AHintRecoversThePassword) {
+    Accounts accounts = kAnnAndGuest;
+    accounts[0].HintQuestion = "Pet?";
+    accounts[0].HintAnswer = "Rex";
+    login_.ExpectWindow({Step::Hint("Ann", "Rexy"), Step::Hint("guest", "x"),
+                         Step::Hint("Ann", "rEX"), Step::Confirm()});
+    ASSERT_NO_FATAL_FAILURE(Open(WriteDatabase("hinted.rdk", Protected(accounts))));
     EXPECT_EQ(login_.RecoveredPasswords(), (Texts{"secret"}));
-    EXPECT_EQ(session_.CurrentPassword, "secret");
-    ASSERT_EQ(prompts_.Messages().size(), 1u);
-    EXPECT_EQ(prompts_.Messages()[0].title, "Access Granted");
+    EXPECT_EQ(Messages(),
+              (Texts{"The answer given is incorrect. Please try again.",
+                     "Unable to locate password hint information for the username entered.\n"
+                     "Either there wasn't any information given when the user was added\n"
+                     "or the username entered does not exist.\n\n"
+                     "Please enter a different username and try again or try contacting\n"
+                     "the administrator of the database you are attempting to open.",
+                     "After logging in, your password can be updated by selecting\n"
+                     "the settings option in the file menu and clicking the users\n"
+                     "button on the database tab."}));
+    std::string titles;
+    for (const ScriptedPrompts::Shown& shown : prompts_.Messages()) titles += shown.title + ";";
+    EXPECT_EQ(titles, "Access Denied;Reeldeck Help;Access Granted;");
 }
 
-TEST_F(OpenProtectedTest, AccountsFileThatCannotBeReadDoesNotOpenTheDatabaseToAll) {
+TEST_F(OpenProtectedTest, AnAccountsFileThatCannotBeReadOpensNothing) {
     fs::remove(main_ + "a");
     fs::create_directory(main_ + "a");
     EXPECT_EQ(app::OpenDatabase(session_, services_, main_), -1);
-    EXPECT_EQ(login_.Shown(), 0);
-    EXPECT_FALSE(session_.IsOpen());
     EXPECT_FALSE(session_.LoggedIn);
-    ASSERT_EQ(prompts_.Messages().size(), 1u);
-    EXPECT_EQ(prompts_.Messages()[0].text.rfind("Error opening database:\n" + main_ + "a.\n", 0),
+    EXPECT_EQ(prompts_.Messages().at(0).text.rfind("Error opening database:\n" + main_ + "a.\n", 0),
               0u);
-}
-
-TEST_F(OpenProtectedTest, EmptyAccountsFileMeansNoLogin) {
+    // An empty one means no accounts: no login.
+    fs::remove(main_ + "a");
     WriteFileBytes(main_ + "a", "");
     ASSERT_NO_FATAL_FAILURE(Open(main_));
-    EXPECT_EQ(login_.Shown(), 0);
     EXPECT_EQ(session_.AccessLevel, app::kFullAccess);
 }
 
@@ -286,60 +191,38 @@ TEST_F(OpenProtectedTest, EmptyAccountsFileMeansNoLogin) {
 
 class OpenCommandTest : public AppTest {
   protected:
-    std::string first_ = WriteDatabase("first.rdk", ThreeFilms());
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(Open(first_)); }
+    std::string first_ = WriteDatabase("first.rdk");
     std::string second_ = WriteDatabase("second.rdk", OneFilm());
 };
 
-TEST_F(OpenCommandTest, AsksForADatabaseFileAndOpensIt) {
-    prompts_.QueueOpenFile(second_);
-    app::OpenCommand(session_, services_);
-    ASSERT_EQ(prompts_.Pickers().size(), 1u);
-    EXPECT_EQ(prompts_.Pickers()[0].kind, "open");
-    EXPECT_EQ(prompts_.Pickers()[0].title, "Open");
-    EXPECT_EQ(prompts_.Pickers()[0].filter.label, "Reeldeck Database (*.rdk)");
-    EXPECT_EQ(prompts_.Pickers()[0].filter.pattern, "*.rdk");
-    EXPECT_EQ(session_.CurrentDatabasePath, second_);
-    EXPECT_EQ(ColumnCells("Title"), (Texts{"Zulu"}));
-}
-
-TEST_F(OpenCommandTest, CancelledPickerOrMissingFileKeepsTheOpenDatabase) {
-    ASSERT_NO_FATAL_FAILURE(Open(first_));
-    session_.Modified = true;
-    prompts_.QueueOpenFile(std::nullopt);
-    app::OpenCommand(session_, services_);
-    prompts_.QueueOpenFile(DataPath("missing.rdk"));
-    app::OpenCommand(session_, services_);
-    EXPECT_EQ(session_.CurrentDatabasePath, first_);
-    EXPECT_TRUE(session_.Modified);
-    EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(OpenCommandTest, ChangesAreOfferedForSavingFirst) {
-    ASSERT_NO_FATAL_FAILURE(Open(first_));
+TEST_F(OpenCommandTest, AsksForADatabaseFileAndOffersToSaveChangesFirst) {
     session_.Wanted.Add("Ran");
     session_.Modified = true;
-    prompts_.QueueOpenFile(second_);
-    prompts_.QueueAnswer(Answer::kYes);
-    app::OpenCommand(session_, services_);
-    EXPECT_EQ(Messages(), (Texts{"Save changes to first.rdk?"}));
-    EXPECT_EQ(session_.CurrentDatabasePath, second_);
-    EXPECT_FALSE(session_.Modified);
-    EXPECT_EQ(ReadFileBytes(first_ + "w"), "Dune\nHeat\nRan\n");
-}
-
-TEST_F(OpenCommandTest, CancelInTheSavePromptKeepsTheOpenDatabase) {
-    ASSERT_NO_FATAL_FAILURE(Open(first_));
-    session_.Modified = true;
+    prompts_.QueueOpenFile(std::nullopt);
+    prompts_.QueueOpenFile(DataPath("missing.rdk"));
     prompts_.QueueOpenFile(second_);
     prompts_.QueueAnswer(Answer::kCancel);
+    prompts_.QueueOpenFile(second_);
+    prompts_.QueueAnswer(Answer::kYes);
+    for (int i = 0; i < 3; ++i) {
+        app::OpenCommand(session_, services_);
+        EXPECT_EQ(session_.CurrentDatabasePath, first_);  // a cancelled picker or prompt
+        EXPECT_TRUE(session_.Modified);
+    }
     app::OpenCommand(session_, services_);
-    EXPECT_EQ(session_.CurrentDatabasePath, first_);
-    EXPECT_TRUE(session_.Modified);
-    EXPECT_EQ(session_.Videos.RowCount(), 3);
+    const ScriptedPrompts::Picker& picker = prompts_.Pickers().back();
+    EXPECT_EQ(picker.kind + " " + picker.title, "open Open");
+    EXPECT_EQ(picker.filter.label, "Reeldeck Database (*.rdk)");
+    EXPECT_EQ(picker.filter.pattern, "*.rdk");
+    EXPECT_EQ(Messages(), Texts(2, "Save changes to first.rdk?"));
+    EXPECT_EQ(ReadFileBytes(first_ + "w"), "Dune\nHeat\nRan\n");
+    EXPECT_EQ(session_.CurrentDatabasePath, second_);
+    EXPECT_EQ(Cells("Title"), (Texts{"Zulu"}));
+    EXPECT_FALSE(session_.Modified);
 }
 
-TEST_F(OpenCommandTest, RecentDatabaseOpensAfterThePromptAndBecomesNewest) {
-    ASSERT_NO_FATAL_FAILURE(Open(first_));
+TEST_F(OpenCommandTest, ARecentDatabaseOpensAfterThePromptAndBecomesTheNewest) {
     app::OpenRecentCommand(session_, services_, second_);  // unchanged: nothing is asked
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(session_.CurrentDatabasePath, second_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,26 +15,17 @@ class RecordingProgress final : public platform::Progress {
         std::int64_t range = 0;
         std::int64_t steps = 0;
         bool ended = false;
+        bool operator==(const Display&) const = default;
+        friend void PrintTo(const Display& d, std::ostream* out) {
+            *out << '"' << d.text << "\" " << d.steps << "/" << d.range << (d.ended ? "" : " open");
+        }
     };
 
     void Begin(std::int64_t range, std::string_view text) override {
         displays.push_back({std::string(text), range, 0, false});
     }
-    void Step(std::int64_t count) override {
-        if (!displays.empty()) displays.back().steps += count;
-    }
-    void End() override {
-        if (!displays.empty()) displays.back().ended = true;
-    }
-
-    // The displays whose text is `text`.
-    std::vector<Display> WithText(std::string_view text) const {
-        std::vector<Display> found;
-        for (const Display& display : displays) {
-            if (display.text == text) found.push_back(display);
-        }
-        return found;
-    }
+    void Step(std::int64_t count) override { displays.back().steps += count; }
+    void End() override { displays.back().ended = true; }
 
     std::vector<Display> displays;
 };

@@ -3,46 +3,39 @@
 #include <gtest/gtest.h>
 
 using platform::Answer;
-using platform::Buttons;
-
-Answer ScriptedPrompts::Message(std::string_view text, std::string_view title, Buttons buttons,
-                                platform::Icon icon) {
-    messages_.push_back({std::string(text), std::string(title), buttons, icon});
-    if (buttons == Buttons::kOk) return Answer::kOk;
-    if (answers_.empty()) {
-        ADD_FAILURE() << "Unscripted question \"" << text << "\" titled \"" << title << "\"";
-        return Answer::kCancel;
-    }
-    const Answer answer = answers_.front();
-    answers_.pop_front();
-    return answer;
-}
 
 namespace {
 
-std::optional<std::string> NextPath(std::deque<std::optional<std::string>>& paths,
-                                    std::string_view title) {
-    if (paths.empty()) {
-        ADD_FAILURE() << "Unscripted file picker \"" << title << "\"";
-        return std::nullopt;
+template <typename T>
+T Next(std::deque<T>& script, T unscripted, std::string_view what) {
+    if (script.empty()) {
+        ADD_FAILURE() << "Unscripted " << what;
+        return unscripted;
     }
-    std::optional<std::string> path = std::move(paths.front());
-    paths.pop_front();
-    return path;
+    T next = std::move(script.front());
+    script.pop_front();
+    return next;
 }
 
 }  // namespace
 
+Answer ScriptedPrompts::Message(std::string_view text, std::string_view title,
+                                platform::Buttons buttons, platform::Icon icon) {
+    messages_.push_back({std::string(text), std::string(title), buttons, icon});
+    if (buttons == platform::Buttons::kOk) return Answer::kOk;
+    return Next(answers_, Answer::kCancel, "question \"" + std::string(text) + "\"");
+}
+
 std::optional<std::string> ScriptedPrompts::OpenFile(std::string_view title,
                                                      const platform::FileFilter& filter) {
     pickers_.push_back({"open", std::string(title), filter});
-    return NextPath(open_files_, title);
+    return Next(open_files_, {}, "file picker \"" + std::string(title) + "\"");
 }
 
 std::optional<std::string> ScriptedPrompts::SaveFile(std::string_view title,
                                                      const platform::FileFilter& filter) {
     pickers_.push_back({"save", std::string(title), filter});
-    return NextPath(save_files_, title);
+    return Next(save_files_, {}, "file picker \"" + std::string(title) + "\"");
 }
 
 std::optional<std::string> ScriptedPrompts::ChooseFolder(std::string_view title,
@@ -56,11 +49,6 @@ std::vector<std::string> ScriptedPrompts::Texts() const {
     std::vector<std::string> texts;
     for (const Shown& shown : messages_) texts.push_back(shown.text);
     return texts;
-}
-
-void ScriptedPrompts::ClearRecord() {
-    messages_.clear();
-    pickers_.clear();
 }
 
 std::string ScriptedPrompts::Unused() const {

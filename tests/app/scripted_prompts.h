@@ -42,8 +42,6 @@ class ScriptedPrompts final : public platform::Prompts {
     const std::vector<Shown>& Messages() const { return messages_; }
     std::vector<std::string> Texts() const;
     const std::vector<Picker>& Pickers() const { return pickers_; }
-    // Forgets what was shown so far (the script stays).
-    void ClearRecord();
 
     // Describes the scripted answers and paths that were never asked for; empty when all were.
     std::string Unused() const;
