@@ -81,6 +81,10 @@ class AppTest : public ::testing::Test {
     // The cells of a My Videos column, in row order.
     Texts Cells(std::string_view column) const;
     Texts Messages() const { return prompts_.Texts(); }
+    // The last message shown; the test fails (by an exception) when there was none.
+    const ScriptedPrompts::Shown& LastMessage() const {
+        return prompts_.Messages().at(prompts_.Messages().size() - 1);
+    }
 
     TempFolder temp_;
     config::ProgramPaths paths_;

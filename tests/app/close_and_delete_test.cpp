@@ -34,7 +34,7 @@ class SaveChangesPromptTest : public CloseDatabaseTest,
   protected:
     void ExpectPromptAnswered() {
         ASSERT_EQ(prompts_.Messages().size(), 1u);
-        const ScriptedPrompts::Shown& shown = prompts_.Messages()[0];
+        const ScriptedPrompts::Shown& shown = prompts_.Messages().at(0);
         EXPECT_EQ(shown.text, "Save changes to films.rdk?");
         EXPECT_EQ(shown.title, "Reeldeck");
         EXPECT_EQ(shown.buttons, Buttons::kYesNoCancel);

@@ -32,7 +32,7 @@ TEST_F(NewCommandTest, CreatesAnEmptyDatabaseAndOpensIt) {
 
     prompts_.QueueSaveFile(DataPath("fresh"));
     app::NewCommand(session_, services_);  // the open database is unchanged: nothing is asked
-    const ScriptedPrompts::Picker& picker = prompts_.Pickers().back();
+    const ScriptedPrompts::Picker& picker = prompts_.Pickers().at(1);
     EXPECT_EQ(picker.kind + " " + picker.title + " " + picker.filter.label,
               "save New Reeldeck Database (*.rdk)");
     EXPECT_TRUE(Messages().empty());
@@ -90,7 +90,7 @@ TEST_P(NewDeniedTest, OverAProtectedDatabaseWithoutAnAdministratorLogin) {
     prompts_.QueueSaveFile(target);
     login_.ExpectWindow({GetParam()});
     app::NewCommand(session_, services_);
-    const ScriptedPrompts::Shown& denied = prompts_.Messages().back();
+    const ScriptedPrompts::Shown& denied = LastMessage();
     EXPECT_EQ(denied.text,
               "The database you are attempting to create already exists and\nis password "
               "protected. Contact or login as the administrator\nof the database you are "

@@ -49,7 +49,7 @@ TEST_F(OpenDatabaseTest, AHeaderThatCannotBeReadIsReplacedByTheDefaultOne) {
         ASSERT_NO_FATAL_FAILURE(Open(main_));
         EXPECT_EQ(Cells("Title").size(), 3u);
         app::CloseDatabase(session_);
-        const ScriptedPrompts::Shown& shown = prompts_.Messages().back();
+        const ScriptedPrompts::Shown& shown = LastMessage();
         EXPECT_EQ(shown.text, "Error opening video list header settings file:\n" + main_ + "h.\n" +
                                   reason + ".\n\nA new one has been generated.");
         EXPECT_EQ(shown.buttons, Buttons::kOk);
@@ -70,7 +70,7 @@ TEST_F(OpenDatabaseTest, AMissingWantedFileIsCreatedAndAnUnreadableOneLeftAlone)
     fs::create_directory(main_ + "w");
     WriteFileBytes(main_ + "w/inside", "kept");
     ASSERT_NO_FATAL_FAILURE(Open(main_));
-    EXPECT_EQ(Messages().back(),
+    EXPECT_EQ(LastMessage().text,
               "Error opening wanted video database:\n" + main_ + "w.\nInput/output error.");
     EXPECT_EQ(ReadFileBytes(main_ + "w/inside"), "kept");
     EXPECT_EQ(session_.Wanted.Count(), 0);
@@ -141,7 +141,7 @@ TEST_F(OpenProtectedTest, NamesAndPasswordsMustMatchExactly) {
     login_.ExpectWindow({Step::Ok("ann", "secret"), Step::Ok("Ann", "Secret"), Step::Cancel()});
     EXPECT_EQ(app::OpenDatabase(session_, services_, main_), -1);
     EXPECT_EQ(Messages(), Texts(2, "Incorrect username or password. (Both are case-sensative)"));
-    EXPECT_EQ(prompts_.Messages()[0].title, "Access Denied");
+    EXPECT_EQ(prompts_.Messages().at(0).title, "Access Denied");
     EXPECT_FALSE(session_.IsOpen());
     EXPECT_EQ(session_.AccessLevel, app::kNoAccess);
     EXPECT_TRUE(session_.Accounts.empty());
@@ -211,7 +211,7 @@ TEST_F(OpenCommandTest, AsksForADatabaseFileAndOffersToSaveChangesFirst) {
         EXPECT_TRUE(session_.Modified);
     }
     app::OpenCommand(session_, services_);
-    const ScriptedPrompts::Picker& picker = prompts_.Pickers().back();
+    const ScriptedPrompts::Picker& picker = prompts_.Pickers().at(3);
     EXPECT_EQ(picker.kind + " " + picker.title, "open Open");
     EXPECT_EQ(picker.filter.label, "Reeldeck Database (*.rdk)");
     EXPECT_EQ(picker.filter.pattern, "*.rdk");

@@ -85,8 +85,8 @@ TEST_P(SaveBlockedTest, ReportsTheFileAndKeepsTheChanges) {
     const auto everything = Snapshot(temp_.path());
     app::SaveCommand(session_, services_);
     EXPECT_EQ(Messages(), (Texts{std::string(blocked.format) + path + ".\nIs a directory."}));
-    EXPECT_EQ(prompts_.Messages()[0].title, "Error");
-    EXPECT_EQ(prompts_.Messages()[0].icon, Icon::kError);
+    EXPECT_EQ(prompts_.Messages().at(0).title, "Error");
+    EXPECT_EQ(prompts_.Messages().at(0).icon, Icon::kError);
     if (blocked.letter == std::string("h")) {
         EXPECT_EQ(Snapshot(temp_.path()), everything);  // the header is written first
     }
@@ -209,7 +209,7 @@ TEST_P(SaveAsDeniedTest, WritesNothingAndKeepsTheOpenDatabasesAccounts) {
     prompts_.QueueSaveFile(target_);
     login_.ExpectWindow({GetParam()});
     app::SaveAsCommand(session_, services_);
-    const ScriptedPrompts::Shown& denied = prompts_.Messages().back();
+    const ScriptedPrompts::Shown& denied = LastMessage();
     EXPECT_EQ(denied.text,
               "The database you are attempting to overwrite\nis password protected. Contact or "
               "login as the\nadministrator of the database you are attempting\nto overwrite "

@@ -55,7 +55,7 @@ TEST_F(UsersWindowTest, AddNeedsANamePasswordAndPrivilegeAndANewName) {
     }
     window_.Add();  // "ANN" differs from "ann" only in case
     EXPECT_EQ(prompts_.Texts(), (Texts{"A user with that name already exists."}));
-    EXPECT_EQ(prompts_.Messages()[0].title, "Duplicate User");
+    EXPECT_EQ(prompts_.Messages().at(0).title, "Duplicate User");
     EXPECT_EQ(window_.Accounts(), kTwoAccounts);
 
     Type("cy", "c3", kReadOnly);
@@ -89,7 +89,7 @@ TEST_F(UsersWindowTest, FiftyAccountsAreTheLimit) {
     EXPECT_EQ(prompts_.Texts(),
               (Texts{"The maximum number of Accounts allowed is 50.\nPlease remove "
                      "one or more existing users before adding more."}));
-    EXPECT_EQ(prompts_.Messages()[0].title, "Maximum Capacity");
+    EXPECT_EQ(prompts_.Messages().at(0).title, "Maximum Capacity");
     EXPECT_EQ(window.Accounts(), many);
 }
 
@@ -136,8 +136,8 @@ TEST_F(UsersWindowTest, OkNeedsAnAdministratorUnlessTheListIsEmpty) {
     EXPECT_EQ(window_.Selected(), -1);
     EXPECT_FALSE(window_.Ok());
     EXPECT_EQ(prompts_.Texts(), (Texts{"At least one user must be an administrator."}));
-    EXPECT_EQ(prompts_.Messages()[0].title, "Reeldeck Tip");
-    EXPECT_EQ(prompts_.Messages()[0].icon, Icon::kInformation);
+    EXPECT_EQ(prompts_.Messages().at(0).title, "Reeldeck Tip");
+    EXPECT_EQ(prompts_.Messages().at(0).icon, Icon::kInformation);
     window_.Select(0);
     window_.Remove();
     EXPECT_TRUE(window_.Ok());
