@@ -11,7 +11,7 @@ std::string AutoCycle::SecondsText() const {
 }
 
 std::string AutoCycle::SetSecondsText(std::string text) {
-    if (text.empty()) text = "1";
+    if (text.empty()) text.push_back('1');
     session_.config.video_list_cycle_frequency = core::ParseLeadingInt(text);
     return text;
 }
