@@ -214,6 +214,8 @@ void TextReplace::substitute_all() {
 void TextReplace::undo_last_replace() {
     if (!MayRun()) return;
     if (!RestoreReplaceUndo(session_.Videos, session_.paths.replace_undo, session_.clock)) return;
+    // The list now differs from the saved file even when it was saved after the replace.
+    session_.Modified = true;
     position_ = {};
     session_.NotifyListsChanged();
 }

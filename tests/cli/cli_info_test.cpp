@@ -1,3 +1,4 @@
+// Usage, info, and the rules every command shares: exit codes, one-line errors and the login.
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
@@ -7,96 +8,79 @@
 namespace {
 
 class CliInfoTest : public ::testing::Test {
-protected:
+  protected:
+    // Expects a failure: exit status 1 and one line on standard error that holds `part`.
+    void ExpectFailure(const CliRun& run, const std::string& part) {
+        EXPECT_EQ(run.exit_code, 1) << run.err;
+        EXPECT_EQ(LineCount(run.err), 1) << run.err;
+        EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
+    }
+
     TempFolder folder_;
     CliRunner cli_{folder_ / "program"};
 };
 
-TEST_F(CliInfoTest, HelpAndUsage) {
+TEST_F(CliInfoTest, HelpNamesEveryCommandAndMistakesFailWithOneLine) {
     CliRun help = cli_.Run({"--help"});
     EXPECT_EQ(help.exit_code, 0);
-    EXPECT_NE(help.out.find("info DB"), std::string::npos);
-    EXPECT_NE(help.out.find("copy SRC DST"), std::string::npos);
-
-    CliRun nothing = cli_.Run({});
-    EXPECT_EQ(nothing.exit_code, 1);
-
-    CliRun unknown = cli_.Run({"frobnicate"});
-    EXPECT_EQ(unknown.exit_code, 1);
-    EXPECT_EQ(LineCount(unknown.err), 1);
-    EXPECT_NE(unknown.err.find("frobnicate"), std::string::npos);
+    for (const char* command : {"info DB", "copy SRC DST", "sort DB COLUMN", "find DB TEXT",
+                                "replace DB WHAT WITH", "list DB"}) {
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    }
+    EXPECT_EQ(cli_.Run({}).exit_code, 1);
+    ExpectFailure(cli_.Run({"frobnicate"}), "frobnicate");
+    ExpectFailure(cli_.Run({"find", folder_ / "films.rdk"}), "usage");
+    EXPECT_EQ(cli_.Run({"find", folder_ / "films.rdk", "a", "--in"}).exit_code, 1);
 }
 
 TEST_F(CliInfoTest, ShowsFilesCountsSortAndColumns) {
     const std::string main = WriteSampleDatabase(folder_ / "films.rdk", Sample(4, 2));
     CliRun run = cli_.Run({"info", folder_ / "films"});  // the extension is added as on saving
     ASSERT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_NE(run.out.find("Main file:     " + main + "\n"), std::string::npos);
-    EXPECT_NE(run.out.find("Records:       4\n"), std::string::npos);
-    EXPECT_NE(run.out.find("Wanted:        2\n"), std::string::npos);
-    EXPECT_NE(run.out.find("Image folder:  " + (folder_ / "films") + "\n"), std::string::npos);
-    EXPECT_NE(run.out.find("Sort column:   Title (3)\n"), std::string::npos);
-    EXPECT_NE(run.out.find("Sort order:    ascending\n"), std::string::npos);
-    EXPECT_NE(run.out.find("Columns:       23\n"), std::string::npos);
-    EXPECT_NE(run.out.find("  Key                  0       no      0\n"), std::string::npos);
-    EXPECT_NE(run.out.find("  Title                3      yes    260\n"), std::string::npos);
+    for (const std::string& line :
+         std::vector<std::string>{"Main file:     " + main, "Records:       4", "Wanted:        2",
+                                  "Image folder:  " + (folder_ / "films"),
+                                  "Sort column:   Title (3)", "Sort order:    ascending",
+                                  "Columns:       23", "  Key                  0       no      0",
+                                  "  Title                3      yes    260"}) {
+        EXPECT_NE(run.out.find(line + "\n"), std::string::npos) << line;
+    }
 }
 
-TEST_F(CliInfoTest, ReadsCrlfFilesLikeLfFiles) {
-    WriteSampleDatabase(folder_ / "unix.rdk", Sample(5));
-    WriteSampleDatabase(folder_ / "dos.rdk", Sample(5, 2, "a", true));
-    CliRun run = cli_.Run({"info", folder_ / "dos.rdk"});
-    ASSERT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_NE(run.out.find("Records:       5\n"), std::string::npos);
-}
-
-TEST_F(CliInfoTest, MissingDatabaseIsOneLineNamingTheFileAndReason) {
-    WriteSampleDatabase(folder_ / "films.rdk", {});
-    std::filesystem::remove(folder_ / "films.rdk");
+TEST_F(CliInfoTest, AMissingDatabaseFailsWithOneLineNamingTheFileAndReason) {
     CliRun run = cli_.Run({"info", folder_ / "films.rdk"});
-    EXPECT_EQ(run.exit_code, 1);
-    EXPECT_EQ(LineCount(run.err), 1);
-    EXPECT_NE(run.err.find(folder_ / "films.rdk"), std::string::npos);
+    ExpectFailure(run, folder_ / "films.rdk");
     EXPECT_NE(run.err.find("No such file or directory"), std::string::npos);
     EXPECT_TRUE(run.out.empty());
 }
 
-TEST_F(CliInfoTest, UnreadableHeaderIsReplacedByTheDefaultWithAWarning) {
+TEST_F(CliInfoTest, AnUnreadableHeaderIsReplacedByTheDefaultWithAWarning) {
     WriteSampleDatabase(folder_ / "films.rdk", Sample(3));
-    WriteFileBytes(folder_ / "films.rdkh", std::string("\x7f" "ELF\0\0binary", 12));
+    WriteFileBytes(folder_ / "films.rdkh", std::string("\x7f"
+                                                       "ELF\0\0binary",
+                                                       12));
     CliRun run = cli_.Run({"info", folder_ / "films.rdk"});
     EXPECT_EQ(run.exit_code, 0) << run.err;
     EXPECT_NE(run.out.find("Records:       3\n"), std::string::npos);
-    EXPECT_NE(run.err.find("Error opening video list header settings file: " +
-                           (folder_ / "films.rdkh")),
-              std::string::npos);
+    EXPECT_NE(
+        run.err.find("Error opening video list header settings file: " + (folder_ / "films.rdkh")),
+        std::string::npos);
     EXPECT_EQ(ReadFileBytes(folder_ / "films.rdkh"),
               ReadFileBytes(std::string(REELDECK_SOURCE_DATA) + "/cfg/mlh.txt"));
 }
 
-class CliLoginTest : public CliInfoTest {
-protected:
-    void SetUp() override {
-        SampleDatabase sample;
-        sample.accounts = {{"Admin", "Secret1", core::kFullAccess, "", ""},
-                           {"guest", "look", core::kReadOnlyAccess, "", ""}};
-        main_ = WriteSampleDatabase(folder_ / "safe.rdk", sample);
-    }
-    std::string main_;
-};
-
-TEST_F(CliLoginTest, ProtectedDatabaseNeedsAMatchingAccount) {
-    CliRun anonymous = cli_.Run({"info", main_});
-    EXPECT_EQ(anonymous.exit_code, 1);
-    EXPECT_NE(anonymous.err.find("password protected"), std::string::npos);
-
-    CliRun wrong_case = cli_.Run({"info", main_, "--user", "admin", "--password", "Secret1"});
-    EXPECT_EQ(wrong_case.exit_code, 1);
-    EXPECT_NE(wrong_case.err.find("incorrect user name or password"), std::string::npos);
-
-    CliRun admin = cli_.Run({"info", main_, "--user", "Admin", "--password", "Secret1"});
-    EXPECT_EQ(admin.exit_code, 0) << admin.err;
-    CliRun guest = cli_.Run({"--user", "guest", "--password", "look", "info", main_});
+TEST_F(CliInfoTest, AProtectedDatabaseOpensOnlyForAMatchingAccount) {
+    SampleDatabase sample;
+    sample.accounts = BossAndGuest();
+    const std::string main = WriteSampleDatabase(folder_ / "safe.rdk", sample);
+    ExpectFailure(cli_.Run({"info", main}), "password protected");
+    ExpectFailure(cli_.Run({"info", main, "--user", "boss", "--password", "pw"}),
+                  "incorrect user name or password");
+    ExpectFailure(cli_.Run({"info", main, "--user", "Boss", "--password", "PW"}),
+                  "incorrect user name or password");
+    CliRun boss = cli_.Run({"info", main, "--user", "Boss", "--password", "pw"});
+    EXPECT_EQ(boss.exit_code, 0) << boss.err;
+    CliRun guest = cli_.Run({"--user", "Guest", "--password", "pw", "info", main});
     EXPECT_EQ(guest.exit_code, 0) << guest.err;
 }
 

@@ -1,7 +1,9 @@
-// The companion's commands that create, maintain and delete databases.
+// The companion's commands that create, maintain and delete databases, and the full-access rule
+// of every command that changes one.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 #include "cli_runner.h"
 #include "sample_database.h"
@@ -12,17 +14,59 @@ namespace {
 namespace fs = std::filesystem;
 
 class CliMaintenanceTest : public ::testing::Test {
-protected:
-    std::string Protected(const std::string& name) {
-        SampleDatabase sample = Sample(3, 2);
-        sample.accounts = {{"Boss", "pw", core::kFullAccess, "", ""},
-                           {"Guest", "pw", core::kReadOnlyAccess, "", ""}};
-        return WriteSampleDatabase(folder_ / name, sample);
-    }
-
+  protected:
     TempFolder folder_;
     CliRunner cli_{folder_ / "program"};
 };
+
+// Every file under a folder, by path, with its bytes.
+std::map<std::string, std::string> Files(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) files[entry.path().string()] = ReadFileBytes(entry.path());
+    }
+    return files;
+}
+
+TEST_F(CliMaintenanceTest, ChangingAProtectedDatabaseNeedsFullAccess) {
+    const std::string source = WriteSampleDatabase(folder_ / "source.rdk", Sample(2, 1, "new"));
+    const std::vector<std::vector<std::string>> commands = {
+        {"copy", source, "DB"},        {"new", "DB", "--yes"}, {"sync", "DB"},
+        {"delete", "DB", "--yes"},     {"users", "DB"},        {"sort", "DB", "Title"},
+        {"replace", "DB", "Film", "x"}};
+    std::string accounts;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        SCOPED_TRACE(commands[i][0]);
+        const std::string folder = folder_ / std::to_string(i);
+        fs::create_directory(folder);
+        SampleDatabase sample = Sample(3, 2);
+        sample.accounts = BossAndGuest();
+        const std::string main = WriteSampleDatabase(folder + "/vault.rdk", sample);
+        WriteFileBytes(folder + "/vault/999.jpg", "stray");
+        const auto before = Files(folder);
+        accounts = before.at(main + "a");
+        const auto run = [&](const char* user) {
+            std::vector<std::string> arguments = commands[i];
+            for (std::string& argument : arguments) {
+                if (argument == "DB") argument = main;
+            }
+            arguments.insert(arguments.end(), {"--user", user, "--password", "pw"});
+            return cli_.Run(arguments);
+        };
+        CliRun guest = run("Guest");
+        EXPECT_EQ(guest.exit_code, 1);
+        EXPECT_EQ(LineCount(guest.err), 1);
+        EXPECT_NE(guest.err.find("needs an account with full access"), std::string::npos)
+            << guest.err;
+        EXPECT_EQ(Files(folder), before);
+        CliRun boss = run("Boss");
+        EXPECT_EQ(boss.exit_code, 0) << boss.err;
+    }
+    EXPECT_NE(ReadFileBytes(folder_ / "0/vault.rdk").find("Film new 1"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(folder_ / "1/vault.rdk"), "");  // new keeps the accounts
+    EXPECT_EQ(ReadFileBytes(folder_ / "1/vault.rdka"), accounts);
+    EXPECT_FALSE(fs::exists(folder_ / "3/vault.rdk"));  // deleted
+}
 
 TEST_F(CliMaintenanceTest, NewCreatesAnEmptyDatabaseAndRefusesToReplaceWithoutYes) {
     CliRun created = cli_.Run({"new", folder_ / "films"});
@@ -30,7 +74,8 @@ TEST_F(CliMaintenanceTest, NewCreatesAnEmptyDatabaseAndRefusesToReplaceWithoutYe
     EXPECT_EQ(ReadFileBytes(folder_ / "films.rdk"), "");
     EXPECT_EQ(ReadFileBytes(folder_ / "films.rdks"), "11\n1");
     EXPECT_EQ(ReadFileBytes(folder_ / "films.rdki"), folder_ / "films");
-    EXPECT_EQ(ReadFileBytes(folder_ / "films.rdkh"), ReadFileBytes(std::string(REELDECK_SOURCE_DATA) + "/cfg/mlh.txt"));
+    EXPECT_EQ(ReadFileBytes(folder_ / "films.rdkh"),
+              ReadFileBytes(std::string(REELDECK_SOURCE_DATA) + "/cfg/mlh.txt"));
     EXPECT_TRUE(fs::is_directory(folder_ / "films"));
     EXPECT_FALSE(fs::exists(folder_ / "films.rdka"));
 
@@ -44,59 +89,32 @@ TEST_F(CliMaintenanceTest, NewCreatesAnEmptyDatabaseAndRefusesToReplaceWithoutYe
     EXPECT_EQ(ReadFileBytes(folder_ / "full.rdk"), "");
 }
 
-TEST_F(CliMaintenanceTest, NewOverAProtectedDatabaseNeedsFullAccessAndKeepsItsAccounts) {
-    const std::string main = Protected("vault.rdk");
-    const std::string accounts = ReadFileBytes(main + "a");
-    EXPECT_EQ(cli_.Run({"new", main, "--yes", "--user", "Guest", "--password", "pw"}).exit_code, 1);
-    ASSERT_EQ(cli_.Run({"new", main, "--yes", "--user", "Boss", "--password", "pw"}).exit_code, 0);
-    EXPECT_EQ(ReadFileBytes(main), "");
-    EXPECT_EQ(ReadFileBytes(main + "a"), accounts);
-}
-
-TEST_F(CliMaintenanceTest, SyncRemovesOwnedWantedTitlesAndStrayImages) {
+TEST_F(CliMaintenanceTest, SyncRemovesOwnedWantedTitlesAndStrayImagesOrOnlyOneOfThem) {
     const std::string main = WriteSampleDatabase(folder_ / "films.rdk", Sample(3, 0));
     WriteFileBytes(main + "w", "film a 1\nSomething else\n");
     WriteFileBytes(folder_ / "films/1200000000.jpg", "mine");
     WriteFileBytes(folder_ / "films/999.jpg", "nobody's");
     WriteFileBytes(folder_ / "films/notes.txt", "kept");
 
+    ASSERT_EQ(cli_.Run({"sync", main, "--images"}).exit_code, 0);
+    EXPECT_EQ(ReadFileBytes(main + "w"), "film a 1\nSomething else\n");
+    EXPECT_FALSE(fs::exists(folder_ / "films/999.jpg"));
+    EXPECT_TRUE(fs::exists(folder_ / "films/1200000000.jpg"));
+    EXPECT_TRUE(fs::exists(folder_ / "films/notes.txt"));
+
     CliRun run = cli_.Run({"sync", main});
     ASSERT_EQ(run.exit_code, 0) << run.err;
     EXPECT_NE(run.out.find("Removed 1 wanted titles"), std::string::npos);
     EXPECT_EQ(ReadFileBytes(main + "w"), "Something else\n");
-    EXPECT_TRUE(fs::exists(folder_ / "films/1200000000.jpg"));
-    EXPECT_FALSE(fs::exists(folder_ / "films/999.jpg"));
-    EXPECT_TRUE(fs::exists(folder_ / "films/notes.txt"));
-}
-
-TEST_F(CliMaintenanceTest, SyncCanBeLimitedToOnePart) {
-    const std::string main = WriteSampleDatabase(folder_ / "films.rdk", Sample(3, 0));
-    WriteFileBytes(main + "w", "Film a 0\n");
-    WriteFileBytes(folder_ / "films/999.jpg", "stray");
-    ASSERT_EQ(cli_.Run({"sync", main, "--images"}).exit_code, 0);
-    EXPECT_EQ(ReadFileBytes(main + "w"), "Film a 0\n");
-    EXPECT_FALSE(fs::exists(folder_ / "films/999.jpg"));
-}
-
-TEST_F(CliMaintenanceTest, ChangingAProtectedDatabaseNeedsFullAccess) {
-    const std::string main = Protected("vault.rdk");
-    const std::string wanted = ReadFileBytes(main + "w");
-    CliRun guest_sync = cli_.Run({"sync", main, "--user", "Guest", "--password", "pw"});
-    EXPECT_EQ(guest_sync.exit_code, 1);
-    EXPECT_NE(guest_sync.err.find("full access"), std::string::npos);
-    EXPECT_EQ(cli_.Run({"delete", main, "--yes", "--user", "Guest", "--password", "pw"}).exit_code, 1);
-    EXPECT_TRUE(fs::exists(main));
-    EXPECT_EQ(ReadFileBytes(main + "w"), wanted);
 }
 
 TEST_F(CliMaintenanceTest, UsersListsNamesAndAccessNeverPasswords) {
-    const std::string main = Protected("vault.rdk");
-    CliRun guest = cli_.Run({"users", main, "--user", "Guest", "--password", "pw"});
-    EXPECT_EQ(guest.exit_code, 1);
+    SampleDatabase sample = Sample(1);
+    sample.accounts = BossAndGuest();
+    const std::string main = WriteSampleDatabase(folder_ / "vault.rdk", sample);
     CliRun boss = cli_.Run({"users", main, "--user", "Boss", "--password", "pw"});
     ASSERT_EQ(boss.exit_code, 0) << boss.err;
     EXPECT_EQ(boss.out, "Boss        full access (administrator)\nGuest       read only (guest)\n");
-    EXPECT_EQ(boss.out.find("pw"), std::string::npos);
 
     const std::string open = WriteSampleDatabase(folder_ / "open.rdk", Sample(1));
     EXPECT_EQ(cli_.Run({"users", open}).out, "No accounts: the database is open to everyone.\n");
@@ -114,7 +132,8 @@ TEST_F(CliMaintenanceTest, DeleteRemovesTheFilesAndImagesOnlyWhenConfirmed) {
 
     CliRun confirmed = cli_.Run({"delete", main, "--yes"});
     ASSERT_EQ(confirmed.exit_code, 0) << confirmed.err;
-    for (const char* file : {"films.rdk", "films.rdka", "films.rdkh", "films.rdki", "films.rdks", "films.rdkw", "films"}) {
+    for (const char* file : {"films.rdk", "films.rdka", "films.rdkh", "films.rdki", "films.rdks",
+                             "films.rdkw", "films"}) {
         EXPECT_FALSE(fs::exists(folder_ / file)) << file;
     }
     EXPECT_EQ(ReadFileBytes(folder_ / "elsewhere.jpg"), "not this database's");

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -13,15 +12,6 @@
 extern char** environ;
 
 namespace {
-
-std::vector<std::string> Environment(const std::string& program_folder) {
-    std::vector<std::string> env;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        if (std::string(*entry).rfind("REELDECK_HOME=", 0) != 0) env.emplace_back(*entry);
-    }
-    env.push_back("REELDECK_HOME=" + program_folder);
-    return env;
-}
 
 std::vector<char*> Pointers(std::vector<std::string>& texts) {
     std::vector<char*> pointers;
@@ -34,17 +24,19 @@ pid_t Spawn(const std::string& program_folder, const std::vector<std::string>& a
             const std::string& out_path, const std::string& err_path) {
     std::vector<std::string> argv{REELDECK_CLI};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::vector<std::string> env = Environment(program_folder);
-    std::vector<char*> argv_pointers = Pointers(argv);
-    std::vector<char*> env_pointers = Pointers(env);
-
+    std::vector<std::string> env{"REELDECK_HOME=" + program_folder};
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (std::string(*entry).rfind("REELDECK_HOME=", 0) != 0) env.emplace_back(*entry);
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     pid_t pid = -1;
-    if (posix_spawn(&pid, REELDECK_CLI, &actions, nullptr, argv_pointers.data(),
-                    env_pointers.data()) != 0) {
+    if (posix_spawn(&pid, REELDECK_CLI, &actions, nullptr, Pointers(argv).data(),
+                    Pointers(env).data()) != 0) {
         pid = -1;
     }
     posix_spawn_file_actions_destroy(&actions);
@@ -65,7 +57,7 @@ CliRunner::CliRunner(std::string program_folder) : program_folder_(std::move(pro
 CliRun CliRunner::Run(const std::vector<std::string>& arguments) const {
     TempFolder output;
     CliRun run;
-    pid_t pid = Spawn(program_folder_, arguments, output / "out", output / "err");
+    const pid_t pid = Spawn(program_folder_, arguments, output / "out", output / "err");
     if (pid < 0) return run;
     int status = 0;
     waitpid(pid, &status, 0);

@@ -3,78 +3,114 @@
 #include <gtest/gtest.h>
 
 #include "app/command_ids.h"
-#include "core/header_file.h"
-#include "temp_folder.h"
+#include "fakes/list_session.h"
 
 namespace {
 
 namespace cmd = app::cmd;
+namespace menu_id = app::menu_id;
 
-class MenuRulesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(core::ReadHeader(session_.Videos, std::string(REELDECK_SOURCE_DATA) + "/cfg/mlh.txt").ok());
-    }
-
-    // An open database with `rows` records; `access` as the login gave.
-    void Open(int rows, int access = app::kFullAccess) {
+class MenuRulesTest : public ListSession {
+  protected:
+    // An open database with `rows` records, the first `selected` of them selected.
+    void Open(int rows, int selected = 0, int access = app::kFullAccess) {
         session_.CurrentDatabasePath = folder_ / "films.rdk";
         session_.LoggedIn = true;
         session_.AccessLevel = access;
-        for (int row = 0; row < rows; ++row) session_.Videos.InsertRow(row, std::to_string(1000 + row));
+        for (int row = 0; row < rows; ++row)
+            session_.Videos.InsertRow(row, std::to_string(1000 + row));
+        for (int row = 0; row < selected; ++row) session_.Videos.Select(row, true);
     }
-
     void SetColumn(const char* column, const std::vector<std::string>& values) {
-        const int index = session_.Videos.ColumnIndexOf(column);
         for (std::size_t row = 0; row < values.size(); ++row) {
-            if (static_cast<int>(row) >= session_.Videos.RowCount()) session_.Videos.InsertRow(static_cast<int>(row), "k");
-            session_.Videos.SetCell(static_cast<int>(row), index, values[row]);
+            const int index = static_cast<int>(row);
+            if (index >= session_.Videos.RowCount()) session_.Videos.InsertRow(index, "k");
+            session_.Videos.SetCell(index, session_.Videos.ColumnIndexOf(column), values[row]);
         }
     }
-
-    bool Enabled(std::string_view menu, int command) {
-        const app::MenuStates states = app::MenuRules(menu, session_, view_);
-        auto found = states.items.find(command);
-        EXPECT_NE(found, states.items.end()) << "rule does not decide " << command;
-        return found != states.items.end() && found->second.enabled;
+    const app::ItemState& Item(std::string_view menu, int command) {
+        states_ = app::MenuRules(menu, session_, view_);
+        EXPECT_TRUE(states_.items.count(command)) << "the rule does not decide " << command;
+        return states_.items[command];
     }
+    bool Enabled(std::string_view menu, int command) { return Item(menu, command).enabled; }
     bool SubmenuEnabled(std::string_view menu, std::string_view id) {
-        const app::MenuStates states = app::MenuRules(menu, session_, view_);
-        auto found = states.submenus_enabled.find(id);
-        EXPECT_NE(found, states.submenus_enabled.end());
-        return found != states.submenus_enabled.end() && found->second;
+        states_ = app::MenuRules(menu, session_, view_);
+        EXPECT_TRUE(states_.submenus_enabled.count(id)) << "the rule does not decide " << id;
+        return states_.submenus_enabled[std::string(id)];
     }
 
-    TempFolder folder_;
-    config::ProgramPaths paths_ = config::ProgramPaths::ForFolder(folder_.path());
-    config::ProgramConfig config_;
-    config::RecentDatabases recent_;
-    core::FixedClock clock_{1700000000};
-    app::Session session_{paths_, config_, recent_, clock_};
     app::ViewState view_;
+    app::MenuStates states_;
 };
 
-TEST_F(MenuRulesTest, FileMenuWithoutADatabase) {
-    session_.Videos.DeleteAllColumns();
-    for (int command : {cmd::kSave, cmd::kSaveAs, cmd::kDelete, cmd::kClose, cmd::kProperties,
-                        cmd::kPrint, cmd::kLogout}) {
-        EXPECT_FALSE(Enabled("file", command)) << command;
-    }
-    EXPECT_TRUE(Enabled("file", cmd::kSettings));
+// One character per situation: no database, an empty list, three records with none, one or two
+// selected, and one selected by a read-only user. '+' enabled, '-' disabled.
+struct Rule {
+    const char* menu;
+    int command;               // an item, or 0 for
+    std::string_view submenu;  // a submenu
+    const char* enabled;
+};
+
+void PrintTo(const Rule& rule, std::ostream* out) {
+    *out << rule.menu << ' ' << rule.command << rule.submenu;
 }
 
-TEST_F(MenuRulesTest, FileMenuForReadOnlyAndFullAccess) {
-    Open(2, app::kReadOnlyAccess);
-    for (int command : {cmd::kSave, cmd::kSaveAs, cmd::kDelete, cmd::kSettings}) {
-        EXPECT_FALSE(Enabled("file", command)) << command;
-    }
-    EXPECT_TRUE(Enabled("file", cmd::kClose));
-    EXPECT_TRUE(Enabled("file", cmd::kPrint));
-    session_.AccessLevel = app::kFullAccess;
-    for (int command : {cmd::kSave, cmd::kSaveAs, cmd::kDelete, cmd::kSettings, cmd::kProperties}) {
-        EXPECT_TRUE(Enabled("file", command)) << command;
+class MenuConditionTest : public MenuRulesTest, public ::testing::WithParamInterface<Rule> {};
+
+TEST_P(MenuConditionTest, EnabledInItsSituations) {
+    const Rule& rule = GetParam();
+    const struct {
+        const char* name;
+        bool open;
+        int rows;
+        int selected;
+        int access;
+    } situations[] = {{"no database", false, 0, 0, app::kFullAccess},
+                      {"empty list", true, 0, 0, app::kFullAccess},
+                      {"no selection", true, 3, 0, app::kFullAccess},
+                      {"one selected", true, 3, 1, app::kFullAccess},
+                      {"two selected", true, 3, 2, app::kFullAccess},
+                      {"read-only user", true, 3, 1, app::kReadOnlyAccess}};
+    for (std::size_t i = 0; i < std::size(situations); ++i) {
+        session_.Videos.DeleteAllRows();
+        session_.CurrentDatabasePath.clear();
+        session_.LoggedIn = false;
+        session_.AccessLevel = app::kFullAccess;
+        if (situations[i].open)
+            Open(situations[i].rows, situations[i].selected, situations[i].access);
+        const bool enabled = rule.command != 0 ? Enabled(rule.menu, rule.command)
+                                               : SubmenuEnabled(rule.menu, rule.submenu);
+        EXPECT_EQ(enabled, rule.enabled[i] == '+') << situations[i].name;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Menus, MenuConditionTest,
+    ::testing::Values(
+        Rule{"file", cmd::kSave, "", "-++++-"}, Rule{"file", cmd::kSaveAs, "", "-++++-"},
+        Rule{"file", cmd::kDelete, "", "-++++-"}, Rule{"file", cmd::kSettings, "", "+++++-"},
+        Rule{"file", cmd::kClose, "", "-+++++"}, Rule{"file", cmd::kProperties, "", "-+++++"},
+        Rule{"file", cmd::kPrint, "", "--++++"}, Rule{"view", cmd::kLayout, "", "+++++-"},
+        Rule{"list", cmd::kAddNew, "", "-++++-"}, Rule{"list", cmd::kEditSelected, "", "---+--"},
+        Rule{"list", cmd::kUpdateSelected, "", "---+-+"},
+        Rule{"list", cmd::kDeleteSelected, "", "---++-"},
+        Rule{"list", cmd::kDeleteAll, "", "--+++-"}, Rule{"list", cmd::kListViewed, "", "--++++"},
+        Rule{"list", cmd::kSelectAll, "", "--++++"}, Rule{"list", cmd::kFlagSelected, "", "---++-"},
+        Rule{"list", cmd::kUnflagAll, "", "--+++-"}, Rule{"list", cmd::kMarkViewed, "", "---++-"},
+        Rule{"list", cmd::kPrintSelected, "", "---+++"}, Rule{"list", cmd::kSearch, "", "--++++"},
+        Rule{"list", cmd::kReplace, "", "--++++"}, Rule{"list", cmd::kAutoCycle, "", "--++++"},
+        Rule{"list", cmd::kGridlines, "", "++++++"},
+        Rule{"list", cmd::kListProperties, "", "+++++-"},
+        Rule{"list", 0, menu_id::kListVideos, "--++++"},
+        Rule{"list", 0, menu_id::kSortVideos, "--++++"},
+        Rule{"list", 0, menu_id::kMarkSelected, "---++-"},
+        Rule{"list", 0, menu_id::kRankSelected, "---+--"},
+        Rule{"tools", cmd::kSynchronize, "", "-++++-"},
+        Rule{"tools", cmd::kHtmlMyVideos, "", "--++++"},
+        Rule{"tools", cmd::kOpenImageFolder, "", "-++++-"},
+        Rule{"tools", 0, menu_id::kImportRecords, "-++++-"}));
 
 TEST_F(MenuRulesTest, LogoutNamesTheUserOfAProtectedDatabase) {
     Open(0);
@@ -82,64 +118,18 @@ TEST_F(MenuRulesTest, LogoutNamesTheUserOfAProtectedDatabase) {
     session_.Accounts = {{"ann", "pw", 2, "", ""}};
     session_.CurrentUserName = "ann";
     session_.CurrentPassword = "pw";
-    const app::MenuStates states = app::MenuRules("file", session_, view_);
-    EXPECT_TRUE(states.items.at(cmd::kLogout).enabled);
-    EXPECT_EQ(states.items.at(cmd::kLogout).label, "Logout: ann");
+    EXPECT_TRUE(Enabled("file", cmd::kLogout));
+    EXPECT_EQ(Item("file", cmd::kLogout).label, "Logout: ann");
 }
 
-TEST_F(MenuRulesTest, EmptyListOfAnOpenDatabaseOnlyAddsRecords) {
-    Open(0);
-    EXPECT_TRUE(Enabled("list", cmd::kAddNew));
-    EXPECT_TRUE(Enabled("list", cmd::kGridlines));
-    EXPECT_TRUE(Enabled("list", cmd::kListProperties));
-    for (int command : {cmd::kEditSelected, cmd::kUpdateSelected, cmd::kDeleteSelected,
-                        cmd::kDeleteAll, cmd::kListViewed, cmd::kSelectAll, cmd::kFlagSelected,
-                        cmd::kUnflagAll, cmd::kPrintSelected, cmd::kSearch, cmd::kReplace,
-                        cmd::kAutoCycle}) {
-        EXPECT_FALSE(Enabled("list", command)) << command;
-    }
-    EXPECT_FALSE(SubmenuEnabled("list", app::menu_id::kListVideos));
-    EXPECT_FALSE(SubmenuEnabled("list", app::menu_id::kSortVideos));
-    EXPECT_FALSE(SubmenuEnabled("list", app::menu_id::kMarkSelected));
-}
-
-TEST_F(MenuRulesTest, ListMenuFollowsTheSelection) {
-    Open(3);
-    EXPECT_TRUE(Enabled("list", cmd::kDeleteAll));
-    EXPECT_FALSE(Enabled("list", cmd::kEditSelected));
-    session_.Videos.Select(1, true);
-    EXPECT_TRUE(Enabled("list", cmd::kEditSelected));
-    EXPECT_TRUE(SubmenuEnabled("list", app::menu_id::kRankSelected));
-    EXPECT_TRUE(Enabled("list", cmd::kUpdateSelected));
-    view_.wizard_query_running = true;
-    EXPECT_FALSE(Enabled("list", cmd::kUpdateSelected));
-    session_.Videos.Select(2, true);
-    EXPECT_FALSE(Enabled("list", cmd::kEditSelected));
-    EXPECT_FALSE(SubmenuEnabled("list", app::menu_id::kRankSelected));
-    EXPECT_TRUE(Enabled("list", cmd::kPrintSelected));
-    EXPECT_TRUE(Enabled("list", cmd::kDeleteSelected));
-}
-
-TEST_F(MenuRulesTest, ReadOnlyUserCannotChangeTheList) {
-    Open(3, app::kReadOnlyAccess);
-    session_.Videos.Select(0, true);
-    for (int command : {cmd::kAddNew, cmd::kEditSelected, cmd::kDeleteSelected, cmd::kDeleteAll,
-                        cmd::kFlagSelected, cmd::kUnflagAll, cmd::kMarkViewed, cmd::kListProperties}) {
-        EXPECT_FALSE(Enabled("list", command)) << command;
-    }
-    EXPECT_TRUE(Enabled("list", cmd::kSelectAll));
-    EXPECT_TRUE(Enabled("list", cmd::kPrintSelected));
-    EXPECT_TRUE(Enabled("list", cmd::kUpdateSelected));
-}
-
-TEST_F(MenuRulesTest, ViewAndPlayerChecksFollowThePanes) {
+TEST_F(MenuRulesTest, ChecksAndPlayerItemsFollowThePanesAndUndoItemsTheirFiles) {
+    Open(3, 1);
     view_.player_pane = true;
     view_.player_floating = true;
     view_.status_bar = false;
-    const app::MenuStates view = app::MenuRules("view", session_, view_);
-    EXPECT_TRUE(view.items.at(cmd::kVideoPlayer).checked);
-    EXPECT_FALSE(view.items.at(cmd::kStatusBar).checked);
-    EXPECT_TRUE(view.items.at(cmd::kNormal).checked);
+    EXPECT_TRUE(Item("view", cmd::kVideoPlayer).checked);
+    EXPECT_FALSE(Item("view", cmd::kStatusBar).checked);
+    EXPECT_TRUE(Item("view", cmd::kNormal).checked);
     EXPECT_TRUE(Enabled("player", cmd::kPlayerDock));
     EXPECT_FALSE(Enabled("player", cmd::kPlayerFloat));
     view_.player_pane = false;
@@ -147,50 +137,35 @@ TEST_F(MenuRulesTest, ViewAndPlayerChecksFollowThePanes) {
                         cmd::kPlayerDock, cmd::kPlayerFloat}) {
         EXPECT_FALSE(Enabled("player", command)) << command;
     }
-    session_.LoggedIn = true;
-    session_.AccessLevel = app::kReadOnlyAccess;
-    EXPECT_FALSE(Enabled("view", cmd::kLayout));
-}
+    view_.wizard_query_running = true;
+    EXPECT_FALSE(Enabled("list", cmd::kUpdateSelected));
 
-TEST_F(MenuRulesTest, ToolsMenuNeedsADatabaseAndFullAccessForChanges) {
-    EXPECT_FALSE(Enabled("tools", cmd::kSynchronize));
     EXPECT_FALSE(Enabled("tools", cmd::kUndoImportMyVideos));
-    Open(1);
-    EXPECT_TRUE(Enabled("tools", cmd::kSynchronize));
-    EXPECT_TRUE(Enabled("tools", cmd::kHtmlMyVideos));
-    EXPECT_FALSE(Enabled("tools", cmd::kHtmlBoth));
-    EXPECT_TRUE(SubmenuEnabled("tools", app::menu_id::kImportRecords));
     WriteFileBytes(paths_.import_undo_videos, "");
     EXPECT_TRUE(Enabled("tools", cmd::kUndoImportMyVideos));
-    session_.AccessLevel = app::kReadOnlyAccess;
-    EXPECT_FALSE(Enabled("tools", cmd::kSynchronize));
-    EXPECT_FALSE(SubmenuEnabled("tools", app::menu_id::kImportRecords));
-    EXPECT_FALSE(Enabled("tools", cmd::kOpenImageFolder));
 }
 
-TEST_F(MenuRulesTest, ValueSubmenusFoldCaseAndSortAlphabetically) {
+TEST_F(MenuRulesTest, ValueSubmenusFoldCaseSortAlphabeticallyAndOfferAtMost99Values) {
     Open(0);
     SetColumn("Category", {"Drama", "drama", "Comedy", "", "comedy", "Action"});
-    const std::vector<app::DynamicItem> items = app::ValueItems(session_.Videos, "Category", cmd::kListCategoryBase);
+    const std::vector<app::DynamicItem> items =
+        app::ValueItems(session_.Videos, "Category", cmd::kListCategoryBase);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0].label, "Action");
     EXPECT_EQ(items[1].label, "Comedy");
     EXPECT_EQ(items[2].label, "Drama");
     EXPECT_EQ(items[2].command, cmd::kListCategoryBase + 2);
-}
 
-TEST_F(MenuRulesTest, ValueSubmenusOfferAtMost99Values) {
-    Open(0);
     std::vector<std::string> values;
     for (int i = 0; i < 150; ++i) values.push_back("Value " + std::to_string(1000 + i));
     SetColumn("MPAA", values);
-    const auto items = app::ValueItems(session_.Videos, "MPAA", cmd::kMarkMpaaBase);
-    ASSERT_EQ(items.size(), 99u);
-    EXPECT_EQ(items.front().label, "Value 1000");
-    EXPECT_EQ(items.back().command, cmd::kMarkMpaaBase + 98);
+    const auto many = app::ValueItems(session_.Videos, "MPAA", cmd::kMarkMpaaBase);
+    ASSERT_EQ(many.size(), 99u);
+    EXPECT_EQ(many.front().label, "Value 1000");
+    EXPECT_EQ(many.back().command, cmd::kMarkMpaaBase + 98);
 }
 
-TEST_F(MenuRulesTest, FlagSubmenus) {
+TEST_F(MenuRulesTest, FlagSubmenusEndWithAllOrNew) {
     Open(2);
     EXPECT_TRUE(app::ListFlaggedItems(session_.Videos).empty());
     const auto only_new = app::MarkFlagItems(session_.Videos);
@@ -209,34 +184,16 @@ TEST_F(MenuRulesTest, FlagSubmenus) {
 }
 
 TEST_F(MenuRulesTest, CustomColumnsGiveTheirNamesAndValueCommandsDecode) {
-    Open(0);
     const std::vector<std::string> custom = app::CustomColumnNames(session_.Videos);
     ASSERT_EQ(custom.size(), 7u);
     EXPECT_EQ(custom[0], "Location");
-    EXPECT_EQ(app::DecodeValueCommand(session_.Videos, cmd::kListCustomBase + 100 + 3).column, custom[1]);
+    EXPECT_EQ(app::DecodeValueCommand(session_.Videos, cmd::kListCustomBase + 100 + 3).column,
+              custom[1]);
     const app::ValueCommand mark = app::DecodeValueCommand(session_.Videos, cmd::kMarkFlagBase + 5);
     EXPECT_TRUE(mark.mark);
     EXPECT_EQ(mark.column, "Flag Value");
     EXPECT_EQ(app::DecodeValueCommand(session_.Videos, cmd::kListCategoryBase).column, "Category");
     EXPECT_TRUE(app::DecodeValueCommand(session_.Videos, cmd::kSave).column.empty());
-}
-
-TEST_F(MenuRulesTest, SortItemsCheckTheSortColumnInItsDirection) {
-    session_.Sort = {session_.Videos.ColumnIndexOf("Title"), 0};
-    const auto ascending = app::SortItems(session_.Videos, session_.Sort, true);
-    const auto descending = app::SortItems(session_.Videos, session_.Sort, false);
-    ASSERT_FALSE(ascending.empty());
-    for (const auto& item : ascending) EXPECT_FALSE(item.checked) << item.label;
-    int checked = 0;
-    for (const auto& item : descending) {
-        if (item.checked) {
-            ++checked;
-            EXPECT_EQ(item.label, "Title");
-            EXPECT_EQ(item.command, cmd::kSortDescendingBase + session_.Videos.ColumnIndexOf("Title"));
-        }
-        EXPECT_NE(item.label, "Synopsis");  // not sortable
-    }
-    EXPECT_EQ(checked, 1);
 }
 
 TEST_F(MenuRulesTest, RecentItemsNewestFirstSkippingMissingFiles) {

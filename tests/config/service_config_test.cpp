@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(ServiceConfig, ReadsTheAddressesAndHonoursTheOverride) {
+TEST(ServiceConfig, ReadsTheAddressesAndHonoursTheOverrideEvenWithoutAFile) {
     TempFolder folder;
     WriteFileBytes(folder / "service.txt",
                    "[Reeldeck - Version 1.0 - Online Services]\r\n"
@@ -25,13 +25,10 @@ TEST(ServiceConfig, ReadsTheAddressesAndHonoursTheOverride) {
     config::ReadServiceConfig(overridden, folder / "service.txt", "http://127.0.0.1:4000/");
     EXPECT_EQ(overridden.base_url, "http://127.0.0.1:4000/");
     EXPECT_EQ(overridden.image_base_url, "http://img.example/");
-}
 
-TEST(ServiceConfig, MissingFileIsReportedButTheOverrideStillApplies) {
-    TempFolder folder;
-    config::ServiceConfig service;
-    EXPECT_FALSE(config::ReadServiceConfig(service, folder / "none.txt", "http://x/").ok());
-    EXPECT_EQ(service.base_url, "http://x/");
+    config::ServiceConfig missing;
+    EXPECT_FALSE(config::ReadServiceConfig(missing, folder / "none.txt", "http://x/").ok());
+    EXPECT_EQ(missing.base_url, "http://x/");
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "platform/prompts.h"
 
 // Prompts that remember every message and answer questions from a queue. A question asked with
-// nothing queued fails the test and is answered No or Cancel.
+// nothing queued, or an answer left unused at the end, fails the test.
 class FakePrompts final : public platform::Prompts {
   public:
     struct Shown {
@@ -18,7 +18,14 @@ class FakePrompts final : public platform::Prompts {
         std::string title;
         platform::Buttons buttons;
         platform::Icon icon;
+        bool operator==(const Shown&) const = default;
+        friend void PrintTo(const Shown& shown, std::ostream* out) {
+            *out << shown.title << ": \"" << shown.text << "\"";
+        }
     };
+    ~FakePrompts() override {
+        EXPECT_TRUE(answers_.empty() && files_.empty()) << "answers left unused";
+    }
 
     void Answer(platform::Answer answer) { answers_.push_back(answer); }
     void ChooseFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
@@ -64,7 +71,6 @@ class FakePrompts final : public platform::Prompts {
         return texts;
     }
     const std::vector<std::string>& PickerTitles() const { return picker_titles_; }
-    bool AllAnswersUsed() const { return answers_.empty() && files_.empty(); }
     void Forget() { shown_.clear(); }
 
   private:
@@ -73,3 +79,12 @@ class FakePrompts final : public platform::Prompts {
     std::vector<Shown> shown_;
     std::vector<std::string> picker_titles_;
 };
+
+// The two messages shown most: a question to confirm, and a tip.
+inline FakePrompts::Shown Confirmation(std::string text,
+                                       platform::Buttons buttons = platform::Buttons::kOkCancel) {
+    return {std::move(text), "Confirm", buttons, platform::Icon::kQuestion};
+}
+inline FakePrompts::Shown Tip(std::string text) {
+    return {std::move(text), "Reeldeck Tip", platform::Buttons::kOk, platform::Icon::kInformation};
+}

@@ -10,13 +10,14 @@ namespace {
 
 using platform::Answer;
 using Cells = std::vector<std::string>;
+using Shown = std::vector<FakePrompts::Shown>;
 using Opens = app::MyVideosButtons::Opens;
 
 class DeletingTest : public ListSession {
   protected:
     void SetUp() override {
-        AddTitles({"Alien", "Brazil", "Casablanca", "Dune", "Heat"});
-        for (int row = 0; row < 5; ++row) {
+        AddTitles({"Alien", "Brazil", "Casablanca", "Dune"});
+        for (int row = 0; row < 4; ++row) {
             for (const char* extension : {"jpg", "gif", "bmp"})
                 WriteFileBytes(ImagePath(row, extension), "x");
         }
@@ -25,36 +26,22 @@ class DeletingTest : public ListSession {
     FakePrompts prompts_;
 };
 
-TEST_F(DeletingTest, DeletesTheSelectedRowsAndRenumbers) {
-    Select({1, 2, 3});
+TEST_F(DeletingTest, DeletesTheRowsAndTheirImagesOnlyWhenTheSettingsSaySo) {
+    const Cells gone = {ImagePath(1, "jpg"), ImagePath(1, "gif"), ImagePath(2, "bmp")};
+    const Cells kept = {ImagePath(0, "jpg"), ImagePath(3, "gif")};
+    config_.auto_delete_images = true;
+    Select({1, 2});
     EXPECT_TRUE(app::DeleteSelected(session_, prompts_));
-    EXPECT_EQ(ColumnCells("Title"), (Cells{"Alien", "Heat"}));
+    EXPECT_EQ(ColumnCells("Title"), (Cells{"Alien", "Dune"}));
     EXPECT_EQ(ColumnCells("#"), (Cells{"1", "2"}));
     EXPECT_EQ(session_.Videos.SelectedCount(), 0);
     EXPECT_TRUE(session_.Modified);
-}
-
-TEST_F(DeletingTest, ImagesStayUnlessTheSettingsDeleteThem) {
-    const std::string kept = ImagePath(0, "jpg");
-    Select({0});
-    app::DeleteSelected(session_, prompts_);
-    EXPECT_TRUE(core::FileExists(kept));
-
-    config_.auto_delete_images = true;
-    const std::vector<std::string> gone = {ImagePath(0, "jpg"), ImagePath(0, "gif"),
-                                           ImagePath(0, "bmp")};
-    const std::string other = ImagePath(1, "jpg");
-    Select({0});
-    app::DeleteSelected(session_, prompts_);
     for (const std::string& path : gone) EXPECT_FALSE(core::FileExists(path)) << path;
-    EXPECT_TRUE(core::FileExists(other));
-}
 
-TEST_F(DeletingTest, DeleteAllRemovesEveryRowAndWithTheSettingEveryImage) {
-    config_.auto_delete_images = true;
+    config_.auto_delete_images = false;
     EXPECT_TRUE(app::DeleteAll(session_, prompts_));
     EXPECT_EQ(session_.Videos.RowCount(), 0);
-    EXPECT_EQ(core::CountFilesWithExtension(session_.ImageFolder, "jpg"), 0);
+    for (const std::string& path : kept) EXPECT_TRUE(core::FileExists(path)) << path;
     EXPECT_FALSE(app::DeleteAll(session_, prompts_));  // nothing left
 }
 
@@ -63,17 +50,13 @@ TEST_F(DeletingTest, AsksFirstWhenDeletionsAreConfirmed) {
     Select({0});
     prompts_.Answer(Answer::kCancel);
     EXPECT_FALSE(app::DeleteSelected(session_, prompts_));
-    EXPECT_EQ(session_.Videos.RowCount(), 5);
-    ASSERT_EQ(prompts_.Messages().size(), 1u);
-    EXPECT_EQ(prompts_.Messages()[0].text, "Delete selected records in the My Videos list?");
-    EXPECT_EQ(prompts_.Messages()[0].title, "Confirm");
-    EXPECT_EQ(prompts_.Messages()[0].buttons, platform::Buttons::kOkCancel);
-    EXPECT_EQ(prompts_.Messages()[0].icon, platform::Icon::kQuestion);
-
+    EXPECT_EQ(session_.Videos.RowCount(), 4);
     prompts_.Answer(Answer::kOk);
     EXPECT_TRUE(app::DeleteAll(session_, prompts_));
-    EXPECT_EQ(prompts_.Texts().back(), "Delete all records in the My Videos list?");
     EXPECT_EQ(session_.Videos.RowCount(), 0);
+    EXPECT_EQ(prompts_.Messages(),
+              (Shown{Confirmation("Delete selected records in the My Videos list?"),
+                     Confirmation("Delete all records in the My Videos list?")}));
 }
 
 TEST_F(DeletingTest, NothingWithoutASelectionOrForAReadOnlyUser) {
@@ -82,8 +65,7 @@ TEST_F(DeletingTest, NothingWithoutASelectionOrForAReadOnlyUser) {
     session_.AccessLevel = app::kReadOnlyAccess;
     EXPECT_FALSE(app::DeleteSelected(session_, prompts_));
     EXPECT_FALSE(app::DeleteAll(session_, prompts_));
-    EXPECT_EQ(session_.Videos.RowCount(), 5);
-    EXPECT_TRUE(prompts_.Messages().empty());
+    EXPECT_EQ(session_.Videos.RowCount(), 4);
 }
 
 // The small buttons above the list ask what the menu items do not.
@@ -97,42 +79,29 @@ class PaneButtonsTest : public ListSession {
     app::MyVideosButtons buttons_{session_, prompts_};
 };
 
-TEST_F(PaneButtonsTest, UnflaggingAndMarkingNotViewedAskFirst) {
+TEST_F(PaneButtonsTest, UnflaggingAndMarkingNotViewedAskFirstWhenDeletionsAreConfirmed) {
     Select({0});
     prompts_.Answer(Answer::kCancel);
     buttons_.UnflagSelected();
     EXPECT_EQ(Cell(0, "Flag Value"), "x");
-    prompts_.Answer(Answer::kOk);
+    for (int i = 0; i < 3; ++i) prompts_.Answer(Answer::kOk);
     buttons_.UnflagSelected();
-    EXPECT_EQ(Cell(0, "Flag Value"), "");
-
-    prompts_.Answer(Answer::kOk);
     buttons_.UnflagAll();
-    EXPECT_EQ(Cell(1, "Flag Value"), "");
-
-    prompts_.Answer(Answer::kOk);
     buttons_.MarkNotViewed();
-    EXPECT_EQ(Cell(0, "Last Viewed"), "");
-    EXPECT_EQ(prompts_.Texts(),
-              (Cells{"Remove flags from selected records in the My Videos list?",
-                     "Remove flags from selected records in the My Videos list?",
-                     "Remove all flags in the My Videos list?",
-                     "Mark selected records in the My Videos list as not viewed?"}));
-    for (const FakePrompts::Shown& shown : prompts_.Messages()) {
-        EXPECT_EQ(shown.title, "Confirm");
-        EXPECT_EQ(shown.buttons, platform::Buttons::kOkCancel);
-    }
-}
+    EXPECT_EQ(ColumnCells("Flag Value"), (Cells{"", ""}));
+    EXPECT_EQ(ColumnCells("Last Viewed"), (Cells{"", "01/01/2001"}));
+    const std::string unflag = "Remove flags from selected records in the My Videos list?";
+    EXPECT_EQ(prompts_.Messages(),
+              (Shown{Confirmation(unflag), Confirmation(unflag),
+                     Confirmation("Remove all flags in the My Videos list?"),
+                     Confirmation("Mark selected records in the My Videos list as not viewed?")}));
 
-TEST_F(PaneButtonsTest, WithoutConfirmationsTheButtonsActAtOnce) {
-    config_.prompt_before_delete = false;
+    config_.prompt_before_delete = false;  // without confirmations they act at once
     Select({1});
-    buttons_.UnflagSelected();
     buttons_.MarkNotViewed();
     buttons_.MarkViewed();
-    EXPECT_EQ(Cell(1, "Flag Value"), "");
     EXPECT_EQ(Cell(1, "Last Viewed"), "03/07/2004");
-    EXPECT_TRUE(prompts_.Messages().empty());
+    EXPECT_EQ(prompts_.Messages().size(), 4u);
 }
 
 TEST_F(PaneButtonsTest, WindowsOpenOnlyWithTheirConditions) {
@@ -146,13 +115,9 @@ TEST_F(PaneButtonsTest, WindowsOpenOnlyWithTheirConditions) {
     EXPECT_EQ(buttons_.MarkCustom(), Opens::kMarkSelectedWindow);
     Select({0, 1});
     EXPECT_EQ(buttons_.EditVideo(), Opens::kNothing);
-}
 
-TEST_F(PaneButtonsTest, AReadOnlyUserGetsNothing) {
-    session_.AccessLevel = app::kReadOnlyAccess;
-    Select({0});
+    session_.AccessLevel = app::kReadOnlyAccess;  // nothing, and nothing asked
     EXPECT_EQ(buttons_.AddVideo(), Opens::kNothing);
-    EXPECT_EQ(buttons_.EditVideo(), Opens::kNothing);
     EXPECT_EQ(buttons_.FlagSelected(), Opens::kNothing);
     buttons_.UnflagAll();
     buttons_.DeleteAll();
@@ -160,19 +125,15 @@ TEST_F(PaneButtonsTest, AReadOnlyUserGetsNothing) {
     EXPECT_EQ(Cell(0, "Flag Value"), "x");
     EXPECT_EQ(session_.Videos.RowCount(), 2);
     EXPECT_TRUE(prompts_.Messages().empty());
-}
 
-TEST_F(PaneButtonsTest, AddWithoutADatabaseShowsTheHint) {
     session_.CurrentDatabasePath.clear();
     EXPECT_EQ(buttons_.AddVideo(), Opens::kNothing);
-    ASSERT_EQ(prompts_.Messages().size(), 1u);
-    EXPECT_EQ(prompts_.Messages()[0].title, "Reeldeck Tip");
-    EXPECT_EQ(prompts_.Messages()[0].icon, platform::Icon::kInformation);
-    EXPECT_EQ(prompts_.Messages()[0].text,
-              "You must first create or open a video\ndatabase before adding records.\n\nTo open "
-              "an existing database:\n\n   Click the open button on the toolbar\n   or select open "
-              "in the file menu.\n\nTo create a new database:\n\n   Click the new button on the "
-              "toolbar\n   or select new in the file menu.");
+    EXPECT_EQ(prompts_.Messages(),
+              Shown{Tip("You must first create or open a video\ndatabase before adding records.\n\n"
+                        "To open an existing database:\n\n   Click the open button on the toolbar\n"
+                        "   or select open in the file menu.\n\nTo create a new database:\n\n"
+                        "   Click the new button on the toolbar\n   or select new in the file "
+                        "menu.")});
 }
 
 }  // namespace

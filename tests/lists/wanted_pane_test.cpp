@@ -8,6 +8,7 @@ namespace {
 
 using platform::Answer;
 using Titles = std::vector<std::string>;
+using Shown = std::vector<FakePrompts::Shown>;
 
 class WantedPaneTest : public ListSession {
   protected:
@@ -19,7 +20,7 @@ class WantedPaneTest : public ListSession {
     app::WantedPane pane_{session_, prompts_};
 };
 
-TEST_F(WantedPaneTest, AddedTitlesTakeTheirAlphabeticalPlace) {
+TEST_F(WantedPaneTest, AddedTitlesTakeTheirAlphabeticalPlaceOnce) {
     Add("Zorro");
     Add("Alien");
     EXPECT_EQ(session_.Wanted.Titles(), (Titles{"Alien", "Zorro"}));
@@ -27,32 +28,21 @@ TEST_F(WantedPaneTest, AddedTitlesTakeTheirAlphabeticalPlace) {
     EXPECT_EQ(pane_.Selected(), 0);
     EXPECT_TRUE(pane_.FieldFocused());
     EXPECT_TRUE(session_.Modified);
-}
 
-TEST_F(WantedPaneTest, ATitleAlreadyListedIsSelectedNotAddedAgain) {
-    Add("Heat");
-    Add("Alien");
     session_.Modified = false;
-    Add("heat");
-    EXPECT_EQ(session_.Wanted.Titles(), (Titles{"Alien", "Heat"}));
+    Add("zorro");  // already listed: selected, not added
+    Add("");
+    EXPECT_EQ(session_.Wanted.Titles(), (Titles{"Alien", "Zorro"}));
     EXPECT_EQ(pane_.Selected(), 1);
     EXPECT_FALSE(session_.Modified);
-}
 
-TEST_F(WantedPaneTest, TheLeadingArticleMovesWhenTheSettingsSaySo) {
     config_.place_the_in_back = true;
     Add("The Thing");
-    EXPECT_EQ(session_.Wanted.Titles(), Titles{"Thing, The"});
-    EXPECT_EQ(pane_.Selected(), 0);
+    EXPECT_EQ(session_.Wanted.Titles(), (Titles{"Alien", "Thing, The", "Zorro"}));
+    EXPECT_EQ(pane_.Selected(), 1);
 }
 
-TEST_F(WantedPaneTest, EmptyTextAddsNothing) {
-    Add("");
-    EXPECT_EQ(session_.Wanted.Count(), 0);
-    EXPECT_FALSE(session_.Modified);
-}
-
-TEST_F(WantedPaneTest, TypingSelectsTheFirstTitleThatBeginsWithTheText) {
+TEST_F(WantedPaneTest, TypingSelectsTheFirstTitleThatBeginsWithTheTextAndChoosingCopiesIt) {
     for (const char* title : {"Zorro", "Alien", "ALF", "Aliens", "Brazil"})
         session_.Wanted.Add(title);
     pane_.SetText("al");
@@ -60,55 +50,42 @@ TEST_F(WantedPaneTest, TypingSelectsTheFirstTitleThatBeginsWithTheText) {
     pane_.SetText("alien");
     EXPECT_EQ(session_.Wanted.Get(pane_.Selected()), "Alien");
     pane_.SetText("xyz");  // no match: the selection stays
-    EXPECT_EQ(session_.Wanted.Get(pane_.Selected()), "Alien");
     pane_.SetText("");
     EXPECT_EQ(session_.Wanted.Get(pane_.Selected()), "Alien");
+    pane_.Choose(4);
+    EXPECT_EQ(pane_.Text(), "Zorro");
+    EXPECT_EQ(pane_.Selected(), 4);
 }
 
-TEST_F(WantedPaneTest, ChoosingATitleCopiesItIntoTheField) {
-    session_.Wanted.Add("Brazil");
-    session_.Wanted.Add("Alien");
-    pane_.Choose(1);
-    EXPECT_EQ(pane_.Text(), "Brazil");
-    EXPECT_EQ(pane_.Selected(), 1);
-}
-
-TEST_F(WantedPaneTest, DeleteRemovesTheSelectedTitleAfterAsking) {
-    session_.Wanted.Add("Alien");
-    session_.Wanted.Add("Brazil");
-    pane_.DeleteWanted();  // nothing selected: nothing asked
-    EXPECT_TRUE(prompts_.Messages().empty());
-
-    pane_.Choose(0);
-    prompts_.Answer(Answer::kCancel);
-    pane_.DeleteWanted();
-    EXPECT_EQ(session_.Wanted.Count(), 2);
-    prompts_.Answer(Answer::kOk);
-    pane_.DeleteWanted();
-    EXPECT_EQ(session_.Wanted.Titles(), Titles{"Brazil"});
-    EXPECT_EQ(pane_.Selected(), -1);
-    EXPECT_EQ(prompts_.Messages()[0].text, "Delete selected record from Wanted Videos list?");
-    EXPECT_EQ(prompts_.Messages()[0].title, "Confirm");
-    EXPECT_EQ(prompts_.Messages()[0].buttons, platform::Buttons::kOkCancel);
-    EXPECT_EQ(prompts_.Messages()[0].icon, platform::Icon::kQuestion);
-}
-
-TEST_F(WantedPaneTest, ClearEmptiesTheListAfterAsking) {
+TEST_F(WantedPaneTest, DeleteAndClearAskFirstWhenDeletionsAreConfirmed) {
     pane_.ClearWanted();  // empty: nothing asked
     session_.Wanted.Add("Alien");
     session_.Wanted.Add("Brazil");
+    session_.Wanted.Add("Heat");
+    pane_.DeleteWanted();  // nothing selected: nothing asked
+    pane_.Choose(0);
+    prompts_.Answer(Answer::kCancel);
+    pane_.DeleteWanted();
+    EXPECT_EQ(session_.Wanted.Count(), 3);
+    prompts_.Answer(Answer::kOk);
+    pane_.DeleteWanted();
+    EXPECT_EQ(session_.Wanted.Titles(), (Titles{"Brazil", "Heat"}));
+    EXPECT_EQ(pane_.Selected(), -1);
     prompts_.Answer(Answer::kOk);
     pane_.ClearWanted();
     EXPECT_EQ(session_.Wanted.Count(), 0);
-    EXPECT_EQ(prompts_.Texts(), Titles{"Delete all records from Wanted Videos list?"});
     EXPECT_EQ(pane_.Caption(), "Wanted - 0");
+    const std::string question = "Delete selected record from Wanted Videos list?";
+    EXPECT_EQ(prompts_.Messages(),
+              (Shown{Confirmation(question), Confirmation(question),
+                     Confirmation("Delete all records from Wanted Videos list?")}));
 
     config_.prompt_before_delete = false;
     session_.Wanted.Add("Heat");
     pane_.Choose(0);
     pane_.DeleteWanted();
     EXPECT_EQ(session_.Wanted.Count(), 0);
-    EXPECT_EQ(prompts_.Messages().size(), 1u);
+    EXPECT_EQ(prompts_.Messages().size(), 3u);
 }
 
 TEST_F(WantedPaneTest, AReadOnlyUserMayTypeAndChooseButNotChange) {
@@ -121,29 +98,25 @@ TEST_F(WantedPaneTest, AReadOnlyUserMayTypeAndChooseButNotChange) {
     EXPECT_EQ(session_.Wanted.Titles(), Titles{"Alien"});
     EXPECT_EQ(pane_.Text(), "Alien");
     EXPECT_TRUE(prompts_.Messages().empty());
-}
 
-TEST_F(WantedPaneTest, AddingWithoutADatabaseShowsTheHint) {
     session_.CurrentDatabasePath.clear();
-    Add("Alien");
-    EXPECT_EQ(session_.Wanted.Count(), 0);
-    ASSERT_EQ(prompts_.Messages().size(), 1u);
-    EXPECT_EQ(prompts_.Messages()[0].title, "Reeldeck Tip");
-    EXPECT_EQ(
-        prompts_.Messages()[0].text.rfind("You must first create or open a video database", 0), 0u);
+    Add("Brazil");
+    EXPECT_EQ(session_.Wanted.Count(), 1);
+    EXPECT_EQ(prompts_.Messages(),
+              Shown{Tip("You must first create or open a video database before adding records."
+                        "\n\nTo open an existing database:\n\n   Click the open button on the "
+                        "toolbar or\n   Select Open in the File menu.\n\nTo create a new database:"
+                        "\n\n   Click the new button on the toolbar or\n   Select New in the File "
+                        "menu.")});
 }
 
 TEST_F(WantedPaneTest, FloatingAndDockingAreKeptInTheSettings) {
-    EXPECT_TRUE(pane_.Docked());
     EXPECT_STREQ(pane_.FloatButtonTip(), "Float window");
     pane_.ToggleDocked();
     EXPECT_FALSE(config_.wanted_videos_docked);
     EXPECT_STREQ(pane_.FloatButtonTip(), "Dock window");
     pane_.FloatGeometryChanged({10, 20, 300, 400});
     EXPECT_EQ(config_.wanted_videos_float, (config::WindowGeometry{10, 20, 300, 400}));
-    pane_.SetVisible(false);
-    EXPECT_FALSE(config_.wanted_videos_visible);
-    EXPECT_FALSE(pane_.SearchOnlineEnabled());
 }
 
 }  // namespace

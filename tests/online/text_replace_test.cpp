@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/paths.h"
 #include "online/text_replace.h"
 #include "search_session.h"
@@ -10,6 +12,7 @@ using online::SearchPosition;
 using Texts = std::vector<std::string>;
 using Rows = std::vector<int>;
 using Focus = online::TextReplace::Focus;
+using Shown = std::vector<FakePrompts::Shown>;
 
 class TextReplaceTest : public SearchSession {
   protected:
@@ -22,8 +25,13 @@ class TextReplaceTest : public SearchSession {
         replace_.find_next();
         return replace_.Position();
     }
-    std::string Finished(const std::string& what) const {
-        return "Finished searching for \"" + what + "\".";
+    void ReplaceAll(std::string what, std::string with) {
+        replace_.SetWhat(std::move(what));
+        replace_.SetWith(std::move(with));
+        replace_.substitute_all();
+    }
+    static FakePrompts::Shown Information(std::string text) {
+        return {std::move(text), "Reeldeck", platform::Buttons::kOk, platform::Icon::kInformation};
     }
     online::TextReplace replace_{session_, panes_, prompts_};
 };
@@ -41,14 +49,12 @@ TEST_F(TextReplaceTest, FindNextVisitsColumnsInTableOrderSkippingTheKey) {
                                                   {2, Column("Cast")}}));
     EXPECT_EQ(Selected(), Rows{2});
     EXPECT_EQ(FindNext(), SearchPosition{});  // the end
-    EXPECT_EQ(prompts_.Texts(), Texts{Finished("a")});
-    EXPECT_EQ(prompts_.Messages()[0].title, "Reeldeck");
-    EXPECT_EQ(prompts_.Messages()[0].icon, platform::Icon::kInformation);
+    EXPECT_EQ(prompts_.Messages(), Shown{Information("Finished searching for \"a\".")});
     EXPECT_EQ(replace_.FocusTarget(), Focus::kWhatField);
     EXPECT_EQ(FindNext(), (SearchPosition{0, Column("Title")}));  // from the top again
 }
 
-TEST_F(TextReplaceTest, AChosenColumnIsSearchedDownward) {
+TEST_F(TextReplaceTest, AChosenColumnIsSearchedDownwardAndColumnValueMatchesWholeCells) {
     replace_.SetInside("Cast");
     replace_.SetWhat("an");
     EXPECT_EQ(FindNext(), (SearchPosition{2, Column("Cast")}));
@@ -56,9 +62,8 @@ TEST_F(TextReplaceTest, AChosenColumnIsSearchedDownward) {
     Select({0});  // a selected first row is not skipped when there is no match yet
     replace_.SetWhat("sig");
     EXPECT_EQ(FindNext(), (SearchPosition{0, Column("Cast")}));
-}
 
-TEST_F(TextReplaceTest, ColumnValueMatchesWholeCellsOnly) {
+    replace_.SetInside("All Columns");
     replace_.SetColumnValue(true);
     replace_.SetWhat("BANANA");
     EXPECT_EQ(FindNext(), (SearchPosition{2, Column("Cast")}));
@@ -78,12 +83,10 @@ TEST_F(TextReplaceTest, TheMatchReportShowsTheRecordAndColoursTheText) {
                                                 {15, 7, online::kReportLabelColor},
                                                 {32, 4, online::kReportLabelColor},
                                                 {40, 14, online::kReportLabelColor}}));
-}
 
-TEST_F(TextReplaceTest, ADockedPaneShortensLongTitles) {
     AddRow({{"Title", "Dr. Strangelove or How I Learned"}, {"Cast", "Peter Sellers"}});
     replace_.SetWhat("sellers");
-    FindNext();
+    FindNext();  // a docked pane shortens long titles
     EXPECT_EQ(replace_.Report().text.substr(0, 25), "Record:\tDr. Strangelov...");
     panes_.ToggleReplaceDocked();
     replace_.SetWhat("sellers");
@@ -92,8 +95,14 @@ TEST_F(TextReplaceTest, ADockedPaneShortensLongTitles) {
 }
 
 TEST_F(TextReplaceTest, ReplaceChangesTheCurrentMatchAndMovesToTheNext) {
-    replace_.SetWhat("banana");
-    replace_.SetWith("Cherry");
+    replace_.SetWhat("ban\nana");  // line breaks are dropped
+    replace_.SetWith("Cher\r\nry");
+    EXPECT_EQ(replace_.What(), "banana");
+    replace_.substitute_current();  // no current match: only the focus moves
+    EXPECT_EQ(Cell(2, "Title"), "Banana Split");
+    EXPECT_EQ(replace_.FocusTarget(), Focus::kWhatField);
+    EXPECT_FALSE(core::FileExists(paths_.replace_undo));
+
     FindNext();
     EXPECT_EQ(replace_.Position(), (SearchPosition{2, Column("Title")}));
     replace_.substitute_current();
@@ -103,166 +112,124 @@ TEST_F(TextReplaceTest, ReplaceChangesTheCurrentMatchAndMovesToTheNext) {
     replace_.substitute_current();
     EXPECT_EQ(Cell(2, "Cast"), "Cherry");
     EXPECT_EQ(replace_.Position(), SearchPosition{});
-    EXPECT_EQ(prompts_.Texts(), Texts{Finished("banana")});
+    EXPECT_EQ(prompts_.Messages(), Shown{Information("Finished searching for \"banana\".")});
     EXPECT_EQ(replace_.WhatHistory(), (Texts{"banana", "Cherry"}));
     EXPECT_EQ(replace_.WithHistory(), (Texts{"banana", "Cherry"}));
 }
 
-TEST_F(TextReplaceTest, ReplaceWithoutACurrentMatchOnlyFocusesTheField) {
-    replace_.SetWhat("banana");
-    replace_.substitute_current();
-    EXPECT_EQ(Cell(2, "Cast"), "banana");
-    EXPECT_EQ(replace_.FocusTarget(), Focus::kWhatField);
-    EXPECT_FALSE(core::FileExists(paths_.replace_undo));
-}
-
-TEST_F(TextReplaceTest, ChangingTheTextOrTheColumnStartsTheSearchOver) {
+TEST_F(TextReplaceTest, ChangingTheTextTheColumnOrThePaneStartsTheSearchOver) {
+    const std::function<void()> changes[] = {
+        [&] { replace_.SetWhat("a"); }, [&] { replace_.SetInside("Title"); },
+        [&] { replace_.Show(); }, [&] { replace_.DatabaseClosed(); }};
     replace_.SetWhat("a");
-    FindNext();
-    FindNext();
-    replace_.SetWhat("a");
-    EXPECT_EQ(replace_.Position(), SearchPosition{});
-    FindNext();
-    replace_.SetInside("Title");
-    EXPECT_EQ(replace_.Position(), SearchPosition{});
-    FindNext();
-    replace_.Show();
-    EXPECT_EQ(replace_.Position(), SearchPosition{});
-    FindNext();
-    replace_.DatabaseClosed();
-    EXPECT_EQ(replace_.Position(), SearchPosition{});
+    for (const auto& change : changes) {
+        FindNext();
+        ASSERT_NE(replace_.Position(), SearchPosition{});
+        change();
+        EXPECT_EQ(replace_.Position(), SearchPosition{});
+    }
 }
 
 TEST_F(TextReplaceTest, ReplaceAllChangesEveryMatchAndReportsTheRecords) {
-    replace_.SetWhat("an");
-    replace_.SetWith("AN");
-    replace_.substitute_all();
+    ReplaceAll("an", "AN");
     EXPECT_EQ(ColumnCells("Title"), (Texts{"Alien", "Brazil", "BANANa Split"}));
     EXPECT_EQ(ColumnCells("Cast"), (Texts{"Sigourney Weaver", "", "bANANa"}));
     EXPECT_EQ(Cell(0, "Writer"), "DAN O'BANnon");
     EXPECT_EQ(Selected(), (Rows{0, 2}));
     EXPECT_EQ(replace_.Report().text, "2 records updated.");
-    EXPECT_EQ(prompts_.Texts(),
-              Texts{"Finished replacing \"an\" with \"AN\".\n\n2 records updated."});
-    EXPECT_EQ(prompts_.Messages()[0].title, "Reeldeck");
+    EXPECT_EQ(prompts_.Messages(),
+              Shown{Information("Finished replacing \"an\" with \"AN\".\n\n2 records updated.")});
     EXPECT_EQ(replace_.Position(), SearchPosition{});
     EXPECT_TRUE(session_.Modified);
 }
 
-TEST_F(TextReplaceTest, ReplaceAllInsertsWithoutReplacingWhatItInserted) {
-    session_.Videos.SetCell(2, Column("Cast"), "banana");
+TEST_F(TextReplaceTest, ReplaceAllInOneColumnOrOfWholeValues) {
     replace_.SetInside("Cast");
-    replace_.SetWhat("a");
-    replace_.SetWith("aa");
-    replace_.substitute_all();
+    ReplaceAll("a", "aa");  // what it inserted is not replaced again
     EXPECT_EQ(Cell(2, "Cast"), "baanaanaa");
     EXPECT_EQ(Cell(2, "Title"), "Banana Split");
-}
 
-TEST_F(TextReplaceTest, ReplaceAllOfWholeValues) {
+    replace_.SetInside("All Columns");
     replace_.SetColumnValue(true);
-    replace_.SetWhat("comedy");
-    replace_.SetWith("Farce");
-    replace_.substitute_all();
+    ReplaceAll("comedy", "Farce");
     EXPECT_EQ(Cell(2, "Category"), "Farce");
-}
 
-TEST_F(TextReplaceTest, ReplaceAllOfATextByItselfDoesNothing) {
-    replace_.SetWhat("banana");
-    replace_.SetWith("banana");
-    replace_.substitute_all();
-    EXPECT_TRUE(prompts_.Messages().empty());
-    EXPECT_FALSE(session_.Modified);
-    EXPECT_FALSE(core::FileExists(paths_.replace_undo));
-}
-
-TEST_F(TextReplaceTest, ReplacingAFlagValueMovesTheFlagMarkWithIt) {
-    session_.Videos.SetCell(1, Column("Flag Value"), "lent");
+    session_.Videos.SetCell(1, Column("Flag Value"), "lent");  // the flag mark goes with it
     session_.Videos.SetFlagMark(1, true);
-    replace_.SetColumnValue(true);
-    replace_.SetWhat("lent");
-    replace_.SetWith("");
-    replace_.substitute_all();
+    ReplaceAll("lent", "");
     EXPECT_EQ(Cell(1, "Flag Value"), "");
     EXPECT_FALSE(session_.Videos.FlagMark(1));
 }
 
+TEST_F(TextReplaceTest, ReplaceAllOfATextByItselfOrOfNothingDoesNothing) {
+    ReplaceAll("banana", "banana");
+    EXPECT_TRUE(prompts_.Messages().empty());
+    EXPECT_FALSE(session_.Modified);
+    EXPECT_FALSE(core::FileExists(paths_.replace_undo));
+    ReplaceAll("", "x");
+    EXPECT_EQ(replace_.FocusTarget(), Focus::kWhatField);
+    session_.Videos.DeleteAllRows();
+    replace_.SetWhat("a");
+    replace_.find_next();
+    EXPECT_TRUE(prompts_.Messages().empty());
+}
+
 TEST_F(TextReplaceTest, UndoBringsBackTheListAsItWasBeforeTheLastReplace) {
-    replace_.SetWhat("Alien");
-    replace_.SetWith("Aliens");
-    replace_.substitute_all();
-    replace_.SetWhat("Brazil");
-    replace_.SetWith("Brasil");
-    replace_.substitute_all();
+    ReplaceAll("Alien", "Aliens");
+    ReplaceAll("Brazil", "Brasil");
     EXPECT_TRUE(core::FileExists(paths_.replace_undo));
+    session_.Modified = false;
 
     replace_.undo_last_replace();
     EXPECT_EQ(ColumnCells("Title"), (Texts{"Aliens", "Brazil", "Banana Split"}));
     EXPECT_EQ(ColumnCells("Cast"), (Texts{"Sigourney Weaver", "", "banana"}));
     EXPECT_FALSE(core::FileExists(paths_.replace_undo));
     EXPECT_TRUE(session_.Modified);
-
     replace_.undo_last_replace();  // only one step
     EXPECT_EQ(Cell(0, "Title"), "Aliens");
 }
 
 TEST_F(TextReplaceTest, AReadOnlyUserCannotFindReplaceOrUndo) {
-    replace_.SetWhat("banana");
-    replace_.SetWith("x");
-    replace_.substitute_all();
+    ReplaceAll("banana", "x");
     session_.AccessLevel = app::kReadOnlyAccess;
     prompts_.Forget();
     replace_.find_next();
     replace_.substitute_current();
-    replace_.substitute_all();
+    ReplaceAll("x", "y");
     replace_.undo_last_replace();
     EXPECT_EQ(replace_.Position(), SearchPosition{});
     EXPECT_EQ(Cell(2, "Cast"), "x");
     EXPECT_TRUE(prompts_.Messages().empty());
 }
 
-TEST_F(TextReplaceTest, AnEmptyListOrTextOnlyFocusesTheField) {
-    replace_.SetWhat("");
-    replace_.substitute_all();
-    EXPECT_EQ(replace_.FocusTarget(), Focus::kWhatField);
-    session_.Videos.DeleteAllRows();
-    replace_.SetWhat("a");
-    replace_.find_next();
-    EXPECT_TRUE(prompts_.Messages().empty());
-    EXPECT_EQ(replace_.FocusTarget(), Focus::kWhatField);
-}
-
 TEST_F(TextReplaceTest, LongCellsAreReplacedWholeAndNothingIsLost) {
     const std::string tail(30000, 'z');
     session_.Videos.SetCell(1, Column("Synopsis"),
                             std::string(12000, 'y') + "Smith" + tail + "smith");
-    replace_.SetWhat("smith");
-    replace_.SetWith("John Smith");
-    replace_.substitute_all();
+    ReplaceAll("smith", "John Smith");
     EXPECT_EQ(Cell(1, "Synopsis"), std::string(12000, 'y') + "John Smith" + tail + "John Smith");
 
     session_.Videos.SetCell(0, Column("Synopsis"), std::string(2000, 'q'));
     replace_.SetColumnValue(true);
-    replace_.SetWhat(std::string(2000, 'Q'));
-    replace_.SetWith("short");
-    replace_.substitute_all();
+    ReplaceAll(std::string(2000, 'Q'), "short");
     EXPECT_EQ(Cell(0, "Synopsis"), "short");
 }
 
-TEST_F(TextReplaceTest, SearchTextsHoldNoLineBreaks) {
-    replace_.SetWhat("ban\nana");
-    replace_.SetWith("x\r\ny");
-    EXPECT_EQ(replace_.What(), "banana");
-    EXPECT_EQ(replace_.With(), "xy");
-}
-
-TEST_F(TextReplaceTest, ShowingThePaneTakesTheDockedPlace) {
+TEST_F(TextReplaceTest, ShowingThePaneTakesTheDockedPlaceOfTheSearchPane) {
     config_.search_window_visible = true;
     replace_.Show();
     EXPECT_TRUE(panes_.ReplaceVisible());
     EXPECT_FALSE(panes_.SearchVisible());
     replace_.Toggle();
     EXPECT_FALSE(panes_.ReplaceVisible());
+
+    panes_.ToggleReplaceDocked();  // floating, it has a place of its own
+    panes_.ShowSearch();
+    replace_.Show();
+    EXPECT_TRUE(panes_.SearchVisible());
+    panes_.ToggleReplaceDocked();  // docked again, into the shared place
+    EXPECT_FALSE(panes_.SearchVisible());
+    EXPECT_TRUE(panes_.ReplaceVisible());
 }
 
 }  // namespace

@@ -28,58 +28,46 @@ class TextSearchTest : public SearchSession {
     online::TextSearch search_{session_, panes_};
 };
 
-TEST_F(TextSearchTest, FindsEveryRecordWithACellHoldingTheText) {
-    Find("the");
-    EXPECT_EQ(Selected(), (Rows{0, 2, 4}));
-    EXPECT_EQ(search_.Results(), (Titles{"alien", "Heat", "The Matrix"}));
-    EXPECT_EQ(search_.Caption(), "Search - 3");
+struct FindCase {
+    const char* inside;
+    bool column_value;
+    bool match_case;
+    const char* text;
+    Rows rows;
+    Titles results;  // each title once, ignoring case
+};
+
+class FindTest : public TextSearchTest, public ::testing::WithParamInterface<FindCase> {};
+
+TEST_P(FindTest, SelectsTheMatchingRecordsAndListsTheirTitles) {
+    const FindCase& c = GetParam();
+    Find("Brazil");  // the results of an earlier search go
+    search_.SetInside(c.inside);
+    search_.SetColumnValue(c.column_value);
+    search_.SetMatchCase(c.match_case);
+    Find(c.text);
+    EXPECT_EQ(Selected(), c.rows);
+    EXPECT_EQ(search_.Results(), c.results);
+    EXPECT_EQ(search_.Caption(), "Search - " + std::to_string(c.results.size()));
     EXPECT_EQ(search_.FocusTarget(), Focus::kFindField);
 }
 
-TEST_F(TextSearchTest, ColumnValueFindsOnlyCellsThatAreTheText) {
-    search_.SetColumnValue(true);
-    Find("the");
-    EXPECT_EQ(Selected(), Rows{2});
-    EXPECT_EQ(search_.Results(), Titles{"alien"});
-}
+INSTANTIATE_TEST_SUITE_P(
+    Options, FindTest,
+    ::testing::Values(
+        FindCase{"All Columns", false, false, "the", {0, 2, 4}, {"alien", "Heat", "The Matrix"}},
+        FindCase{"All Columns", true, false, "the", {2}, {"alien"}},
+        FindCase{"All Columns", false, true, "Comedy", {2, 3}, {"alien", "Brazil"}},
+        FindCase{"All Columns", false, false, "comedy", {1, 2, 3}, {"Alien", "Brazil"}},
+        FindCase{"Title", false, false, "the", {0}, {"The Matrix"}},
+        FindCase{"All Columns", false, false, "zzz", {}, {}}));
 
-TEST_F(TextSearchTest, MatchCaseComparesLettersAsTheyAre) {
-    search_.SetMatchCase(true);
-    Find("Comedy");
-    EXPECT_EQ(Selected(), (Rows{2, 3}));
-}
-
-TEST_F(TextSearchTest, TitlesEqualIgnoringCaseAreListedOnce) {
-    Find("comedy");
-    EXPECT_EQ(Selected(), (Rows{1, 2, 3}));
-    EXPECT_EQ(search_.Results(), (Titles{"Alien", "Brazil"}));
-}
-
-TEST_F(TextSearchTest, AChosenColumnIsTheOnlyOneSearched) {
+TEST_F(TextSearchTest, AnEmptyTextSearchesNothingAndTheHistoryKeepsEachTextOnce) {
     EXPECT_EQ(search_.InsideChoices().front(), "All Columns");
     EXPECT_EQ(search_.InsideChoices().size(), 21u);  // every searchable column
-    search_.SetInside("Title");
-    Find("the");
-    EXPECT_EQ(search_.Results(), Titles{"The Matrix"});
-}
-
-TEST_F(TextSearchTest, NoMatchLeavesAnEmptyList) {
-    Find("the");
-    Find("zzz");
-    EXPECT_TRUE(search_.Results().empty());
-    EXPECT_TRUE(Selected().empty());
-    EXPECT_EQ(search_.Caption(), "Search - 0");
-}
-
-TEST_F(TextSearchTest, AnEmptyTextSearchesNothing) {
     Find("alien");
     Find("");
     EXPECT_EQ(search_.Results(), (Titles{"Alien"}));
-    EXPECT_EQ(search_.FocusTarget(), Focus::kFindField);
-}
-
-TEST_F(TextSearchTest, TheHistoryKeepsEachTextOnceAndAnEntrySearchesAgain) {
-    Find("alien");
     Find("heat");
     Find("alien");
     EXPECT_EQ(search_.FindHistory(), (Titles{"alien", "heat"}));
@@ -88,24 +76,21 @@ TEST_F(TextSearchTest, TheHistoryKeepsEachTextOnceAndAnEntrySearchesAgain) {
     EXPECT_EQ(Selected(), Rows{4});
 }
 
-TEST_F(TextSearchTest, ChoosingAResultSelectsTheFirstRecordWithExactlyThatTitle) {
+TEST_F(TextSearchTest, AChosenResultSelectsTheFirstRecordWithThatTitleAndMayBeEdited) {
     Find("alien");
     ASSERT_EQ(search_.Results(), Titles{"Alien"});
     EXPECT_EQ(search_.select_result(0), 1);
     EXPECT_EQ(Selected(), Rows{1});
     EXPECT_EQ(search_.select_result(5), -1);
-}
-
-TEST_F(TextSearchTest, ADoubleClickEditsTheOneSelectedRecord) {
-    Find("heat");
     EXPECT_TRUE(search_.edit_result(0));
     session_.AccessLevel = app::kReadOnlyAccess;
     EXPECT_FALSE(search_.edit_result(0));
 }
 
-TEST_F(TextSearchTest, SelectByValueFindsWholeValuesInItsColumnAndShowsThePane) {
-    search_.SetColumnValue(false);
-    search_.SetMatchCase(false);
+TEST_F(TextSearchTest, SelectByValueFindsWholeValuesInAnyColumnAndShowsThePane) {
+    session_.Videos.MutableColumn(Column("Flag Value")).Searchable = false;
+    search_.SelectByValue("Flag Value", "THE");  // also where searching is not offered
+    EXPECT_EQ(Selected(), Rows{2});
     search_.SelectByValue("Category", "Comedy");
     EXPECT_EQ(Selected(), (Rows{1, 2}));
     EXPECT_EQ(search_.FindText(), "Comedy");
@@ -117,42 +102,30 @@ TEST_F(TextSearchTest, SelectByValueFindsWholeValuesInItsColumnAndShowsThePane) 
     search_.SetMatchCase(true);
     search_.SelectByValue("Category", "Comedy");
     EXPECT_EQ(Selected(), Rows{2});
-    EXPECT_TRUE(search_.MatchCase());
-}
-
-TEST_F(TextSearchTest, SelectByValueReachesColumnsNotOfferedForSearching) {
-    session_.Videos.MutableColumn(Column("Flag Value")).Searchable = false;
-    search_.SelectByValue("Flag Value", "THE");
-    EXPECT_EQ(Selected(), Rows{2});
 }
 
 TEST_F(TextSearchTest, QuickFindSearchesEverywhereWithBothOptionsOffForTheRun) {
     search_.SetInside("Title");
     search_.SetMatchCase(true);
     search_.SetColumnValue(true);
-    search_.QuickFind("Terry");
+    search_.QuickFind("terry");
     EXPECT_EQ(Selected(), Rows{3});
     EXPECT_EQ(search_.Inside(), "All Columns");
     EXPECT_TRUE(search_.MatchCase());
     EXPECT_TRUE(search_.ColumnValue());
 }
 
-TEST_F(TextSearchTest, ListingsBecomeTheResultsAndShowThePaneInTheReplacePanesPlace) {
+TEST_F(TextSearchTest, ListingsShowEveryTitleInThePaneInTheReplacePanesPlace) {
     config_.replace_window_visible = true;
+    AddTitles({"heat", "HEAT"});
     search_.SetFindText("old text");
     search_.ShowListing(app::SelectDuplicateTitles(session_.Videos));
-    EXPECT_EQ(search_.Results(), Titles{"alien"});
-    EXPECT_EQ(search_.Caption(), "Search - 1");
+    EXPECT_EQ(search_.Results(), (Titles{"alien", "heat", "HEAT"}));
+    EXPECT_EQ(search_.Caption(), "Search - 3");
     EXPECT_EQ(search_.FindText(), "");
     EXPECT_TRUE(panes_.SearchVisible());
     EXPECT_FALSE(panes_.ReplaceVisible());
     EXPECT_EQ(search_.FocusTarget(), Focus::kMyVideos);
-}
-
-TEST_F(TextSearchTest, ListingsKeepEveryTitleInAlphabeticalOrder) {
-    AddTitles({"heat", "HEAT"});
-    search_.ShowListing(app::SelectDuplicateTitles(session_.Videos));
-    EXPECT_EQ(search_.Results(), (Titles{"alien", "heat", "HEAT"}));
 }
 
 TEST_F(TextSearchTest, RefillingOffersTheOpenDatabasesColumns) {
@@ -163,25 +136,6 @@ TEST_F(TextSearchTest, RefillingOffersTheOpenDatabasesColumns) {
     EXPECT_EQ(online::InsideChoices(session_.Videos).size(), 20u);
     EXPECT_EQ(std::count(search_.InsideChoices().begin(), search_.InsideChoices().end(), "Title"),
               0);
-}
-
-TEST(SearchPanesTest, DockedPanesShareOnePlaceAndFloatingOnesDoNot) {
-    config::ProgramConfig config;
-    online::SearchPanes panes(config);
-    config.replace_window_visible = true;
-    config.search_window_visible = false;
-    panes.ShowSearch();
-    EXPECT_TRUE(panes.SearchVisible());
-    EXPECT_FALSE(panes.ReplaceVisible());
-
-    panes.ToggleReplaceDocked();  // floats
-    panes.ShowReplace();
-    EXPECT_TRUE(panes.SearchVisible());
-    EXPECT_TRUE(panes.ReplaceVisible());
-
-    panes.ToggleReplaceDocked();  // docks into the shared place
-    EXPECT_FALSE(panes.SearchVisible());
-    EXPECT_TRUE(panes.ReplaceVisible());
 }
 
 }  // namespace

@@ -12,16 +12,14 @@ namespace fs = std::filesystem;
 
 GuiFixture::GuiFixture() {
     const std::string data = REELDECK_SOURCE_DATA;
-    fs::create_directories(folder_ / "program/cfg");
-    fs::copy(data + "/res", folder_ / "program/res", fs::copy_options::recursive);
-    for (const char* file : {"cfg.txt", "mlh.txt", "service.txt", "tip.txt"}) {
-        if (fs::exists(data + "/cfg/" + file)) fs::copy_file(data + "/cfg/" + file, folder_ / ("program/cfg/" + std::string(file)));
+    fs::create_directories(folder_ / "program");
+    for (const char* part : {"/cfg", "/res"}) {
+        fs::copy(data + part, folder_ / ("program" + std::string(part)), fs::copy_options::recursive);
     }
     paths_ = config::ProgramPaths::ForFolder(folder_ / "program");
     EXPECT_TRUE(config::ReadConfig(config_, paths_.config).ok());
     session_ = std::make_unique<app::Session>(paths_, config_, recent_, clock_);
     service_.base_url = "http://127.0.0.1:9/";
-    service_.product_site_url = "https://reeldeck.example/";
     CreateWindow();
 }
 
@@ -33,9 +31,8 @@ GuiFixture::~GuiFixture() {
 
 void GuiFixture::CreateWindow() {
     window_.reset();
-    window_ = std::make_unique<gui::MainWindow>(
-        gui::MainWindowServices{*session_, service_, shell_, help_, downloader_, converter_,
-                                &prompts_, &login_});
+    window_ = std::make_unique<gui::MainWindow>(gui::MainWindowServices{
+        *session_, service_, shell_, help_, downloader_, converter_, &prompts_, &login_});
     window_->resize(1000, 700);
     window_->show();
 }
@@ -51,14 +48,14 @@ std::string GuiFixture::WriteDatabase(const std::string& name, int records, int 
     const core::DatabaseNames names = core::DatabaseNamesOf(folder_ / name);
     core::VideoList list;
     EXPECT_TRUE(core::ReadHeader(list, paths_.default_header).ok());
-    const int key = list.ColumnIndexOf("Key");
-    const int title = list.ColumnIndexOf("Title");
-    const int category = list.ColumnIndexOf("Category");
     for (int row = 0; row < records; ++row) {
         core::VideoRecord record;
-        record.SetCell(key, std::to_string(1600000000 + row));
-        record.SetCell(title, "Film " + std::to_string(row));
-        if (!categories.empty()) record.SetCell(category, categories[static_cast<std::size_t>(row) % categories.size()]);
+        record.SetCell(list.ColumnIndexOf("Key"), std::to_string(1600000000 + row));
+        record.SetCell(list.ColumnIndexOf("Title"), "Film " + std::to_string(row));
+        if (!categories.empty()) {
+            record.SetCell(list.ColumnIndexOf("Category"),
+                           categories[static_cast<std::size_t>(row) % categories.size()]);
+        }
         list.AppendRow(std::move(record));
     }
     platform::NoProgress quiet;
@@ -75,7 +72,3 @@ std::string GuiFixture::WriteDatabase(const std::string& name, int records, int 
 void GuiFixture::Open(const std::string& main_path) {
     ASSERT_EQ(app::OpenDatabase(*session_, window_->databaseServices(), main_path), 1);
 }
-
-QAction* GuiFixture::Action(int command) const { return window_->menus().Action(command); }
-
-void GuiFixture::Prepare(const char* menu) { window_->PrepareMenu(menu); }
