@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <iostream>
 #include <string_view>
 
 #include "core/database_files.h"
@@ -113,6 +114,12 @@ std::string DurationText(std::optional<int> minutes, SeededRandom& random) {
 }
 
 }  // namespace
+
+std::vector<filmdata::Film> ReadBenchFilms() {
+    filmdata::FilmListResult list = filmdata::ReadFilmList(REELDECK_FILM_LIST);
+    if (!list.ok()) std::cerr << "cannot read the film list: " << list.error << '\n';
+    return std::move(list.films);
+}
 
 void AddBenchRecords(const std::vector<filmdata::Film>& films, int count, std::uint32_t seed,
                      core::VideoList& videos) {

@@ -13,6 +13,10 @@
 // about 100), so that a record of the main file takes about 650 bytes.
 namespace bench {
 
+// The films of the bundled film list. When it cannot be read, says why on standard error and
+// gives none.
+std::vector<filmdata::Film> ReadBenchFilms();
+
 // Appends `count` records to `videos`, whose column table is loaded. The films are used in turn;
 // after the first round a title gets a sequel number ("Alien 2"). Keys are distinct and rising.
 // The same films, count and seed give the same records.

@@ -191,16 +191,13 @@ int main(int argc, char** argv) {
     if (!smoke_run) return 2;
     const bool smoke = *smoke_run;
 
-    const filmdata::FilmListResult films = filmdata::ReadFilmList(REELDECK_FILM_LIST);
-    if (!films.ok()) {
-        std::cerr << "cannot read the film list: " << films.error << '\n';
-        return 1;
-    }
+    const std::vector<filmdata::Film> films = bench::ReadBenchFilms();
+    if (films.empty()) return 1;
     const int records = smoke ? 1000 : kTargetRecords;
     TempFolder folder;
     const std::string main_path = folder / "list.rdk";
     if (core::FileResult r =
-            bench::WriteBenchDatabase(films.films, REELDECK_DEFAULT_HEADER, records, main_path);
+            bench::WriteBenchDatabase(films, REELDECK_DEFAULT_HEADER, records, main_path);
         !r) {
         std::cerr << "cannot make the database: " << r.Describe() << '\n';
         return 1;

@@ -21,18 +21,24 @@ namespace {
 
 // Answers nothing: the benchmark's databases need no questions.
 class SilentPrompts final : public platform::Prompts {
-public:
+  public:
     platform::Answer Message(std::string_view, std::string_view, platform::Buttons,
                              platform::Icon) override {
         return platform::Answer::kOk;
     }
-    std::optional<std::string> OpenFile(std::string_view, const platform::FileFilter&) override { return {}; }
-    std::optional<std::string> SaveFile(std::string_view, const platform::FileFilter&) override { return {}; }
-    std::optional<std::string> ChooseFolder(std::string_view, const std::string&) override { return {}; }
+    std::optional<std::string> OpenFile(std::string_view, const platform::FileFilter&) override {
+        return {};
+    }
+    std::optional<std::string> SaveFile(std::string_view, const platform::FileFilter&) override {
+        return {};
+    }
+    std::optional<std::string> ChooseFolder(std::string_view, const std::string&) override {
+        return {};
+    }
 };
 
 class NoLogin final : public app::LoginPresenter {
-public:
+  public:
     bool RunLogin(app::LoginWindow&) override { return false; }
 };
 
@@ -94,20 +100,18 @@ int main(int argc, char** argv) {
     if (!smoke_run) return 2;
     const bool smoke = *smoke_run;
 
-    const filmdata::FilmListResult films = filmdata::ReadFilmList(REELDECK_FILM_LIST);
-    if (!films.ok()) {
-        std::cerr << "cannot read the film list: " << films.error << '\n';
-        return 1;
-    }
+    const std::vector<filmdata::Film> films = bench::ReadBenchFilms();
+    if (films.empty()) return 1;
     const int records = smoke ? 1000 : 100000;
     TempFolder folder;
     Fixture fixture;
     fixture.program_folder = folder / "program";
     std::filesystem::create_directories(fixture.program_folder + "/cfg");
     std::filesystem::copy(REELDECK_DATA_FOLDER "/res", fixture.program_folder + "/res");
-    std::filesystem::copy_file(REELDECK_DATA_FOLDER "/cfg/mlh.txt", fixture.program_folder + "/cfg/mlh.txt");
+    std::filesystem::copy_file(REELDECK_DATA_FOLDER "/cfg/mlh.txt",
+                               fixture.program_folder + "/cfg/mlh.txt");
     fixture.database = folder / "films.rdk";
-    if (core::FileResult r = bench::WriteBenchDatabase(films.films, REELDECK_DATA_FOLDER "/cfg/mlh.txt",
+    if (core::FileResult r = bench::WriteBenchDatabase(films, REELDECK_DATA_FOLDER "/cfg/mlh.txt",
                                                        records, fixture.database);
         !r) {
         std::cerr << "cannot make the database: " << r.Describe() << '\n';
@@ -134,7 +138,7 @@ int main(int argc, char** argv) {
     const double window = collector.SecondsOf("OpenIntoWindow").value_or(0);
     std::cout << std::fixed << std::setprecision(1) << "\nOpening " << records
               << " records (median of " << repetitions << "): logic alone " << logic * 1e3
-              << " ms, into the list view " << window * 1e3 << " ms, ratio "
-              << std::setprecision(2) << (logic > 0 ? window / logic : 0.0) << " (target <= 1.5)\n";
+              << " ms, into the list view " << window * 1e3 << " ms, ratio " << std::setprecision(2)
+              << (logic > 0 ? window / logic : 0.0) << " (target <= 1.5)\n";
     return 0;
 }

@@ -157,8 +157,8 @@ void PrintRow(const std::string& measure, int records, std::int64_t file_bytes,
         target_text = text;
         if (ratio) target_text += *ratio <= *target ? "  met" : "  MISSED";
     }
-    PrintLine(measure, bench::Grouped(records), bench::Megabytes(file_bytes), ours, baseline, ratio_text,
-              target_text);
+    PrintLine(measure, bench::Grouped(records), bench::Megabytes(file_bytes), ours, baseline,
+              ratio_text, target_text);
 }
 
 void PrintTimeRows(const bench::CollectingReporter& reporter, const std::vector<BenchFile>& files,
@@ -192,11 +192,8 @@ int main(int argc, char** argv) {
     if (!smoke_run) return 2;
     const bool smoke = *smoke_run;
 
-    const filmdata::FilmListResult films = filmdata::ReadFilmList(REELDECK_FILM_LIST);
-    if (!films.ok()) {
-        std::cerr << "cannot read the film list: " << films.error << '\n';
-        return 1;
-    }
+    const std::vector<filmdata::Film> films = bench::ReadBenchFilms();
+    if (films.empty()) return 1;
     const std::vector<int> sizes =
         smoke ? std::vector<int>{1000} : std::vector<int>{1000, 10000, 100000};
 
@@ -209,8 +206,8 @@ int main(int argc, char** argv) {
         file.names =
             core::DatabaseNamesOf(folder / ("records-" + std::to_string(records) + ".rdk"));
         file.output_path = folder / ("written-" + std::to_string(records) + ".rdk");
-        if (core::FileResult r = bench::WriteBenchDatabase(films.films, REELDECK_DEFAULT_HEADER,
-                                                           records, file.names.main);
+        if (core::FileResult r =
+                bench::WriteBenchDatabase(films, REELDECK_DEFAULT_HEADER, records, file.names.main);
             !r) {
             std::cerr << "cannot make the database: " << r.Describe() << '\n';
             return 1;
@@ -253,7 +250,8 @@ int main(int argc, char** argv) {
         memory_ratio = static_cast<double>(memory->Growth()) / static_cast<double>(largest.bytes);
     }
     PrintRow(
-        "Peak memory", largest.records, largest.bytes, memory ? bench::Megabytes(memory->Growth()) : "-",
+        "Peak memory", largest.records, largest.bytes,
+        memory ? bench::Megabytes(memory->Growth()) : "-",
         bench::Megabytes(largest.bytes) + " (file)", memory_ratio,
         largest.records == kTargetRecords ? std::optional<double>(kMemoryTarget) : std::nullopt);
     std::cout << "Read baseline: read the file into a new buffer and count its line feeds.\n"

@@ -100,7 +100,8 @@ std::optional<bool> InitializeBenchmarks(int argc, char** argv) {
     if (smoke) arguments.insert(arguments.begin() + 1, brief_run.data());
     int benchmark_argc = static_cast<int>(arguments.size());
     benchmark::Initialize(&benchmark_argc, arguments.data());
-    if (benchmark::ReportUnrecognizedArguments(benchmark_argc, arguments.data())) return std::nullopt;
+    if (benchmark::ReportUnrecognizedArguments(benchmark_argc, arguments.data()))
+        return std::nullopt;
     return smoke;
 }
 

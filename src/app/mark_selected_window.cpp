@@ -38,37 +38,7 @@ MarkSelectedWindow::MarkSelectedWindow(Session& session) : session_(session) {
                                    session.Videos.ColumnIndexOf(core::column_name::kLastViewed));
         if (!viewed.empty()) date = viewed;
     }
-    month_ = DateNumber(date, 0);
-    day_ = DateNumber(date, 1);
-    year_ = DateNumber(date, 2);
-}
-
-const std::string& MarkSelectedWindow::Text(Field field) const {
-    switch (field) {
-        case Field::kMonth:
-            return month_;
-        case Field::kDay:
-            return day_;
-        case Field::kYear:
-            return year_;
-    }
-    return year_;
-}
-
-void MarkSelectedWindow::SetText(Field field, std::string text) {
-    FieldText(field) = std::move(text);
-}
-
-std::string& MarkSelectedWindow::FieldText(Field field) {
-    switch (field) {
-        case Field::kMonth:
-            return month_;
-        case Field::kDay:
-            return day_;
-        case Field::kYear:
-            return year_;
-    }
-    return year_;
+    for (int index = 0; index < 3; ++index) texts_[index] = DateNumber(date, index);
 }
 
 bool MarkSelectedWindow::Ok() {
@@ -78,7 +48,7 @@ bool MarkSelectedWindow::Ok() {
             return false;
         }
     }
-    MarkViewedOn(session_, month_, day_, year_);
+    MarkViewedOn(session_, Text(Field::kMonth), Text(Field::kDay), Text(Field::kYear));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "app/session.h"
@@ -23,8 +24,10 @@ class MarkSelectedWindow {
     // Shows the viewed date of the one selected row, or today, as plain numbers ("3", not "03").
     explicit MarkSelectedWindow(Session& session);
 
-    const std::string& Text(Field field) const;
-    void SetText(Field field, std::string text);
+    const std::string& Text(Field field) const { return texts_[static_cast<int>(field)]; }
+    void SetText(Field field, std::string text) {
+        texts_[static_cast<int>(field)] = std::move(text);
+    }
 
     // OK: with a field empty, that field (the first empty one) gets the focus and the window
     // stays. Otherwise every selected row is marked viewed on the date. True when it closes.
@@ -32,12 +35,8 @@ class MarkSelectedWindow {
     Field FocusedField() const { return focus_; }
 
   private:
-    std::string& FieldText(Field field);
-
     Session& session_;
-    std::string month_;
-    std::string day_;
-    std::string year_;
+    std::array<std::string, 3> texts_;  // month, day and year, in the order of Field
     Field focus_ = Field::kMonth;
 };
 

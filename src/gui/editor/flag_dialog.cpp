@@ -1,12 +1,10 @@
 #include "gui/editor/flag_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
+#include "gui/editor/question_dialog_layout.h"
 #include "gui/editor/typing_rule.h"
 #include "gui/text_bytes.h"
 
@@ -16,9 +14,6 @@ FlagDialog::FlagDialog(app::FlagWindow& window, QWidget* parent)
     : QDialog(parent), window_(window) {
     setObjectName("flagDialog");
     setWindowTitle(app::FlagWindow::kTitle);
-
-    auto* text = new QLabel(app::FlagWindow::kText, this);
-    text->setWordWrap(true);
 
     reason_ = new QComboBox(this);
     reason_->setObjectName("reason");
@@ -42,19 +37,7 @@ FlagDialog::FlagDialog(app::FlagWindow& window, QWidget* parent)
     row->addWidget(label);
     row->addWidget(reason_, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
-    connect(buttons, &QDialogButtonBox::accepted, this, &FlagDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &FlagDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text);
-    layout->addSpacing(4);
-    layout->addLayout(row);
-    layout->addStretch();
-    layout->addWidget(buttons);
-    setMinimumWidth(460);
+    LayOutQuestionDialog(*this, app::FlagWindow::kText, row);
     reason_->setFocus();
     reason_->lineEdit()->selectAll();
 }

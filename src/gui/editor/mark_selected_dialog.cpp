@@ -1,11 +1,9 @@
 #include "gui/editor/mark_selected_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
+#include "gui/editor/question_dialog_layout.h"
 #include "gui/text_bytes.h"
 
 namespace gui {
@@ -16,9 +14,6 @@ MarkSelectedDialog::MarkSelectedDialog(app::MarkSelectedWindow& window, QWidget*
     : QDialog(parent), window_(window) {
     setObjectName("markSelectedDialog");
     setWindowTitle(app::MarkSelectedWindow::kTitle);
-
-    auto* text = new QLabel(app::MarkSelectedWindow::kText, this);
-    text->setWordWrap(true);
 
     struct FieldInfo {
         Field field;
@@ -48,19 +43,7 @@ MarkSelectedDialog::MarkSelectedDialog(app::MarkSelectedWindow& window, QWidget*
     }
     row->addStretch();
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
-    connect(buttons, &QDialogButtonBox::accepted, this, &MarkSelectedDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &MarkSelectedDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text);
-    layout->addSpacing(4);
-    layout->addLayout(row);
-    layout->addStretch();
-    layout->addWidget(buttons);
-    setMinimumWidth(460);
+    LayOutQuestionDialog(*this, app::MarkSelectedWindow::kText, row);
     fields_.at(Field::kMonth)->setFocus();
 }
 

@@ -233,11 +233,12 @@ LimitedTextEdit* RecordEditorDialog::AddTextEdit(EditorField field, const char* 
 }
 
 DigitSpinField* RecordEditorDialog::AddSpinField(EditorField field, const char* name,
-                                                 QWidget* parent) {
+                                                 const char* accessible_name, QWidget* parent) {
     const auto range = RecordEditor::UpDownRangeOf(field).value_or(RecordEditor::UpDownRange{});
     auto* spin = new DigitSpinField(range.minimum, range.maximum,
                                     TypingRuleOf(RecordEditor::RuleOf(field)), parent);
     spin->setObjectName(name);
+    spin->setAccessibleName(accessible_name);
     connect(spin, &DigitSpinField::edited, this,
             [this, field](const QString& text) { Edited(field, text); });
     Register(field, spin, [spin](const QString& text) { spin->ShowText(text); });

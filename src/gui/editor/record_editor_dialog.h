@@ -64,7 +64,8 @@ class RecordEditorDialog final : public QDialog {
     QComboBox* AddComboBox(app::EditorField field, const char* name, QWidget* parent);
     LimitedTextEdit* AddTextEdit(app::EditorField field, const char* name, bool enter_confirms,
                                  QWidget* parent);
-    DigitSpinField* AddSpinField(app::EditorField field, const char* name, QWidget* parent);
+    DigitSpinField* AddSpinField(app::EditorField field, const char* name,
+                                 const char* accessible_name, QWidget* parent);
     void Register(app::EditorField field, QWidget* widget,
                   std::function<void(const QString&)> show);
     void SetHelp(QWidget* widget, app::EditorControl control) const;

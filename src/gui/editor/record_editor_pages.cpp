@@ -31,6 +31,21 @@ QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     return label;
 }
 
+// Lays out a row of controls side by side, without margins of its own.
+QHBoxLayout* RowLayout(QWidget* row) {
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+// One number field of a composite value (hours, minutes, seconds; month, day, year).
+struct SpinPart {
+    EditorField field;
+    const char* name;        // the object name
+    const char* accessible;  // what a screen reader calls it
+    const char* after;       // the unit shown after it, or nullptr
+};
+
 // A label shown as it is: a column name may hold a "&".
 QString PlainLabel(const std::string& name) {
     return FromBytes(name).replace(u'&', QStringLiteral("&&")) + u':';
@@ -118,21 +133,13 @@ QWidget* RecordEditorDialog::BuildExtendedPage() {
 
 QWidget* RecordEditorDialog::BuildDurationRow(QWidget* page) {
     auto* row = new QWidget(page);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    struct PartInfo {
-        EditorField field;
-        const char* name;
-        const char* unit;
-    };
-    const PartInfo parts[] = {{EditorField::kHours, "hours", "h"},
-                              {EditorField::kMinutes, "minutes", "min"},
-                              {EditorField::kSeconds, "seconds", "s"}};
-    for (const PartInfo& part : parts) {
-        DigitSpinField* spin = AddSpinField(part.field, part.name, row);
-        spin->setAccessibleName(part.name);
-        layout->addWidget(spin);
-        layout->addWidget(new QLabel(part.unit, row));
+    QHBoxLayout* layout = RowLayout(row);
+    const SpinPart parts[] = {{EditorField::kHours, "hours", "hours", "h"},
+                              {EditorField::kMinutes, "minutes", "minutes", "min"},
+                              {EditorField::kSeconds, "seconds", "seconds", "s"}};
+    for (const SpinPart& part : parts) {
+        layout->addWidget(AddSpinField(part.field, part.name, part.accessible, row));
+        layout->addWidget(new QLabel(part.after, row));
         layout->addSpacing(6);
     }
     QLineEdit* or_value = AddLineEdit(EditorField::kOrValue, "orValue", row);
@@ -159,21 +166,13 @@ QWidget* RecordEditorDialog::BuildDurationRow(QWidget* page) {
 
 QWidget* RecordEditorDialog::BuildDateRow(QWidget* page) {
     auto* row = new QWidget(page);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    struct PartInfo {
-        EditorField field;
-        const char* name;
-        const char* accessible;
-    };
-    const PartInfo parts[] = {{EditorField::kMonth, "month", "Month"},
-                              {EditorField::kDay, "day", "Day"},
-                              {EditorField::kViewedYear, "viewedYear", "Year"}};
-    for (const PartInfo& part : parts) {
+    QHBoxLayout* layout = RowLayout(row);
+    const SpinPart parts[] = {{EditorField::kMonth, "month", "Month", nullptr},
+                              {EditorField::kDay, "day", "Day", nullptr},
+                              {EditorField::kViewedYear, "viewedYear", "Year", nullptr}};
+    for (const SpinPart& part : parts) {
         if (part.field != EditorField::kMonth) layout->addWidget(new QLabel("/", row));
-        DigitSpinField* spin = AddSpinField(part.field, part.name, row);
-        spin->setAccessibleName(part.accessible);
-        layout->addWidget(spin);
+        layout->addWidget(AddSpinField(part.field, part.name, part.accessible, row));
     }
     auto* hint = new QLabel("(month / day / year)", row);
     hint->setForegroundRole(QPalette::PlaceholderText);
