@@ -3,17 +3,15 @@
 #include "app/deleting.h"
 #include "app/my_videos_buttons.h"
 #include "core/paths.h"
-#include "fakes/fake_prompts.h"
-#include "fakes/list_session.h"
+#include "prompted_session.h"
 
 namespace {
 
 using platform::Answer;
 using Cells = std::vector<std::string>;
-using Shown = std::vector<FakePrompts::Shown>;
 using Opens = app::MyVideosButtons::Opens;
 
-class DeletingTest : public ListSession {
+class DeletingTest : public PromptedSession {
   protected:
     void SetUp() override {
         AddTitles({"Alien", "Brazil", "Casablanca", "Dune"});
@@ -23,13 +21,13 @@ class DeletingTest : public ListSession {
         }
         config_.prompt_before_delete = false;
     }
-    FakePrompts prompts_;
 };
 
 TEST_F(DeletingTest, DeletesTheRowsAndTheirImagesOnlyWhenTheSettingsSaySo) {
     const Cells gone = {ImagePath(1, "jpg"), ImagePath(1, "gif"), ImagePath(2, "bmp")};
     const Cells kept = {ImagePath(0, "jpg"), ImagePath(3, "gif")};
     config_.auto_delete_images = true;
+    EXPECT_FALSE(app::DeleteSelected(session_, prompts_));  // nothing selected
     Select({1, 2});
     EXPECT_TRUE(app::DeleteSelected(session_, prompts_));
     EXPECT_EQ(ColumnCells("Title"), (Cells{"Alien", "Dune"}));
@@ -45,56 +43,50 @@ TEST_F(DeletingTest, DeletesTheRowsAndTheirImagesOnlyWhenTheSettingsSaySo) {
     EXPECT_FALSE(app::DeleteAll(session_, prompts_));  // nothing left
 }
 
-TEST_F(DeletingTest, AsksFirstWhenDeletionsAreConfirmed) {
+TEST_F(DeletingTest, AsksFirstWhenDeletionsAreConfirmedAndNeverForAReadOnlyUser) {
     config_.prompt_before_delete = true;
     Select({0});
-    prompts_.Answer(Answer::kCancel);
+    prompts_.QueueAnswer(Answer::kCancel);
     EXPECT_FALSE(app::DeleteSelected(session_, prompts_));
     EXPECT_EQ(session_.Videos.RowCount(), 4);
-    prompts_.Answer(Answer::kOk);
-    EXPECT_TRUE(app::DeleteAll(session_, prompts_));
-    EXPECT_EQ(session_.Videos.RowCount(), 0);
-    EXPECT_EQ(prompts_.Messages(),
-              (Shown{Confirmation("Delete selected records in the My Videos list?"),
-                     Confirmation("Delete all records in the My Videos list?")}));
-}
-
-TEST_F(DeletingTest, NothingWithoutASelectionOrForAReadOnlyUser) {
-    EXPECT_FALSE(app::DeleteSelected(session_, prompts_));
-    Select({0});
     session_.AccessLevel = app::kReadOnlyAccess;
     EXPECT_FALSE(app::DeleteSelected(session_, prompts_));
     EXPECT_FALSE(app::DeleteAll(session_, prompts_));
     EXPECT_EQ(session_.Videos.RowCount(), 4);
+    session_.AccessLevel = app::kFullAccess;
+    prompts_.QueueAnswer(Answer::kOk);
+    EXPECT_TRUE(app::DeleteAll(session_, prompts_));
+    EXPECT_EQ(session_.Videos.RowCount(), 0);
+    EXPECT_EQ(Shown(), (Cells{Confirmation("Delete selected records in the My Videos list?"),
+                              Confirmation("Delete all records in the My Videos list?")}));
 }
 
 // The small buttons above the list ask what the menu items do not.
-class PaneButtonsTest : public ListSession {
+class PaneButtonsTest : public PromptedSession {
   protected:
     void SetUp() override {
         AddRow({{"Title", "Alien"}, {"Flag Value", "x"}, {"Last Viewed", "01/01/2001"}});
         AddRow({{"Title", "Brazil"}, {"Flag Value", "y"}, {"Last Viewed", "01/01/2001"}});
     }
-    FakePrompts prompts_;
     app::MyVideosButtons buttons_{session_, prompts_};
 };
 
 TEST_F(PaneButtonsTest, UnflaggingAndMarkingNotViewedAskFirstWhenDeletionsAreConfirmed) {
     Select({0});
-    prompts_.Answer(Answer::kCancel);
+    prompts_.QueueAnswer(Answer::kCancel);
     buttons_.UnflagSelected();
     EXPECT_EQ(Cell(0, "Flag Value"), "x");
-    for (int i = 0; i < 3; ++i) prompts_.Answer(Answer::kOk);
+    for (int i = 0; i < 3; ++i) prompts_.QueueAnswer(Answer::kOk);
     buttons_.UnflagSelected();
     buttons_.UnflagAll();
     buttons_.MarkNotViewed();
     EXPECT_EQ(ColumnCells("Flag Value"), (Cells{"", ""}));
     EXPECT_EQ(ColumnCells("Last Viewed"), (Cells{"", "01/01/2001"}));
     const std::string unflag = "Remove flags from selected records in the My Videos list?";
-    EXPECT_EQ(prompts_.Messages(),
-              (Shown{Confirmation(unflag), Confirmation(unflag),
-                     Confirmation("Remove all flags in the My Videos list?"),
-                     Confirmation("Mark selected records in the My Videos list as not viewed?")}));
+    EXPECT_EQ(Shown(), (Cells{Confirmation(unflag), Confirmation(unflag),
+                              Confirmation("Remove all flags in the My Videos list?"),
+                              Confirmation("Mark selected records in the My Videos list as not "
+                                           "viewed?")}));
 
     config_.prompt_before_delete = false;  // without confirmations they act at once
     Select({1});
@@ -128,8 +120,8 @@ TEST_F(PaneButtonsTest, WindowsOpenOnlyWithTheirConditions) {
 
     session_.CurrentDatabasePath.clear();
     EXPECT_EQ(buttons_.AddVideo(), Opens::kNothing);
-    EXPECT_EQ(prompts_.Messages(),
-              Shown{Tip("You must first create or open a video\ndatabase before adding records.\n\n"
+    EXPECT_EQ(Shown(),
+              Cells{Tip("You must first create or open a video\ndatabase before adding records.\n\n"
                         "To open an existing database:\n\n   Click the open button on the toolbar\n"
                         "   or select open in the file menu.\n\nTo create a new database:\n\n"
                         "   Click the new button on the toolbar\n   or select new in the file "

@@ -6,19 +6,17 @@
 #include "fakes/fake_downloader.h"
 #include "fakes/fake_help.h"
 #include "fakes/fake_image_converter.h"
-#include "fakes/fake_prompts.h"
-#include "fakes/list_session.h"
+#include "prompted_session.h"
 
 namespace {
 
 using app::RecordEditor;
 using platform::Answer;
 using Texts = std::vector<std::string>;
-using Shown = std::vector<FakePrompts::Shown>;
 using Field = app::EditorField;
 using Mode = RecordEditor::Mode;
 
-class RecordEditorTest : public ListSession {
+class RecordEditorTest : public PromptedSession {
   protected:
     std::unique_ptr<RecordEditor> Open(Mode mode) {
         return std::make_unique<RecordEditor>(
@@ -36,7 +34,6 @@ class RecordEditorTest : public ListSession {
         return texts;
     }
 
-    FakePrompts prompts_;
     FakeImageConverter converter_;
     FakeDownloader downloader_;
     FakeHelp help_;
@@ -107,7 +104,7 @@ TEST_F(RecordEditorTest, EditModeShowsTheSelectedRecordAsItIs) {
     EXPECT_EQ(other->Text(Field::kMonth), "03");
     other->SetText(Field::kTitle, "");  // an empty title is refused
     EXPECT_FALSE(other->Ok().stored);
-    EXPECT_EQ(prompts_.Messages(), Shown{Tip("A video title is required.")});
+    EXPECT_EQ(Shown(), Texts{Tip("A video title is required.")});
     EXPECT_EQ(other->FocusedField(), Field::kTitle);
     EXPECT_EQ(Cell(0, "Title"), "Other");
 }
@@ -193,15 +190,15 @@ TEST_F(RecordEditorTest, ATitleAndAYearAlreadyListedAskBeforeAdding) {
 
     auto editor = AddWithTitle("Alien");
     editor->SetText(Field::kYear, "1985");
-    prompts_.Answer(Answer::kNo);
+    prompts_.QueueAnswer(Answer::kNo);
     EXPECT_FALSE(editor->Ok().stored);
     EXPECT_EQ(session_.Videos.RowCount(), 3);
     EXPECT_EQ(editor->Text(Field::kTitle), "Alien");
-    EXPECT_EQ(prompts_.Messages(),
-              Shown{Confirmation("This video title already exists in the My Videos list:\n\n"
+    EXPECT_EQ(Shown(),
+              Texts{Confirmation("This video title already exists in the My Videos list:\n\n"
                                  "Title: Alien\nYear: 1985\n\nAdd anyway?",
                                  platform::Buttons::kYesNo)});
-    prompts_.Answer(Answer::kYes);
+    prompts_.QueueAnswer(Answer::kYes);
     EXPECT_TRUE(editor->Ok().stored);
     EXPECT_EQ(session_.Videos.RowCount(), 4);
 
@@ -210,7 +207,7 @@ TEST_F(RecordEditorTest, ATitleAndAYearAlreadyListedAskBeforeAdding) {
     AddRow({{"Title", "The Matrix"}, {"Year", "1999"}});
     editor = AddWithTitle("The Matrix");
     editor->SetText(Field::kYear, "1999");
-    prompts_.Answer(Answer::kYes);
+    prompts_.QueueAnswer(Answer::kYes);
     editor->Ok();
     EXPECT_EQ(Cell(editor->StoredRow(), "Title"), "Matrix, The");
     EXPECT_EQ(prompts_.Messages().size(), 3u);
@@ -226,25 +223,24 @@ TEST_F(RecordEditorTest, EditingStoresIntoTheSelectedRowAndKeepsItsIdentity) {
     editor->SetText(Field::kTitle, "Other");
     editor->SetText(Field::kYear, "1986");
     EXPECT_TRUE(editor->Ok().close);  // no duplicate question when editing
-    EXPECT_EQ(Cell(row, "Title"), "Other");
-    EXPECT_EQ(Cell(row, "Year"), "1986");
-    EXPECT_EQ(Cell(row, "Key"), key);
-    EXPECT_EQ(Cell(row, "Date Added"), "01/01/2001");
-    EXPECT_EQ(Cell(row, "Flag Value"), "Lent");
     EXPECT_EQ(session_.Videos.RowCount(), 2);
+    for (const auto& [column, cell] : {std::pair{"Title", "Other"}, {"Year", "1986"},
+                                      {"Date Added", "01/01/2001"}, {"Flag Value", "Lent"}})
+        EXPECT_EQ(Cell(row, column), cell) << column;
+    EXPECT_EQ(Key(row), key);
 }
 
 TEST_F(RecordEditorTest, AnAddedTitleLeavesTheWantedListWhenTheUserOrTheSettingsAgree) {
     session_.Wanted.Add("heat");
     session_.Wanted.Add("Zorro");
-    prompts_.Answer(Answer::kNo);
+    prompts_.QueueAnswer(Answer::kNo);
     AddWithTitle("Heat")->Ok();
     EXPECT_EQ(session_.Wanted.Count(), 2);
-    EXPECT_EQ(prompts_.Messages(),
-              Shown{Confirmation("Remove this title from the Wanted Videos list?",
+    EXPECT_EQ(Shown(),
+              Texts{Confirmation("Remove this title from the Wanted Videos list?",
                                  platform::Buttons::kYesNo)});
-    prompts_.Answer(Answer::kYes);  // add the title once more
-    prompts_.Answer(Answer::kYes);  // and remove it from the wanted list
+    prompts_.QueueAnswer(Answer::kYes);  // add the title once more
+    prompts_.QueueAnswer(Answer::kYes);  // and remove it from the wanted list
     AddWithTitle("HEAT")->Ok();
     EXPECT_EQ(session_.Wanted.Titles(), Texts{"Zorro"});
 
@@ -261,12 +257,7 @@ TEST_F(RecordEditorTest, MayAddOnlyWithADatabaseAndFullAccess) {
     EXPECT_TRUE(prompts_.Messages().empty());
     session_.CurrentDatabasePath.clear();
     EXPECT_FALSE(app::MayAddRecord(session_, prompts_));
-    EXPECT_EQ(prompts_.Messages(),
-              Shown{Tip("You must first create or open a video database before adding records."
-                        "\n\nTo open an existing database:\n\n   Click the open button on the "
-                        "toolbar or\n   Select Open in the File menu.\n\nTo create a new database:"
-                        "\n\n   Click the new button on the toolbar or\n   Select New in the File "
-                        "menu.")});
+    EXPECT_EQ(Shown(), Texts{NoDatabaseTip()});
 }
 
 TEST_F(RecordEditorTest, EveryHelpEntryIsInTheShippedPopupHelp) {

@@ -30,12 +30,8 @@ TEST_P(SortOrderTest, AscendingAndTheReverseDescending) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, SortOrderTest,
-    ::testing::Values(OrderCase{"Year", {"1999", "", "2004", "1985"}, {"", "1985", "1999", "2004"}},
-                      // Dates are written month first, so as text they would come out of order.
-                      OrderCase{"Last Viewed",
-                                {"12/31/1999", "01/01/2000", "03/07/2004", "11/15/1999"},
-                                {"11/15/1999", "12/31/1999", "01/01/2000", "03/07/2004"}},
-                      // Among numbers a date reads as its leading digits.
+    // Numbers, dates and empty cells are covered by the list's own sorting tests.
+    ::testing::Values(// Among numbers a date reads as its leading digits.
                       OrderCase{"Rank", {"12/25/2001", "5", "30"}, {"5", "12/25/2001", "30"}},
                       // Case is ignored; bytes above 127 are no letters and sort after them.
                       OrderCase{"Title",

@@ -1,22 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "app/wanted_pane.h"
-#include "fakes/fake_prompts.h"
-#include "fakes/list_session.h"
+#include "prompted_session.h"
 
 namespace {
 
 using platform::Answer;
 using Titles = std::vector<std::string>;
-using Shown = std::vector<FakePrompts::Shown>;
+using Texts = Titles;
 
-class WantedPaneTest : public ListSession {
+class WantedPaneTest : public PromptedSession {
   protected:
     void Add(const std::string& title) {
         pane_.SetText(title);
         pane_.AddWanted();
     }
-    FakePrompts prompts_;
     app::WantedPane pane_{session_, prompts_};
 };
 
@@ -64,20 +62,20 @@ TEST_F(WantedPaneTest, DeleteAndClearAskFirstWhenDeletionsAreConfirmed) {
     session_.Wanted.Add("Heat");
     pane_.DeleteWanted();  // nothing selected: nothing asked
     pane_.Choose(0);
-    prompts_.Answer(Answer::kCancel);
+    prompts_.QueueAnswer(Answer::kCancel);
     pane_.DeleteWanted();
     EXPECT_EQ(session_.Wanted.Count(), 3);
-    prompts_.Answer(Answer::kOk);
+    prompts_.QueueAnswer(Answer::kOk);
     pane_.DeleteWanted();
     EXPECT_EQ(session_.Wanted.Titles(), (Titles{"Brazil", "Heat"}));
     EXPECT_EQ(pane_.Selected(), -1);
-    prompts_.Answer(Answer::kOk);
+    prompts_.QueueAnswer(Answer::kOk);
     pane_.ClearWanted();
     EXPECT_EQ(session_.Wanted.Count(), 0);
     EXPECT_EQ(pane_.Caption(), "Wanted - 0");
     const std::string question = "Delete selected record from Wanted Videos list?";
-    EXPECT_EQ(prompts_.Messages(),
-              (Shown{Confirmation(question), Confirmation(question),
+    EXPECT_EQ(Shown(),
+              (Texts{Confirmation(question), Confirmation(question),
                      Confirmation("Delete all records from Wanted Videos list?")}));
 
     config_.prompt_before_delete = false;
@@ -88,7 +86,7 @@ TEST_F(WantedPaneTest, DeleteAndClearAskFirstWhenDeletionsAreConfirmed) {
     EXPECT_EQ(prompts_.Messages().size(), 3u);
 }
 
-TEST_F(WantedPaneTest, AReadOnlyUserMayTypeAndChooseButNotChange) {
+TEST_F(WantedPaneTest, AReadOnlyUserMayTypeAndChooseButNotChangeAndTheDockIsKept) {
     session_.Wanted.Add("Alien");
     session_.AccessLevel = app::kReadOnlyAccess;
     Add("Brazil");
@@ -102,19 +100,10 @@ TEST_F(WantedPaneTest, AReadOnlyUserMayTypeAndChooseButNotChange) {
     session_.CurrentDatabasePath.clear();
     Add("Brazil");
     EXPECT_EQ(session_.Wanted.Count(), 1);
-    EXPECT_EQ(prompts_.Messages(),
-              Shown{Tip("You must first create or open a video database before adding records."
-                        "\n\nTo open an existing database:\n\n   Click the open button on the "
-                        "toolbar or\n   Select Open in the File menu.\n\nTo create a new database:"
-                        "\n\n   Click the new button on the toolbar or\n   Select New in the File "
-                        "menu.")});
-}
+    EXPECT_EQ(Shown(), Texts{NoDatabaseTip()});
 
-TEST_F(WantedPaneTest, FloatingAndDockingAreKeptInTheSettings) {
-    EXPECT_STREQ(pane_.FloatButtonTip(), "Float window");
-    pane_.ToggleDocked();
+    pane_.ToggleDocked();  // floating and docking are kept in the settings
     EXPECT_FALSE(config_.wanted_videos_docked);
-    EXPECT_STREQ(pane_.FloatButtonTip(), "Dock window");
     pane_.FloatGeometryChanged({10, 20, 300, 400});
     EXPECT_EQ(config_.wanted_videos_float, (config::WindowGeometry{10, 20, 300, 400}));
 }

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "fakes/fake_prompts.h"
-#include "fakes/list_session.h"
+#include "lists/prompted_session.h"
 #include "online/search_panes.h"
 
 // A session with rows to search and the two search panes' place.
-class SearchSession : public ListSession {
+class SearchSession : public PromptedSession {
   protected:
     SearchSession() {
         config_.search_window_visible = false;
         config_.replace_window_visible = false;
     }
-    FakePrompts prompts_;
     online::SearchPanes panes_{config_};
 };

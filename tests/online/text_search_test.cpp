@@ -63,8 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"All Columns", false, false, "zzz", {}, {}}));
 
 TEST_F(TextSearchTest, AnEmptyTextSearchesNothingAndTheHistoryKeepsEachTextOnce) {
-    EXPECT_EQ(search_.InsideChoices().front(), "All Columns");
-    EXPECT_EQ(search_.InsideChoices().size(), 21u);  // every searchable column
     Find("alien");
     Find("");
     EXPECT_EQ(search_.Results(), (Titles{"Alien"}));
@@ -74,11 +72,9 @@ TEST_F(TextSearchTest, AnEmptyTextSearchesNothingAndTheHistoryKeepsEachTextOnce)
     search_.ChooseHistoryEntry(1);
     EXPECT_EQ(search_.FindText(), "heat");
     EXPECT_EQ(Selected(), Rows{4});
-}
 
-TEST_F(TextSearchTest, AChosenResultSelectsTheFirstRecordWithThatTitleAndMayBeEdited) {
+    // A chosen result selects the first record with that title and may be edited.
     Find("alien");
-    ASSERT_EQ(search_.Results(), Titles{"Alien"});
     EXPECT_EQ(search_.select_result(0), 1);
     EXPECT_EQ(Selected(), Rows{1});
     EXPECT_EQ(search_.select_result(5), -1);
@@ -87,9 +83,9 @@ TEST_F(TextSearchTest, AChosenResultSelectsTheFirstRecordWithThatTitleAndMayBeEd
     EXPECT_FALSE(search_.edit_result(0));
 }
 
-TEST_F(TextSearchTest, SelectByValueFindsWholeValuesInAnyColumnAndShowsThePane) {
+TEST_F(TextSearchTest, SelectByValueAndQuickFindSearchForTheRunWithTheirOwnOptions) {
     session_.Videos.MutableColumn(Column("Flag Value")).Searchable = false;
-    search_.SelectByValue("Flag Value", "THE");  // also where searching is not offered
+    search_.SelectByValue("Flag Value", "THE");  // whole values, also where searching is not offered
     EXPECT_EQ(Selected(), Rows{2});
     search_.SelectByValue("Category", "Comedy");
     EXPECT_EQ(Selected(), (Rows{1, 2}));
@@ -98,15 +94,12 @@ TEST_F(TextSearchTest, SelectByValueFindsWholeValuesInAnyColumnAndShowsThePane) 
     EXPECT_FALSE(search_.ColumnValue());  // back as it was
     EXPECT_TRUE(panes_.SearchVisible());
     EXPECT_EQ(search_.FocusTarget(), Focus::kMyVideos);
-
     search_.SetMatchCase(true);
     search_.SelectByValue("Category", "Comedy");
     EXPECT_EQ(Selected(), Rows{2});
-}
 
-TEST_F(TextSearchTest, QuickFindSearchesEverywhereWithBothOptionsOffForTheRun) {
+    // QuickFind searches everywhere with both options off, and leaves them as they were.
     search_.SetInside("Title");
-    search_.SetMatchCase(true);
     search_.SetColumnValue(true);
     search_.QuickFind("terry");
     EXPECT_EQ(Selected(), Rows{3});
@@ -128,7 +121,9 @@ TEST_F(TextSearchTest, ListingsShowEveryTitleInThePaneInTheReplacePanesPlace) {
     EXPECT_EQ(search_.FocusTarget(), Focus::kMyVideos);
 }
 
-TEST_F(TextSearchTest, RefillingOffersTheOpenDatabasesColumns) {
+TEST_F(TextSearchTest, TheColumnChoicesAreTheOpenDatabasesSearchableColumns) {
+    EXPECT_EQ(search_.InsideChoices().front(), "All Columns");
+    EXPECT_EQ(search_.InsideChoices().size(), 21u);
     search_.SetInside("Title");
     session_.Videos.MutableColumn(Column("Title")).Searchable = false;
     search_.RefillInside();

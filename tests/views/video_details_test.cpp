@@ -2,8 +2,7 @@
 
 #include "core/paths.h"
 #include "fakes/fake_image_converter.h"
-#include "fakes/fake_prompts.h"
-#include "fakes/list_session.h"
+#include "lists/prompted_session.h"
 #include "views/video_details.h"
 
 namespace {
@@ -11,7 +10,7 @@ namespace {
 using views::LinkSpan;
 using Texts = std::vector<std::string>;
 
-class VideoDetailsTest : public ListSession {
+class VideoDetailsTest : public PromptedSession {
   protected:
     std::size_t OffsetOf(const std::string& text) const {
         return details_.Details().text.find(text);
@@ -23,7 +22,6 @@ class VideoDetailsTest : public ListSession {
         return enabled;
     }
 
-    FakePrompts prompts_;
     FakeImageConverter converter_;
     Texts searched_;
     views::VideoDetails details_{session_, prompts_, converter_,
@@ -55,9 +53,8 @@ TEST_F(VideoDetailsTest, TheTextLabelsEveryFieldThatHasAValueAndLinksItsNames) {
                                      {text.rfind("Bob"), 3, "Bob"},
                                      {OffsetOf("Terry"), 13, "Terry Gilliam"},
                                      {OffsetOf("Arnon"), 13, "Arnon Milchan"}}));
-}
 
-TEST_F(VideoDetailsTest, ARecordWithOnlyATitleHasNoTextAndNoSelectionLeavesThePane) {
+    // A record with only a title has no text; no selection leaves the pane as it was.
     details_.show_record(AddRow({{"Title", "Alien"}}));
     EXPECT_EQ(details_.Details().text, "");
     details_.show_record(-1);
@@ -66,7 +63,10 @@ TEST_F(VideoDetailsTest, ARecordWithOnlyATitleHasNoTextAndNoSelectionLeavesThePa
     EXPECT_EQ(details_.PaneTitle(), "Video Details");
 }
 
-TEST_F(VideoDetailsTest, ClickingAnActiveLinkSearchesForItsText) {
+TEST_F(VideoDetailsTest, ClickingAnActiveLinkSearchesForItsTextAndThePaneMenuSwitchesThemOff) {
+    EXPECT_TRUE(details_.PaneMenu()[0].checked);
+    EXPECT_FALSE(details_.PaneMenu()[1].enabled);  // with the wizard
+    EXPECT_FALSE(details_.PaneMenu()[4].enabled);  // with printing
     details_.show_record(AddRow({{"Title", "T"}, {"Cast", "Ann,  Bob"}, {"Director", "Al"}}));
     EXPECT_EQ(details_.LinkStatusText(OffsetOf("Bob") + 1),
               "       Click to find all \"Bob\" videos");
@@ -83,25 +83,6 @@ TEST_F(VideoDetailsTest, ClickingAnActiveLinkSearchesForItsText) {
     EXPECT_FALSE(details_.ClickLink(OffsetOf("Ann")));
     EXPECT_EQ(searched_.size(), 1u);
     EXPECT_FALSE(details_.Details().links.empty());
-}
-
-TEST_F(VideoDetailsTest, ThePaneMenu) {
-    Texts labels;
-    Texts status;
-    for (const views::PaneMenuItem& item : details_.PaneMenu()) {
-        labels.push_back(item.label);
-        status.push_back(item.status);
-    }
-    EXPECT_EQ(labels, (Texts{"Enable QuickFind Links", "More Videos", "Copy", "Select All",
-                             "Print...", "Hide Video Details"}));
-    EXPECT_EQ(status, (Texts{"       Enable or disable QuickFind links",
-                             "       Use the Video Import Wizard to get more information about "
-                             "a selected item.",
-                             "       Copy selected text to the clipboard", "       Select all text",
-                             "       Print video records", "       Hide video details window"}));
-    EXPECT_TRUE(details_.PaneMenu()[0].checked);
-    EXPECT_FALSE(details_.PaneMenu()[1].enabled);  // with the wizard
-    EXPECT_FALSE(details_.PaneMenu()[4].enabled);  // with printing
     details_.Hide();
     EXPECT_FALSE(config_.video_details_visible);
 }
@@ -112,14 +93,10 @@ TEST_F(VideoDetailsTest, TheImageMenuAddsChangesAndDeletesTheRecordsImage) {
     EXPECT_EQ(details_.ImageFile(), "");
     EXPECT_EQ(details_.ImageCaption(), "No image to display");
     EXPECT_EQ(ImageMenuEnabled(), (std::vector<bool>{true, false, false}));
-    Texts status;
-    for (const views::PaneMenuItem& item : details_.ImageMenu()) status.push_back(item.status);
-    EXPECT_EQ(status, (Texts{"       Add new image", "       Replace existing image",
-                             "       Delete image"}));
 
     const std::string gif = folder_ / "cover.gif";
     WriteFileBytes(gif, "gif");
-    prompts_.ChooseFile(gif);
+    prompts_.QueueOpenFile(gif);
     details_.AddImage();
     EXPECT_EQ(details_.ImageFile(), ImagePath(row, "gif"));
     EXPECT_EQ(details_.ImageCaption(), "Alien (1979)");
@@ -127,23 +104,22 @@ TEST_F(VideoDetailsTest, TheImageMenuAddsChangesAndDeletesTheRecordsImage) {
 
     const std::string png = folder_ / "better.png";
     WriteFileBytes(png, "png");
-    prompts_.ChooseFile(png);
+    prompts_.QueueOpenFile(png);
     details_.ChangeImage();
     EXPECT_EQ(details_.ImageFile(), ImagePath(row, "jpg"));
     EXPECT_FALSE(core::FileExists(ImagePath(row, "gif")));
 
-    prompts_.Answer(platform::Answer::kYes);
+    prompts_.QueueAnswer(platform::Answer::kYes);
     details_.DeleteImage();
     EXPECT_FALSE(core::FileExists(ImagePath(row, "jpg")));
     EXPECT_EQ(details_.ImageCaption(), "No image to display");
-    EXPECT_EQ(prompts_.PickerTitles(), (Texts{"Add Image", "Change Image"}));
-    EXPECT_EQ(prompts_.Messages(),
-              std::vector{Confirmation("Delete image?", platform::Buttons::kYesNo)});
+    EXPECT_EQ(PickerTitles(), (Texts{"Add Image", "Change Image"}));
+    EXPECT_EQ(Shown(), Texts{Confirmation("Delete image?", platform::Buttons::kYesNo)});
 
     session_.AccessLevel = app::kReadOnlyAccess;
     EXPECT_EQ(ImageMenuEnabled(), (std::vector<bool>{false, false, false}));
     details_.AddImage();
-    EXPECT_EQ(prompts_.PickerTitles().size(), 2u);
+    EXPECT_EQ(prompts_.Pickers().size(), 2u);
 }
 
 }  // namespace
