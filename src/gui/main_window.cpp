@@ -309,7 +309,7 @@ void MainWindow::UpdatePaneButtons() {
         strip->SetButtonEnabled(button, open);
     }
     for (B button : {B::kAdd, B::kEdit, B::kFlag, B::kMarkCustom}) {
-        strip->SetButtonEnabled(button, open && HasWindowFor(button));
+        strip->SetButtonEnabled(button, open);
     }
 }
 
@@ -337,14 +337,15 @@ void MainWindow::FillValueMenus() {
         const bool used = n < static_cast<int>(custom.size());
         const std::string name = used ? custom[static_cast<std::size_t>(n)] : std::string();
         for (bool mark : {false, true}) {
-            QMenu* menu = menus_.Submenu(app::CustomMenuId(mark ? id::kMarkCustomPrefix : id::kListCustomPrefix, n));
+            const std::string menu_id =
+                app::CustomMenuId(mark ? id::kMarkCustomPrefix : id::kListCustomPrefix, n);
+            QMenu* menu = menus_.Submenu(menu_id);
             if (!menu) continue;
             menu->menuAction()->setVisible(used);
             if (!used) continue;
             menu->setTitle(FromBytes(name).replace("&", "&&"));
             const int base = (mark ? cmd::kMarkCustomBase : cmd::kListCustomBase) + 100 * n;
-            menus_.Fill(app::CustomMenuId(mark ? id::kMarkCustomPrefix : id::kListCustomPrefix, n),
-                        app::ValueItems(videos, name, base));
+            menus_.Fill(menu_id, app::ValueItems(videos, name, base));
         }
     }
 }
@@ -375,7 +376,6 @@ void MainWindow::PrepareMenu(const QString& id) {
 
 void MainWindow::OpenFromCommandLine(const std::string& path) {
     app::OpenDatabase(session_, database_services_, path);
-    session_.Modified = false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

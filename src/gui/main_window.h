@@ -116,8 +116,6 @@ private:
     void UpdateTitles();
     void UpdatePaneButtons();
     void UpdateToolBar();
-    // Whether the window a caption strip button opens is part of the program yet.
-    bool HasWindowFor(CaptionStrip::Button button) const;
 
     // The list operations: List Videos, marking, deleting, the caption strip's buttons.
     void RegisterListOperations();
@@ -133,6 +131,8 @@ private:
     void SelectionChanged();
     // The Search and Replace panes as the search model wants them.
     void ApplySearchPanes();
+    // A listing or search has chosen rows: the panes show its results, the list its selection.
+    void ShowSearchResults();
     void ToggleSearchPane(bool replace);
     // The user showed, hid, floated or docked Search or Replace.
     void KeepSearchPanesInConfig();

@@ -28,8 +28,7 @@ void MainWindow::RegisterListOperations() {
         return [this, select] {
             if (session_.Videos.RowCount() == 0) return;
             text_search_.ShowListing(select(session_.Videos));
-            ApplySearchPanes();
-            search_widget_->ShowSearchDone();
+            ShowSearchResults();
         };
     };
     op[cmd::kListFlaggedAll] = listing(app::SelectFlagged);
@@ -85,8 +84,6 @@ void MainWindow::RegisterListOperations() {
     op[cmd::kToolSearch] = op[cmd::kSearch];
     op[cmd::kToolReplace] = op[cmd::kReplace];
 }
-
-bool MainWindow::HasWindowFor(CaptionStrip::Button) const { return true; }
 
 void MainWindow::OpenRecordEditor(bool adding) {
     if (adding && !app::MayAddRecord(session_, prompts())) return;
@@ -149,8 +146,7 @@ void MainWindow::RunValueCommand(int command, QAction* action) {
     if (!value.mark) {
         if (session_.Videos.RowCount() == 0) return;
         text_search_.SelectByValue(value.column, text);
-        ApplySearchPanes();
-        search_widget_->ShowSearchDone();
+        ShowSearchResults();
     } else if (value.column == core::column_name::kFlagValue) {
         app::FlagSelected(session_, text);
     } else {
@@ -175,10 +171,8 @@ void MainWindow::ConnectPanes() {
     connect(details_widget_, &DetailsPaneWidget::statusText, this, [this](const QString& text) {
         status_->ShowHelpLine(text.isEmpty() ? QString("       Ready") : text);
     });
-    connect(details_widget_, &DetailsPaneWidget::quickFindRan, this, [this] {
-        ApplySearchPanes();
-        search_widget_->ShowSearchDone();
-    });
+    connect(details_widget_, &DetailsPaneWidget::quickFindRan, this,
+            &MainWindow::ShowSearchResults);
     connect(details_widget_, &DetailsPaneWidget::hideRequested, this, [this] { details_dock_->hide(); });
     connect(my_videos_->view(), &VideoTableView::editRequested, this,
             [this] { RunCommand(cmd::kEditSelected); });
@@ -211,11 +205,16 @@ void MainWindow::SelectionChanged() {
     UpdatePaneButtons();
 }
 
+void MainWindow::ShowSearchResults() {
+    ApplySearchPanes();
+    search_widget_->ShowSearchDone();
+}
+
 void MainWindow::ApplySearchPanes() {
     // Showing and hiding the docks below must not be taken for the user's doing.
     const bool was_applying = applying_search_panes_;
     applying_search_panes_ = true;
-    const config::ProgramConfig c = session_.config;
+    const config::ProgramConfig& c = session_.config;
     search_dock_->setFloating(!c.search_window_docked);
     replace_dock_->setFloating(!c.replace_window_docked);
     search_dock_->setVisible(c.search_window_visible);
