@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
+#include "config/service_config.h"
+#include "core/header_file.h"
 #include "temp_folder.h"
 
 namespace {
+
+const std::string kData = REELDECK_SOURCE_DATA;
 
 config::ProgramConfig Read(const std::string& text) {
     config::ProgramConfig config;
@@ -42,48 +47,30 @@ std::string EveryValueChanged() {
     return text;
 }
 
-// A file of one or more lines is read, and the configuration written again holds `line`.
-struct ReadCase {
-    const char* file;
-    const char* line;
-};
-
-class ProgramConfigReading : public ::testing::TestWithParam<ReadCase> {};
-
-TEST_P(ProgramConfigReading, GivesTheValue) {
-    const std::string written = Write(Read(GetParam().file));
-    EXPECT_NE(written.find(std::string("\n") + GetParam().line + "\n"), std::string::npos)
-        << written;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, ProgramConfigReading,
-    ::testing::Values(
+TEST(ProgramConfigReading, EachLineFollowsTheRulesOfItsKey) {
+    // A file, and a line the configuration written again must hold.
+    const std::pair<const char*, const char*> cases[] = {
         // A switch is on only when its value starts with 1.
-        ReadCase{"VIDEO_PLAYER_LOOP=yes\n", "VIDEO_PLAYER_LOOP=0"},
-        ReadCase{"VIDEO_PLAYER_LOOP= 1\n", "VIDEO_PLAYER_LOOP=0"},
-        ReadCase{"VIDEO_PLAYER_LOOP=\n", "VIDEO_PLAYER_LOOP=0"},
-        ReadCase{"AUTO_DELETE_IMAGES=10\n", "AUTO_DELETE_IMAGES=1"},
+        {"VIDEO_PLAYER_LOOP= 1\n", "VIDEO_PLAYER_LOOP=0"},
+        {"VIDEO_PLAYER_LOOP=\n", "VIDEO_PLAYER_LOOP=0"},
+        {"AUTO_DELETE_IMAGES=10\n", "AUTO_DELETE_IMAGES=1"},
         // Numbers are read from their leading digits.
-        ReadCase{"IMAGE_BROWSER_SPACE=7px\n", "IMAGE_BROWSER_SPACE=7"},
-        ReadCase{"IMAGE_BROWSER_SPACE=\n", "IMAGE_BROWSER_SPACE=0"},
-        ReadCase{"VIDEO_PLAYER_HEIGHT=abc\n", "VIDEO_PLAYER_HEIGHT=0"},
-        ReadCase{"MAIN_WINDOW_GEOMETRY_X=-40\n", "MAIN_WINDOW_GEOMETRY_X=-40"},
+        {"IMAGE_BROWSER_SPACE=7px\n", "IMAGE_BROWSER_SPACE=7"},
+        {"VIDEO_PLAYER_HEIGHT=abc\n", "VIDEO_PLAYER_HEIGHT=0"},
+        {"MAIN_WINDOW_GEOMETRY_X=-40\n", "MAIN_WINDOW_GEOMETRY_X=-40"},
         // Texts keep equals signs; carriage returns before line feeds are dropped.
-        ReadCase{"VIDWIZ_SORTBY_VALUE=a=b\n", "VIDWIZ_SORTBY_VALUE=a=b"},
-        ReadCase{"FIRST_START=0\r\nDEFAULT_HTML_LIST_OPTIONS_DATABASE=Red\r\n",
-                 "DEFAULT_HTML_LIST_OPTIONS_DATABASE=Red"},
-        ReadCase{"FIRST_START=0\r\n", "FIRST_START=0"},
+        {"VIDWIZ_SORTBY_VALUE=a=b\n", "VIDWIZ_SORTBY_VALUE=a=b"},
+        {"FIRST_START=0\r\nDEFAULT_HTML_LIST_OPTIONS_DATABASE=Red\r\n",
+         "DEFAULT_HTML_LIST_OPTIONS_DATABASE=Red"},
         // Keys are recognised whole, in any order and section; a missing key keeps its value.
-        ReadCase{"XFIRST_START=0\nIMAGE_BROWSER_SPACEX=5\n", "FIRST_START=1"},
-        ReadCase{"[Miscellaneous]\nVIDWIZ_WINDOW_GEOMETRY_H=77\n", "VIDWIZ_WINDOW_GEOMETRY_H=77"},
-        ReadCase{"FIRST_START=0\n", "IMAGE_BROWSER_SPACE=4"}));
-
-TEST(ProgramConfigWriting, WritingThenReadingRestoresEveryValue) {
-    const std::string changed = EveryValueChanged();
-    EXPECT_NE(Read(changed), config::ProgramConfig{});
-    EXPECT_EQ(Write(Read(changed)), changed);
-    EXPECT_EQ(Read(Write(config::ProgramConfig{})), config::ProgramConfig{});
+        {"XFIRST_START=0\nIMAGE_BROWSER_SPACEX=5\n", "FIRST_START=1"},
+        {"[Miscellaneous]\nVIDWIZ_WINDOW_GEOMETRY_H=77\n", "VIDWIZ_WINDOW_GEOMETRY_H=77"},
+        {"FIRST_START=0\n", "IMAGE_BROWSER_SPACE=4"},
+    };
+    for (const auto& [file, line] : cases) {
+        const std::string written = Write(Read(file));
+        EXPECT_NE(written.find(std::string("\n") + line + "\n"), std::string::npos) << written;
+    }
 }
 
 TEST(ProgramConfigWriting, UnknownKeysSurviveOnceAfterTheKnownSections) {
@@ -94,21 +81,93 @@ TEST(ProgramConfigWriting, UnknownKeysSurviveOnceAfterTheKnownSections) {
     EXPECT_EQ(Write(Read(text)), text);
 }
 
-TEST(ProgramConfigFiles, FileRoundTripAndFailuresNamingTheFile) {
-    TempFolder folder;
-    const config::ProgramConfig changed = Read(EveryValueChanged());
-    config::ProgramConfig read;
-    core::FileResult missing = config::ReadConfig(read, folder / "cfg.txt");
-    EXPECT_FALSE(missing.ok());
-    EXPECT_EQ(missing.path, folder / "cfg.txt");
-    EXPECT_EQ(missing.reason, "No such file or directory");
+TEST(ProgramConfigWriting, WritingThenReadingRestoresEveryValue) {
+    const std::string changed = EveryValueChanged();
+    EXPECT_NE(Read(changed), config::ProgramConfig{});
+    EXPECT_EQ(Write(Read(changed)), changed);
+    EXPECT_EQ(Read(Write(config::ProgramConfig{})), config::ProgramConfig{});
 
-    ASSERT_TRUE(config::WriteConfig(changed, folder / "cfg.txt").ok());
+    // Through a file; failures name the file.
+    TempFolder folder;
+    config::ProgramConfig read;
+    const core::FileResult missing = config::ReadConfig(read, folder / "cfg.txt");
+    EXPECT_FALSE(missing.ok());
+    EXPECT_EQ(missing.Describe(), folder / "cfg.txt: No such file or directory");
+    ASSERT_TRUE(config::WriteConfig(Read(changed), folder / "cfg.txt").ok());
     ASSERT_TRUE(config::ReadConfig(read, folder / "cfg.txt").ok());
-    EXPECT_EQ(read, changed);
-    core::FileResult failed = config::WriteConfig(changed, folder / "missing/cfg.txt");
+    EXPECT_EQ(read, Read(changed));
+    const core::FileResult failed = config::WriteConfig(read, folder / "missing/cfg.txt");
     EXPECT_FALSE(failed.ok());
     EXPECT_EQ(failed.path, folder / "missing/cfg.txt");
+}
+
+TEST(ServiceConfig, ReadsTheAddressesAndHonoursTheOverrideEvenWithoutAFile) {
+    TempFolder folder;
+    WriteFileBytes(folder / "service.txt",
+                   "[Reeldeck - Version 1.0 - Online Services]\r\n"
+                   "BASE_URL=http://films.example/api/\r\n"
+                   "IMAGE_BASE_URL=http://img.example/\n"
+                   "PRODUCT_SITE_URL=https://reeldeck.example/\n"
+                   "PRODUCT_SITE_NAME=Reeldeck Online\n");
+    config::ServiceConfig service;
+    ASSERT_TRUE(config::ReadServiceConfig(service, folder / "service.txt", "").ok());
+    EXPECT_EQ(service.base_url, "http://films.example/api/");
+    EXPECT_EQ(service.image_base_url, "http://img.example/");
+    EXPECT_EQ(service.product_site_url, "https://reeldeck.example/");
+    EXPECT_EQ(service.product_site_name, "Reeldeck Online");
+
+    config::ServiceConfig overridden;
+    config::ReadServiceConfig(overridden, folder / "service.txt", "http://127.0.0.1:4000/");
+    EXPECT_EQ(overridden.base_url, "http://127.0.0.1:4000/");
+    EXPECT_EQ(overridden.image_base_url, "http://img.example/");
+
+    config::ServiceConfig missing;
+    EXPECT_FALSE(config::ReadServiceConfig(missing, folder / "none.txt", "http://x/").ok());
+    EXPECT_EQ(missing.base_url, "http://x/");
+
+    // The shipped file is read by the same code and names every address.
+    config::ServiceConfig shipped;
+    ASSERT_TRUE(config::ReadServiceConfig(shipped, kData + "/cfg/service.txt", "").ok());
+    for (const std::string* value : {&shipped.base_url, &shipped.image_base_url,
+                                     &shipped.product_site_url, &shipped.product_site_name}) {
+        EXPECT_FALSE(value->empty());
+    }
+}
+
+// ---- The files shipped in the program folder, read by the same code as the user's files ----
+
+TEST(ShippedFiles, ConfigurationHoldsEveryKeyInTheWrittenLayout) {
+    const std::string text = ReadFileBytes(kData + "/cfg/cfg.txt");
+    const config::ProgramConfig config = Read(text);
+    EXPECT_TRUE(config.unknown_lines.empty());
+    EXPECT_TRUE(config.first_start);
+    EXPECT_EQ(Write(config), text);
+}
+
+TEST(ShippedFiles, DefaultHeaderDescribesAll23ColumnsWithKeyFirst) {
+    core::VideoList list;
+    ASSERT_TRUE(core::ReadHeader(list, kData + "/cfg/mlh.txt").ok());
+    ASSERT_EQ(list.ColumnCount(), 23);
+    EXPECT_EQ(list.Column(0).Name, "Key");
+    EXPECT_EQ(list.Column(11).Name, "Date Added");  // the sort column of a new database
+
+    std::set<int> custom_slots;
+    for (const core::VideoColumn& column : list.Columns()) {
+        std::optional<int> built_in = core::BuiltInSlotOf(column.Name);
+        EXPECT_EQ(column.Custom, !built_in) << column.Name;
+        if (built_in) {
+            EXPECT_EQ(*built_in, column.FileSlot) << column.Name;
+        } else {
+            EXPECT_LE(column.Name.size(), 14u);
+            custom_slots.insert(column.FileSlot);
+        }
+    }
+    EXPECT_EQ(custom_slots, (std::set<int>{6, 7, 8, 9, 10, 14, 15}));
+
+    // Reading and writing it again changes nothing: the file is in the written layout.
+    std::ostringstream out;
+    core::WriteHeader(list, out);
+    EXPECT_EQ(out.str(), ReadFileBytes(kData + "/cfg/mlh.txt"));
 }
 
 }  // namespace

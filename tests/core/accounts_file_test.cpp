@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/database_set.h"
-#include "failing_io.h"
 #include "temp_folder.h"
+#include "test_doubles.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ class AccountsFileTest : public ::testing::Test {
     const std::string path_ = folder_ / "films.rdka";
 };
 
-TEST_F(AccountsFileTest, StoresEveryByteShiftedDownByFortyEight) {
+TEST_F(AccountsFileTest, StoresEveryByteShiftedDownByFortyEightAndReadsItBack) {
     const Accounts accounts = {{"1", "ab", core::kFullAccess, "q?", "A"},
                                {"guest", "", core::kReadOnlyAccess, "", ""}};
     ASSERT_TRUE(core::WriteAccounts(accounts, path_).ok());
@@ -49,21 +49,19 @@ TEST_F(AccountsFileTest, StoresEveryByteShiftedDownByFortyEight) {
     EXPECT_EQ(core::FindLogin(reread, "1", "ab"), &reread[0]);
     EXPECT_EQ(core::FindLogin(reread, "1", "AB"), nullptr);
     EXPECT_EQ(core::FindLogin(reread, "GUEST", ""), nullptr);
-}
 
-TEST_F(AccountsFileTest, CharactersStoredAsControlBytesSurviveASaveAndAReload) {
-    // "0" is stored as NUL, "=" as a carriage return, "J" as the byte 26.
-    const Accounts accounts = {
+    // Characters stored as control bytes survive a save and a reload: "0" is stored as NUL, "="
+    // as a carriage return, "J" as the byte 26.
+    const Accounts controls = {
         {"0", "J=0", core::kFullAccess, "What is 10=J?", "=0J"},
         {"user0", "pass=word", -1, "", "J"},
         {"\xFF\x80", "~!\"#$%&'()*+,-./", 0, ";<>?@[\\]^_`{}", "0=J0=J"},
     };
-    const std::string bytes = Written(accounts);
+    const std::string bytes = Written(controls);
     for (char control : {'\0', '\r', '\x1a'}) EXPECT_NE(bytes.find(control), std::string::npos);
-    ASSERT_TRUE(core::WriteAccounts(accounts, path_).ok());
-    Accounts reread;
+    ASSERT_TRUE(core::WriteAccounts(controls, path_).ok());
     EXPECT_EQ(core::ReadAccounts(reread, path_).value, 3);
-    EXPECT_EQ(reread, accounts);
+    EXPECT_EQ(reread, controls);
 }
 
 TEST_F(AccountsFileTest, RefusesTextThatCannotBeStoredAndKeepsTheOldFile) {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/record_file.h"
-#include "failing_io.h"
 #include "sample_lists.h"
 #include "temp_folder.h"
+#include "test_doubles.h"
 
 namespace {
 
@@ -62,9 +62,7 @@ TEST_F(HeaderFileTest, WritesThirteenLinesPerColumnAndReadsThemBack) {
     ASSERT_TRUE(core::WriteHeader(list_, path).ok());
     EXPECT_EQ(ReadFileBytes(path), text);
 
-    std::string crlf;
-    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    for (const std::string& variant : {text, crlf}) {
+    for (const std::string& variant : {text, ToCrlf(text)}) {
         VideoList reread;
         reread.InsertRow(0, "a row of the database open before");
         ASSERT_TRUE(ReadFromText(variant, reread).ok());
@@ -162,17 +160,6 @@ TEST_F(HeaderFileTest, MissingSlotsGetHiddenColumnsSoNoCellIsLost) {
     expected.replace(expected.find("\n\n") + 1, 0, "1");                // "#"
     expected.replace(expected.find("cell 10\n") + 8, 0, "03/07/2004");  // "Date Added"
     EXPECT_EQ(out.str(), expected);
-}
-
-TEST_F(HeaderFileTest, ACustomColumnNeverTakesTheNameOfAMissingBuiltInColumn) {
-    const std::string path =
-        std::string(REELDECK_TEST_DATA) + "/broken-header-builtin-name-clash.rdkh";
-    ASSERT_TRUE(core::ReadHeader(list_, path).ok());
-    EXPECT_EQ(TableProblem(list_), "");
-    EXPECT_EQ(list_.FindColumnNoCase("flag value")->FileSlot, core::slot::kFlagValue);
-    EXPECT_EQ(list_.FindColumnNoCase("year")->FileSlot, core::slot::kYear);
-    ASSERT_NE(list_.FindColumn("Genre"), nullptr);
-    EXPECT_EQ(list_.FindColumn("Genre")->FileSlot, 8);
 }
 
 TEST_F(HeaderFileTest, AFileWithoutAKeyColumnOrAFailingStreamLeavesTheListAsItWas) {

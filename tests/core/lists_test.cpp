@@ -95,7 +95,7 @@ TEST_F(VideoListTest, FindRowGivesTheFirstRowWhoseCellMatchesIgnoringAsciiCase) 
     EXPECT_EQ(list_.FindRow(title_, "\xE9t\xE9"), -1);  // only ASCII letters fold
 }
 
-TEST_F(VideoListTest, SetColumnsNumbersTheColumnsAndTakesTheirWidths) {
+TEST_F(VideoListTest, SetColumnsNumbersTheColumnsAndColumnOrderTakesOnlyPermutations) {
     std::vector<VideoColumn> columns = SampleColumns();
     for (VideoColumn& column : columns) column.ListIndex = 7;
     columns[3].Width = 250;
@@ -109,9 +109,8 @@ TEST_F(VideoListTest, SetColumnsNumbersTheColumnsAndTakesTheirWidths) {
     EXPECT_EQ(list_.ColumnWidth(3), 250);
     EXPECT_EQ(list_.ColumnWidth(4), 0);  // hidden
     EXPECT_EQ(list_.ColumnWidth(5), 0);
-}
 
-TEST_F(VideoListTest, ColumnOrderTakesOnlyPermutations) {
+    // The column order takes only permutations.
     std::vector<int> moved(23);
     std::iota(moved.begin(), moved.end(), 0);
     EXPECT_EQ(list_.ColumnOrder(), moved);

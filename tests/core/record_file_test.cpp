@@ -6,12 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/header_file.h"
 #include "core/paths.h"
-#include "failing_io.h"
-#include "recording_progress.h"
 #include "sample_lists.h"
 #include "temp_folder.h"
+#include "test_doubles.h"
 
 namespace {
 
@@ -43,12 +41,6 @@ std::string FullBlock(int n, bool closing_line = true) {
     return closing_line ? block + '\n' : block;
 }
 
-std::string ToCrlf(const std::string& text) {
-    std::string out;
-    for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return out;
-}
-
 class RecordFileTest : public ::testing::Test {
   protected:
     FileResult Read(const std::string& text, RecordReadOptions options = {}) {
@@ -69,8 +61,9 @@ class RecordFileTest : public ::testing::Test {
     TempFolder folder_;
 };
 
-TEST_F(RecordFileTest, ReadsEverySlotIntoTheColumnStoredThere) {
-    ASSERT_EQ(Read(FullBlock(0)).value, 1);
+TEST_F(RecordFileTest, ReadsEverySlotIntoItsColumnAndWritesTheFileBackByteForByte) {
+    const std::string text = FullBlock(0) + FullBlock(1) + FullBlock(2);
+    ASSERT_EQ(Read(ToCrlf(text)).value, 3);
     for (const core::VideoColumn& column : list_.Columns()) {
         const int s = column.FileSlot;
         const std::string expected = s == slot::kKey         ? KeyOf(0)
@@ -81,11 +74,6 @@ TEST_F(RecordFileTest, ReadsEverySlotIntoTheColumnStoredThere) {
         EXPECT_EQ(list_.GetCell(0, column.ListIndex), expected) << column.Name;
     }
     EXPECT_TRUE(list_.FlagMark(0));
-}
-
-TEST_F(RecordFileTest, WritesAFileItReadsBackByteForByte) {
-    const std::string text = FullBlock(0) + FullBlock(1) + FullBlock(2);
-    ASSERT_TRUE(Read(ToCrlf(text)).ok());
     std::string expected;  // the recomputed slots as the list holds them
     for (int n = 0; n < 3; ++n) {
         std::string block = FullBlock(n);
@@ -190,35 +178,6 @@ TEST_F(RecordFileTest, EmptyRecordsCountOnlyBeforeARecord) {
     const std::string path = std::string(REELDECK_TEST_DATA) + "/trailing-empty-lines.rdk";
     ASSERT_EQ(core::ReadRecords(list_, path, clock_, {}, progress_).value, 2);
     EXPECT_EQ(Cells("Title")[1], "Alien");
-}
-
-TEST_F(RecordFileTest, CellsFollowTheirSlotsWhenColumnsAreRearranged) {
-    ASSERT_TRUE(Read(FullBlock(0) + FullBlock(1)).ok());
-    const std::string records = Write();
-
-    // The user drags "Title" to the end and "Misc 3" to the front, and the header is saved.
-    std::vector<int> order = list_.ColumnOrder();
-    const int title = list_.ColumnIndexOf("Title");
-    const int misc = list_.ColumnIndexOf("Misc 3");
-    std::erase(order, title);
-    std::erase(order, misc);
-    order.push_back(title);
-    order.insert(order.begin() + 1, misc);
-    list_.SetColumnOrder(order);
-    std::stringstream header;
-    ASSERT_TRUE(core::WriteHeader(list_, header).ok());
-
-    core::VideoList reopened;
-    ASSERT_TRUE(core::ReadHeader(header, reopened).ok());
-    EXPECT_EQ(reopened.ColumnIndexOf("Title"), 22);
-    std::istringstream in(records);
-    ASSERT_EQ(core::ReadRecords(in, reopened, clock_, {}, progress_).value, 2);
-    for (const core::VideoColumn& column : list_.Columns()) {
-        EXPECT_EQ(CellsOf(reopened, column.Name), Cells(column.Name)) << column.Name;
-    }
-    std::ostringstream rewritten;
-    ASSERT_TRUE(core::WriteRecords(reopened, rewritten, progress_).ok());
-    EXPECT_EQ(rewritten.str(), records);
 }
 
 TEST_F(RecordFileTest, ReportsProgressAndFailures) {

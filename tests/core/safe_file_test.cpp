@@ -24,9 +24,9 @@
 #include "core/record_file.h"
 #include "core/sort_state_file.h"
 #include "core/wanted_file.h"
-#include "failing_io.h"
 #include "sample_lists.h"
 #include "temp_folder.h"
+#include "test_doubles.h"
 
 namespace {
 
@@ -187,45 +187,42 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Writes that need care ----
 
-class SafeWriteTest : public ::testing::TestWithParam<int> {
-  protected:
-    const PathWriter& writer_ = WriterAt(GetParam());
-    TempFolder folder_;
-    const std::string target_ = folder_ / writer_.file_name;
-};
+class SafeWriteTest : public ::testing::TestWithParam<int> {};
 
-TEST_P(SafeWriteTest, ShortWritesAndALeftoverTemporaryFileStillGiveTheWholeFile) {
-    const std::string expected = CleanOutput(writer_);
+TEST_P(SafeWriteTest, ShortWritesLeftoverTemporaryFilesAndSymbolicLinksStillGiveTheWholeFile) {
+    const PathWriter& writer = WriterAt(GetParam());
+    const std::string expected = CleanOutput(writer);
+    TempFolder folder;
+    const std::string target = folder / writer.file_name;
     for (bool unnamed_files : {true, false}) {
-        WriteFileBytes(target_, kOldBytes);
-        WriteFileBytes(folder_ / ("." + writer_.file_name + ".tmp"), "stale");
+        WriteFileBytes(target, kOldBytes);
+        WriteFileBytes(folder / ("." + writer.file_name + ".tmp"), "stale");
         FailingCalls calls(SystemCall::kWrite, 0);
         calls.unnamed_files = unnamed_files;
         calls.max_write = 4093;
-        ASSERT_TRUE(writer_.write(target_, calls).ok());
-        EXPECT_EQ(ReadFileBytes(target_), expected);
-        EXPECT_EQ(FolderEntries(folder_.path()), Names{writer_.file_name});
+        ASSERT_TRUE(writer.write(target, calls).ok());
+        EXPECT_EQ(ReadFileBytes(target), expected);
+        EXPECT_EQ(FolderEntries(folder.path()), Names{writer.file_name});
     }
-}
 
-TEST_P(SafeWriteTest, WritingThroughSymbolicLinksReplacesTheFilesTheyPointTo) {
-    const std::string expected = CleanOutput(writer_);
+    // Writing through symbolic links replaces the files they point to.
     TempFolder elsewhere;
     WriteFileBytes(elsewhere / "real", kOldBytes);
-    WriteFileBytes(folder_ / "relative", kOldBytes);
-    fs::create_symlink(elsewhere / "real", target_);
-    fs::create_symlink("relative", folder_ / "relative-link");
-    fs::create_symlink("relative-link", folder_ / "chained-link");
-    ASSERT_TRUE(writer_.write(target_, FileSystemCalls::System()).ok());
-    ASSERT_TRUE(writer_.write(folder_ / "chained-link", FileSystemCalls::System()).ok());
+    WriteFileBytes(folder / "relative", kOldBytes);
+    fs::remove(target);
+    fs::create_symlink(elsewhere / "real", target);
+    fs::create_symlink("relative", folder / "relative-link");
+    fs::create_symlink("relative-link", folder / "chained-link");
+    ASSERT_TRUE(writer.write(target, FileSystemCalls::System()).ok());
+    ASSERT_TRUE(writer.write(folder / "chained-link", FileSystemCalls::System()).ok());
     EXPECT_EQ(ReadFileBytes(elsewhere / "real"), expected);
-    EXPECT_EQ(ReadFileBytes(folder_ / "relative"), expected);
-    EXPECT_EQ(fs::read_symlink(target_), elsewhere / "real");
-    EXPECT_EQ(fs::read_symlink(folder_ / "chained-link"), "relative-link");
-    EXPECT_EQ(fs::read_symlink(folder_ / "relative-link"), "relative");
+    EXPECT_EQ(ReadFileBytes(folder / "relative"), expected);
+    EXPECT_EQ(fs::read_symlink(target), elsewhere / "real");
+    EXPECT_EQ(fs::read_symlink(folder / "chained-link"), "relative-link");
+    EXPECT_EQ(fs::read_symlink(folder / "relative-link"), "relative");
     EXPECT_EQ(FolderEntries(elsewhere.path()), Names{"real"});
-    EXPECT_EQ(FolderEntries(folder_.path()),
-              (Names{"chained-link", writer_.file_name, "relative", "relative-link"}));
+    EXPECT_EQ(FolderEntries(folder.path()),
+              (Names{"chained-link", writer.file_name, "relative", "relative-link"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Writers, SafeWriteTest, EveryWriter(),
@@ -252,73 +249,65 @@ TEST(SafeFileWriterTest, AWriteFunctionThatFailsLeavesTheTargetAsItWas) {
 }
 
 TEST(SafeFileWriterTest, NewFilesFollowTheUmaskAndExistingFilesKeepTheirMode) {
-    struct Case {
-        const char* name;  // ".rdka": an accounts file, readable by its owner only when new
-        mode_t umask;
-        int existing_mode;  // -1: no file yet
-        mode_t expected;
-    };
-    const Case cases[] = {
+    // File, umask, mode of the existing file (-1: none), expected mode. A new accounts file is
+    // readable by its owner only.
+    const std::tuple<const char*, mode_t, int, mode_t> cases[] = {
         {"new.rdks", 027, -1, 0640}, {"new.rdka", 022, -1, 0600}, {"old.rdka", 022, 0644, 0644}};
     TempFolder folder;
-    for (const Case& c : cases) {
-        const std::string path = folder / c.name;
-        if (c.existing_mode >= 0) {
+    for (const auto& [name, umask, existing_mode, expected] : cases) {
+        const std::string path = folder / name;
+        if (existing_mode >= 0) {
             WriteFileBytes(path, "old");
-            fs::permissions(path, static_cast<fs::perms>(c.existing_mode));
+            fs::permissions(path, static_cast<fs::perms>(existing_mode));
         }
-        const mode_t previous = ::umask(c.umask);
+        const mode_t previous = ::umask(umask);
         const FileResult result = path.back() == 'a'
                                       ? core::WriteAccounts({{"admin", "pw", 2, "", ""}}, path)
                                       : core::WriteSortState({}, path);
         ::umask(previous);
-        EXPECT_TRUE(result.ok()) << c.name;
-        EXPECT_EQ(static_cast<mode_t>(fs::status(path).permissions()), c.expected) << c.name;
+        EXPECT_TRUE(result.ok()) << name;
+        EXPECT_EQ(static_cast<mode_t>(fs::status(path).permissions()), expected) << name;
         EXPECT_NE(ReadFileBytes(path), "old");
     }
 }
 
 // ---- A folder that cannot take the file ----
 
-void WriteOldFiles(const std::string& folder) {
+constexpr int kCannotRun = 77;
+
+// Writes every file, lets `refuse` make the folder refuse them, and saves every file again.
+// Returns 0 when each save failed cleanly with the error `refuse` returned, kCannotRun when
+// `refuse` could not refuse (returned 0), and 1 after reporting each save that did not.
+int SaveIntoARefusingFolder(const std::string& folder, const std::function<int()>& refuse) {
     for (const PathWriter& writer : PathWriters()) {
         WriteFileBytes(folder + "/" + writer.file_name, kOldBytes);
     }
-}
-
-// Saves every file again and reports each save that did not fail cleanly with `error_number`.
-bool SaveEveryFileExpectingFailure(const std::string& folder, int error_number) {
-    bool clean = true;
+    const int error_number = refuse();
+    if (error_number == 0) return kCannotRun;
     const Names before = FolderEntries(folder);
+    int status = 0;
     for (const PathWriter& writer : PathWriters()) {
         const std::string target = folder + "/" + writer.file_name;
         const FileResult result = writer.write(target, FileSystemCalls::System());
         if (result.path != target || result.reason != core::SystemErrorText(error_number) ||
             ReadFileBytes(target) != kOldBytes || FolderEntries(folder) != before) {
             std::fprintf(stderr, "%s: \"%s\"\n", writer.name.c_str(), result.Describe().c_str());
-            clean = false;
+            status = 1;
         }
     }
-    return clean;
+    return status;
 }
 
-// Runs `fill` and the saves in a child process with a tmpfs of its own at `folder`, since only
-// a file system of its own can be made read-only or full without stopping other work.
+// Runs the saves in a child process with a tmpfs of its own at `folder`, since only a file
+// system of its own can be made read-only or full without stopping other work.
 void ExpectSavesFailOnAPrivateTmpfs(const std::string& folder, const char* options,
-                                    const std::function<int()>& fill) {
-    constexpr int kCannotRun = 77;
+                                    const std::function<int()>& refuse) {
     const pid_t pid = ::fork();
     if (pid == 0) {
-        if (::unshare(CLONE_NEWNS) != 0 ||
-            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount("tmpfs", folder.c_str(), "tmpfs", 0, options) != 0) {
-            ::_exit(kCannotRun);
-        }
-        WriteOldFiles(folder);
-        const int error_number = fill();
-        ::_exit(error_number == 0                                     ? kCannotRun
-                : SaveEveryFileExpectingFailure(folder, error_number) ? 0
-                                                                      : 1);
+        const bool mounted = ::unshare(CLONE_NEWNS) == 0 &&
+                             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                             ::mount("tmpfs", folder.c_str(), "tmpfs", 0, options) == 0;
+        ::_exit(mounted ? SaveIntoARefusingFolder(folder, refuse) : kCannotRun);
     }
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
@@ -332,9 +321,11 @@ void ExpectSavesFailOnAPrivateTmpfs(const std::string& folder, const char* optio
 TEST(SafeWriteRefusalTest, AReadOnlyFolderKeepsTheOldFiles) {
     TempFolder folder;
     if (::geteuid() != 0) {
-        WriteOldFiles(folder.path());
-        fs::permissions(folder.path(), static_cast<fs::perms>(0555));
-        EXPECT_TRUE(SaveEveryFileExpectingFailure(folder.path(), EACCES));
+        const auto make_read_only = [&] {
+            fs::permissions(folder.path(), static_cast<fs::perms>(0555));
+            return EACCES;
+        };
+        EXPECT_EQ(SaveIntoARefusingFolder(folder.path(), make_read_only), 0);
         return;
     }
     // The owner of every file can write anywhere; only a read-only file system stops it.

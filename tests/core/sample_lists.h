@@ -75,6 +75,13 @@ inline std::string TableProblem(const core::VideoList& list) {
     return {};
 }
 
+// The text with every line feed turned into CR LF.
+inline std::string ToCrlf(const std::string& text) {
+    std::string out;
+    for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return out;
+}
+
 // One record block of the main file: the given slot texts, every other slot empty, and the
 // closing empty line.
 inline std::string RecordBlock(std::initializer_list<std::pair<int, std::string>> slot_texts,

@@ -9,9 +9,8 @@
 #include "core/image_path_file.h"
 #include "core/sort_state_file.h"
 #include "core/wanted_file.h"
-#include "failing_io.h"
-#include "recording_progress.h"
 #include "temp_folder.h"
+#include "test_doubles.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ class SmallFilesTest : public ::testing::Test {
     platform::NoProgress progress_;
 };
 
-TEST_F(SmallFilesTest, WantedFileHoldsOneTitlePerLineInListOrder) {
+TEST_F(SmallFilesTest, WantedFileHoldsOneTitlePerLineInListOrderAndReportsFailures) {
     core::WantedList wanted;
     for (const char* title : {"Vertigo", "alien", "Brazil"}) wanted.Add(title);
     const std::string path = folder_ / "films.rdkw";
@@ -46,10 +45,9 @@ TEST_F(SmallFilesTest, WantedFileHoldsOneTitlePerLineInListOrder) {
     core::WantedList moved;
     EXPECT_EQ(core::ReadWanted(moved, path, true, progress_).value, 4);
     EXPECT_EQ(moved.Titles(), (Texts{"Alien", "Birds, The", "heat", "zorro"}));
-}
 
-TEST_F(SmallFilesTest, WantedFileMissingEmptyOrFailing) {
-    core::WantedList wanted;
+    // A missing, empty or failing file.
+    wanted = {};
     const FileResult missing = core::ReadWanted(wanted, folder_ / "missing.rdkw", false, progress_);
     EXPECT_EQ(missing.path, folder_ / "missing.rdkw");
     EXPECT_EQ(core::ReadWanted(wanted, "", false, progress_).value, -1);
@@ -112,24 +110,18 @@ TEST_F(SmallFilesTest, ImagePathFileHoldsTheFolderAsItsLastLine) {
 }
 
 TEST(DatabaseNamesTest, CompanionsAppendALetterToTheMainFileName) {
-    struct Case {
-        std::string chosen, main, base;
-    };
-    const Case cases[] = {
-        {"/v/films", "/v/films.rdk", "/v/films"},
-        {"/v/films.rdk", "/v/films.rdk", "/v/films"},
-        {"/v/films.RDK", "/v/films.RDK", "/v/films"},
-        {"/v/films.txt", "/v/films.txt.rdk", "/v/films.txt"},
-        {"/v.d/films", "/v.d/films.rdk", "/v.d/films"},
-        {"C:\\V\\films", "C:\\V\\films.rdk", "C:\\V\\films"},
-        {"/v/rdk", "/v/rdk.rdk", "/v/rdk"},
-    };
-    for (const Case& c : cases) {
-        const core::DatabaseNames names = core::DatabaseNamesOf(c.chosen);
-        EXPECT_EQ(names.main, c.main) << c.chosen;
-        EXPECT_EQ(names.base, c.base) << c.chosen;
+    // The name chosen and the main file's name; the base name is the main one without ".rdk".
+    const std::pair<std::string, std::string> cases[] = {
+        {"/v/films", "/v/films.rdk"},     {"/v/films.rdk", "/v/films.rdk"},
+        {"/v/films.RDK", "/v/films.RDK"}, {"/v/films.txt", "/v/films.txt.rdk"},
+        {"/v.d/films", "/v.d/films.rdk"}, {"C:\\V\\films", "C:\\V\\films.rdk"},
+        {"/v/rdk", "/v/rdk.rdk"}};
+    for (const auto& [chosen, main] : cases) {
+        const core::DatabaseNames names = core::DatabaseNamesOf(chosen);
+        EXPECT_EQ(names.main, main) << chosen;
+        EXPECT_EQ(names.base, main.substr(0, main.size() - 4)) << chosen;
         EXPECT_EQ((Texts{names.accounts, names.header, names.images, names.sort, names.wanted}),
-                  (Texts{c.main + "a", c.main + "h", c.main + "i", c.main + "s", c.main + "w"}));
+                  (Texts{main + "a", main + "h", main + "i", main + "s", main + "w"}));
     }
 }
 

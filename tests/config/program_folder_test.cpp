@@ -1,12 +1,54 @@
-#include "config/recent_databases.h"
-
+// Where the program's files are, and the lists of recent databases and addresses kept there.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "config/program_paths.h"
+#include "config/recent_databases.h"
 #include "temp_folder.h"
 
 namespace {
 
 using Entries = std::vector<std::string>;
+
+TEST(ProgramPaths, TheShippedFilesAreFoundInTheProgramFolder) {
+    const std::string data = REELDECK_SOURCE_DATA;
+    const config::ProgramPaths paths = config::ProgramPaths::ForFolder(data + "/");
+    EXPECT_EQ(paths.folder, data);
+    for (const std::string& file :
+         {paths.config, paths.default_header, paths.tips, paths.service, paths.print_no_image,
+          paths.flagged_mark, paths.viewed_mark, paths.help, paths.popup_help}) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(file)) << file;
+    }
+}
+
+TEST(ProgramPaths, LocatesTheProgramFolderAndFillsTheUserDataFolderOnce) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "bin/cfg");
+    std::filesystem::create_directories(folder / "share/reeldeck/cfg");
+    WriteFileBytes(folder / "share/reeldeck/cfg/cfg.txt", "FIRST_START=1\n");
+    config::ProgramFolderInputs inputs;
+    inputs.exe_folder = folder / "bin";
+    inputs.installed_data = folder / "share/reeldeck";
+    inputs.home = folder / "home";
+
+    EXPECT_EQ(config::LocateProgramFolder(inputs), folder / "home/.local/share/reeldeck");
+    EXPECT_TRUE(std::filesystem::exists(folder / "home/.local/share/reeldeck/cfg/cfg.txt"));
+    inputs.xdg_data_home = folder / "data";
+    const std::string expected = folder / "data/reeldeck";
+    EXPECT_EQ(config::LocateProgramFolder(inputs), expected);
+    EXPECT_EQ(ReadFileBytes(expected + "/cfg/cfg.txt"), "FIRST_START=1\n");
+    // The user's own changes are never overwritten by a later start.
+    WriteFileBytes(expected + "/cfg/cfg.txt", "FIRST_START=0\n");
+    EXPECT_EQ(config::LocateProgramFolder(inputs), expected);
+    EXPECT_EQ(ReadFileBytes(expected + "/cfg/cfg.txt"), "FIRST_START=0\n");
+
+    // A portable install, then the environment variable, come first.
+    WriteFileBytes(folder / "bin/cfg/cfg.txt", "");
+    EXPECT_EQ(config::LocateProgramFolder(inputs), folder / "bin");
+    inputs.reeldeck_home = "/somewhere/else";
+    EXPECT_EQ(config::LocateProgramFolder(inputs), "/somewhere/else");
+}
 
 TEST(RecentDatabasesTest, KeepsTheLastFourEachOnceNewestLast) {
     config::RecentDatabases recent;

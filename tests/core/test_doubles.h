@@ -11,8 +11,10 @@
 #include <string>
 
 #include "core/safe_file.h"
+#include "platform/progress.h"
 
-// System calls and streams that fail on purpose, for the tests of what a failure leaves behind.
+// System calls and streams that fail on purpose, for the tests of what a failure leaves behind,
+// and a progress display that remembers what it was shown.
 
 // The system calls a safe write makes, as the fault-injection tests name them.
 enum class SystemCall { kOpen, kWrite, kFsync, kClose, kLinkOpenFile, kRename, kFchmod };
@@ -86,17 +88,29 @@ class FailingInput : public std::istream {
     }
 
   private:
-    class Buffer final : public std::streambuf {
-      public:
-        explicit Buffer(std::string bytes) : bytes_(std::move(bytes)) {
-            setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
+    struct Buffer final : std::streambuf {
+        explicit Buffer(std::string text) : bytes(std::move(text)) {
+            setg(bytes.data(), bytes.data(), bytes.data() + bytes.size());
         }
-
-      protected:
         int_type underflow() override { throw std::runtime_error("read error"); }
+        std::string bytes;
+    } buffer_;
+};
 
-      private:
-        std::string bytes_;
-    };
-    Buffer buffer_;
+// `calls` spells the calls in order ("B" begin, "S" each step, "E" end): "BSSSE" is one display
+// with three steps.
+struct RecordingProgress final : platform::Progress {
+    void Begin(std::int64_t, std::string_view begun_text) override {
+        calls += 'B';
+        text = begun_text;
+    }
+    void Step(std::int64_t count) override {
+        calls += 'S';
+        steps += count;
+    }
+    void End() override { calls += 'E'; }
+
+    std::string calls;
+    std::string text;
+    std::int64_t steps = 0;  // the sum of the steps' counts
 };
