@@ -69,7 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SubstituteTest,
     ::testing::Values(SubstituteCase{"banana", "a", "aa", false, "baanaanaa"},
                       SubstituteCase{"aaaa", "aa", "a", false, "aa"},
-                      SubstituteCase{"Smith", "Smith", "John Smith", false, "John Smith"},
                       SubstituteCase{"Ann, ann, ANN", "ann", "Bo", false, "Bo, Bo, Bo"},
                       SubstituteCase{"Ann, ann, ANN", "ann", "Bo", true, "Ann, Bo, ANN"},
                       SubstituteCase{"remove me", " me", "", false, "remove"},
