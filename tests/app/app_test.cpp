@@ -1,14 +1,10 @@
 #include "app_test.h"
 
-#include <filesystem>
-
 #include "core/database_files.h"
 #include "core/header_file.h"
 #include "core/image_path_file.h"
 #include "core/record_file.h"
 #include "core/wanted_file.h"
-
-namespace fs = std::filesystem;
 
 std::map<std::string, std::string> Snapshot(const std::string& folder) {
     std::map<std::string, std::string> files;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
@@ -20,6 +21,10 @@
 #include "scripted_prompts.h"
 #include "temp_folder.h"
 
+namespace fs = std::filesystem;
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
 using Texts = std::vector<std::string>;
 using Accounts = std::vector<core::UserAccount>;
 using Step = ScriptedLogin;
@@ -60,6 +65,11 @@ inline DatabaseContent Protected(Accounts accounts = kAnnAndGuest) {
     content.accounts = std::move(accounts);
     return content;
 }
+inline Accounts AccountsInFile(const std::string& path) {
+    Accounts accounts;
+    core::ReadAccounts(accounts, path);
+    return accounts;
+}
 
 // Every file and link under a folder with its bytes (a link as "-> target"), to tell whether
 // anything on disk changed.
@@ -78,6 +88,11 @@ class AppTest : public ::testing::Test {
     std::string WriteDatabase(const std::string& name, const DatabaseContent& content = {});
     // Opens a database; the test fails unless it opens.
     void Open(const std::string& main_path);
+    // Adds the wanted title "Ran" without saving.
+    void Change() {
+        session_.Wanted.Add("Ran");
+        session_.Modified = true;
+    }
     // The cells of a My Videos column, in row order.
     Texts Cells(std::string_view column) const;
     Texts Messages() const { return prompts_.Texts(); }

@@ -1,14 +1,7 @@
-#include <filesystem>
-
 #include "app/database_commands.h"
 #include "app_test.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-using platform::Answer;
-using platform::Buttons;
-using platform::Icon;
 
 // A database that is open, with one change (the wanted title "Ran") that is not saved.
 class CloseDatabaseTest : public AppTest {
@@ -16,61 +9,49 @@ class CloseDatabaseTest : public AppTest {
     void SetUp() override {
         login_.ExpectWindow({Step::Ok("Ann", "secret")});
         ASSERT_NO_FATAL_FAILURE(Open(main_));
-        session_.Wanted.Add("Ran");
-        session_.Modified = true;
+        Change();
     }
-    bool Saved() const { return ReadFileBytes(main_ + "w") == "Dune\nHeat\nRan\n"; }
 
     std::string main_ = WriteDatabase("films.rdk", Protected());
 };
 
-struct PromptCase {
-    Answer answer;
-    bool proceeds;  // the database is closed, the user logged out, or the program may end
-};
+enum class Leaving { kClose, kExit, kLogout };
 
 class SaveChangesPromptTest : public CloseDatabaseTest,
-                              public ::testing::WithParamInterface<PromptCase> {
-  protected:
-    void ExpectPromptAnswered() {
-        ASSERT_EQ(prompts_.Messages().size(), 1u);
-        const ScriptedPrompts::Shown& shown = prompts_.Messages().at(0);
-        EXPECT_EQ(shown.text, "Save changes to films.rdk?");
-        EXPECT_EQ(shown.title, "Reeldeck");
-        EXPECT_EQ(shown.buttons, Buttons::kYesNoCancel);
-        EXPECT_EQ(shown.icon, Icon::kWarning);
-        EXPECT_EQ(Saved(), GetParam().answer == Answer::kYes);
+                              public ::testing::WithParamInterface<std::tuple<Leaving, Answer>> {};
+
+// Yes saves and No discards before the database is closed, the user logged out or the program
+// ended; Cancel keeps everything as it was.
+TEST_P(SaveChangesPromptTest, IsAskedBeforeLeavingTheDatabase) {
+    const auto [leaving, answer] = GetParam();
+    const bool proceeds = answer != Answer::kCancel;
+    prompts_.QueueAnswer(answer);
+    if (leaving == Leaving::kClose) {
+        EXPECT_EQ(app::ConfirmCloseDatabase(session_, services_), proceeds ? 1 : 0);
+    } else if (leaving == Leaving::kExit) {
+        EXPECT_EQ(app::ConfirmExit(session_, services_), proceeds);
+    } else {
+        app::LogoutCommand(session_, services_);
     }
-};
-
-TEST_P(SaveChangesPromptTest, BeforeClosing) {
-    prompts_.QueueAnswer(GetParam().answer);
-    EXPECT_EQ(app::ConfirmCloseDatabase(session_, services_), GetParam().proceeds ? 1 : 0);
-    ExpectPromptAnswered();
-    EXPECT_EQ(session_.IsOpen(), !GetParam().proceeds);
-    EXPECT_EQ(session_.Modified, !GetParam().proceeds);
-}
-
-TEST_P(SaveChangesPromptTest, AtExit) {
-    prompts_.QueueAnswer(GetParam().answer);
-    EXPECT_EQ(app::ConfirmExit(session_, services_), GetParam().proceeds);
-    ExpectPromptAnswered();
-}
-
-TEST_P(SaveChangesPromptTest, BeforeLoggingOut) {
-    prompts_.QueueAnswer(GetParam().answer);
-    app::LogoutCommand(session_, services_);
-    ExpectPromptAnswered();
-    EXPECT_EQ(session_.IsOpen(), !GetParam().proceeds);
-    EXPECT_EQ(session_.Accounts, GetParam().proceeds ? Accounts{} : kAnnAndGuest);
+    ASSERT_EQ(prompts_.Messages().size(), 1u);
+    const ScriptedPrompts::Shown& shown = prompts_.Messages().at(0);
+    EXPECT_EQ(shown.text, "Save changes to films.rdk?");
+    EXPECT_EQ(shown.title, "Reeldeck");
+    EXPECT_EQ(shown.buttons, Buttons::kYesNoCancel);
+    EXPECT_EQ(shown.icon, Icon::kWarning);
+    EXPECT_EQ(ReadFileBytes(main_ + "w") == "Dune\nHeat\nRan\n", answer == Answer::kYes);
+    if (leaving == Leaving::kExit) return;
+    EXPECT_EQ(session_.IsOpen(), !proceeds);
+    EXPECT_EQ(session_.Modified, !proceeds);
+    EXPECT_EQ(session_.Accounts, proceeds ? Accounts{} : kAnnAndGuest);
     EXPECT_EQ(app::UserStatusText(session_),
-              GetParam().proceeds ? "Not logged in" : "User: Ann [administrator]");
+              proceeds ? "Not logged in" : "User: Ann [administrator]");
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, SaveChangesPromptTest,
-                         ::testing::Values(PromptCase{Answer::kYes, true},
-                                           PromptCase{Answer::kNo, true},
-                                           PromptCase{Answer::kCancel, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Answers, SaveChangesPromptTest,
+    ::testing::Combine(::testing::Values(Leaving::kClose, Leaving::kExit, Leaving::kLogout),
+                       ::testing::Values(Answer::kYes, Answer::kNo, Answer::kCancel)));
 
 TEST_F(AppTest, NothingIsAskedWithoutChangesAndLogoutWithoutAccountsKeepsTheDatabase) {
     login_.ExpectWindow({Step::Ok("Ann", "secret")});
@@ -104,22 +85,17 @@ TEST_F(CloseDatabaseTest, YesForAListReadFromAnotherKindOfFileAsksForANameThenCl
 }
 
 TEST_F(CloseDatabaseTest, CloseForgetsTheDatabaseAndRemovesTheUndoFiles) {
+    const std::string* undo_files[] = {&paths_.import_undo_videos, &paths_.import_undo_wanted,
+                                       &paths_.replace_undo};
+    for (const std::string* file : undo_files) WriteFileBytes(*file, "undo");
     fs::create_directories(paths_.import_undo_images);
-    for (const std::string* file :
-         {&paths_.import_undo_videos, &paths_.import_undo_wanted, &paths_.replace_undo}) {
-        WriteFileBytes(*file, "undo");
-    }
     WriteFileBytes(paths_.import_undo_images + "/1.jpg", "image");
     app::CloseDatabase(session_);
-    for (const std::string* file :
-         {&paths_.import_undo_videos, &paths_.import_undo_wanted, &paths_.replace_undo}) {
-        EXPECT_FALSE(fs::exists(*file)) << *file;
-    }
+    for (const std::string* file : undo_files) EXPECT_FALSE(fs::exists(*file)) << *file;
     EXPECT_TRUE(fs::exists(paths_.import_undo_images + "/1.jpg"));
     EXPECT_EQ(app::MainWindowTitle(session_), "Reeldeck");
     EXPECT_EQ(session_.ImageFolder, "");
-    EXPECT_FALSE(session_.Modified);
-    EXPECT_FALSE(session_.LoggedIn);
+    EXPECT_FALSE(session_.Modified || session_.LoggedIn);
     EXPECT_EQ(session_.AccessLevel, app::kNoAccess);
     EXPECT_TRUE(session_.Accounts.empty());
     EXPECT_EQ(session_.Videos.ColumnCount(), 0);
@@ -144,18 +120,6 @@ class DeleteTest : public AppTest {
         config_.prompt_before_delete = false;
     }
 
-    // Everything on disk except what the deletion of films.rdk should remove.
-    std::map<std::string, std::string> Survivors() const {
-        std::map<std::string, std::string> files = Snapshot(temp_.path());
-        std::erase_if(files, [&](const auto& entry) {
-            const std::string& path = entry.first;
-            return path.starts_with(DataPath("films/")) ||
-                   (path.starts_with(main_) && path.size() <= main_.size() + 1 &&
-                    path != DataPath("films.rdkz"));
-        });
-        return files;
-    }
-
     std::string other_ = WriteDatabase("other.rdk", OneFilm());
     std::string main_ = WriteDatabase("films.rdk");
 };
@@ -168,7 +132,14 @@ TEST_F(DeleteTest, ConfirmedDeletionRemovesTheFilesAndImagesAndClosesTheDatabase
     EXPECT_EQ(Snapshot(temp_.path()), before);
     EXPECT_EQ(session_.CurrentDatabasePath, main_);
 
-    const auto survivors = Survivors();
+    // Everything survives but the image folder and films.rdk with its one-letter companions.
+    auto survivors = before;
+    std::erase_if(survivors, [&](const auto& entry) {
+        const std::string& path = entry.first;
+        return path.starts_with(DataPath("films/")) ||
+               (path.starts_with(main_) && path.size() <= main_.size() + 1 &&
+                path != DataPath("films.rdkz"));
+    });
     prompts_.QueueAnswer(Answer::kOk);
     app::DeleteDatabaseCommand(session_, services_);
     const ScriptedPrompts::Shown& shown = prompts_.Messages().at(1);
@@ -184,10 +155,11 @@ TEST_F(DeleteTest, ConfirmedDeletionRemovesTheFilesAndImagesAndClosesTheDatabase
     EXPECT_EQ(recent_.Entries(), (Texts{other_}));
 }
 
-TEST_F(DeleteTest, LinksInTheImageFolderAreRemovedButNotFollowedAndSubFoldersStay) {
+TEST_F(DeleteTest, LinksAreRemovedButNeverFollowedAndSubFoldersStay) {
     fs::create_directories(temp_ / "outside/folder");
     WriteFileBytes(temp_ / "outside/precious.jpg", "precious");
     WriteFileBytes(temp_ / "outside/folder/inner.jpg", "inner");
+    WriteFileBytes(temp_ / "outside/1100000000.jpg", "a record's image, not this database's");
     fs::create_symlink(temp_ / "outside/precious.jpg", DataPath("films/1100000100.jpg"));
     fs::create_symlink(temp_ / "outside/folder", DataPath("films/linked"));
     fs::create_directory(DataPath("films/extra"));
@@ -198,20 +170,16 @@ TEST_F(DeleteTest, LinksInTheImageFolderAreRemovedButNotFollowedAndSubFoldersSta
     EXPECT_EQ(Snapshot(DataPath("films")), (std::map<std::string, std::string>{
                                                {DataPath("films/extra/"), ""},
                                                {DataPath("films/extra/1100000000.jpg"), "kept"}}));
-}
 
-TEST_F(DeleteTest, AnImageFolderThatIsALinkKeepsItsTargetsFiles) {
-    fs::create_directories(temp_ / "shared");
-    WriteFileBytes(temp_ / "shared/1100000000.jpg", "shared");
-    fs::create_directory_symlink(temp_ / "shared", DataPath("linked"));
+    // An image folder that is itself a link keeps its target's files.
+    fs::create_directory_symlink(temp_ / "outside", DataPath("linked"));
     DatabaseContent content;
     content.image_folder = DataPath("linked");
     const std::string main = WriteDatabase("linked.rdk", content);
-    app::CloseDatabase(session_);
     ASSERT_NO_FATAL_FAILURE(Open(main));
     app::DeleteDatabaseCommand(session_, services_);
     EXPECT_FALSE(fs::exists(main));
-    EXPECT_EQ(ReadFileBytes(temp_ / "shared/1100000000.jpg"), "shared");
+    EXPECT_EQ(Snapshot(temp_ / "outside"), outside);
 }
 
 }  // namespace

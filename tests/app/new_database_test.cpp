@@ -1,22 +1,15 @@
-#include <filesystem>
-
 #include "app/database_commands.h"
 #include "app_test.h"
 #include "core/accounts_file.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using platform::Answer;
-using platform::Icon;
-
 class NewCommandTest : public AppTest {
   protected:
     // Opens films.rdk and changes it without saving.
     void OpenChangedDatabase(const DatabaseContent& content) {
         ASSERT_NO_FATAL_FAILURE(Open(main_ = WriteDatabase("films.rdk", content)));
-        session_.Wanted.Add("Ran");
-        session_.Modified = true;
+        Change();
     }
 
     std::string main_;
@@ -134,9 +127,7 @@ TEST_F(NewCommandTest, YesSavesTheProtectedDatabaseWithItsOwnAccountsFirst) {
     app::NewCommand(session_, services_);
     EXPECT_EQ(Messages(), (Texts{"Save changes to films.rdk?"}));
     EXPECT_EQ(ReadFileBytes(main_ + "w"), "Dune\nHeat\nRan\n");
-    Accounts saved;
-    core::ReadAccounts(saved, main_ + "a");
-    EXPECT_EQ(saved, (Accounts{Administrator("me", "mine")}));
+    EXPECT_EQ(AccountsInFile(main_ + "a"), (Accounts{Administrator("me", "mine")}));
     EXPECT_EQ(session_.CurrentDatabasePath, DataPath("fresh.rdk"));
     EXPECT_TRUE(session_.Accounts.empty());
     EXPECT_EQ(session_.AccessLevel, app::kFullAccess);

@@ -1,14 +1,7 @@
-#include <filesystem>
-
 #include "app/database_commands.h"
 #include "app_test.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-using platform::Answer;
-using platform::Buttons;
-using platform::Icon;
 
 class OpenDatabaseTest : public AppTest {
   protected:
@@ -189,25 +182,25 @@ TEST_F(OpenProtectedTest, AnAccountsFileThatCannotBeReadOpensNothing) {
 
 // ---- File > Open and the recent databases ----
 
-class OpenCommandTest : public AppTest {
-  protected:
-    void SetUp() override { ASSERT_NO_FATAL_FAILURE(Open(first_)); }
-    std::string first_ = WriteDatabase("first.rdk");
-    std::string second_ = WriteDatabase("second.rdk", OneFilm());
-};
+TEST_F(AppTest, OpenAsksForADatabaseFileAndOffersToSaveChangesFirst) {
+    const std::string first = WriteDatabase("first.rdk"), second = WriteDatabase("second.rdk");
+    ASSERT_NO_FATAL_FAILURE(Open(first));
+    app::OpenRecentCommand(session_, services_, second);  // unchanged: nothing is asked
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(session_.CurrentDatabasePath, second);
+    EXPECT_EQ(recent_.NewestFirst(), (Texts{second, first}));
 
-TEST_F(OpenCommandTest, AsksForADatabaseFileAndOffersToSaveChangesFirst) {
-    session_.Wanted.Add("Ran");
-    session_.Modified = true;
+    const std::string zulu = WriteDatabase("zulu.rdk", OneFilm());
+    Change();
     prompts_.QueueOpenFile(std::nullopt);
     prompts_.QueueOpenFile(DataPath("missing.rdk"));
-    prompts_.QueueOpenFile(second_);
+    prompts_.QueueOpenFile(zulu);
     prompts_.QueueAnswer(Answer::kCancel);
-    prompts_.QueueOpenFile(second_);
+    prompts_.QueueOpenFile(zulu);
     prompts_.QueueAnswer(Answer::kYes);
     for (int i = 0; i < 3; ++i) {
         app::OpenCommand(session_, services_);
-        EXPECT_EQ(session_.CurrentDatabasePath, first_);  // a cancelled picker or prompt
+        EXPECT_EQ(session_.CurrentDatabasePath, second);  // a cancelled picker or prompt
         EXPECT_TRUE(session_.Modified);
     }
     app::OpenCommand(session_, services_);
@@ -215,18 +208,11 @@ TEST_F(OpenCommandTest, AsksForADatabaseFileAndOffersToSaveChangesFirst) {
     EXPECT_EQ(picker.kind + " " + picker.title, "open Open");
     EXPECT_EQ(picker.filter.label, "Reeldeck Database (*.rdk)");
     EXPECT_EQ(picker.filter.pattern, "*.rdk");
-    EXPECT_EQ(Messages(), Texts(2, "Save changes to first.rdk?"));
-    EXPECT_EQ(ReadFileBytes(first_ + "w"), "Dune\nHeat\nRan\n");
-    EXPECT_EQ(session_.CurrentDatabasePath, second_);
+    EXPECT_EQ(Messages(), Texts(2, "Save changes to second.rdk?"));
+    EXPECT_EQ(ReadFileBytes(second + "w"), "Dune\nHeat\nRan\n");
+    EXPECT_EQ(session_.CurrentDatabasePath, zulu);
     EXPECT_EQ(Cells("Title"), (Texts{"Zulu"}));
     EXPECT_FALSE(session_.Modified);
-}
-
-TEST_F(OpenCommandTest, ARecentDatabaseOpensAfterThePromptAndBecomesTheNewest) {
-    app::OpenRecentCommand(session_, services_, second_);  // unchanged: nothing is asked
-    EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(session_.CurrentDatabasePath, second_);
-    EXPECT_EQ(recent_.NewestFirst(), (Texts{second_, first_}));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <filesystem>
 
 #include "app/database_commands.h"
 #include "app/list_sorting.h"
@@ -7,9 +6,6 @@
 #include "core/accounts_file.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-using platform::Icon;
 
 const char* const kCompanions[] = {"", "a", "h", "i", "s", "w"};
 
@@ -160,7 +156,7 @@ TEST_F(SaveAsTest, ANewNameCopiesTheImagesAndLeavesTheOldDatabaseAlone) {
                                                   {DataPath("copy/1100000200.BMP"), "bmp bytes"}}));
     EXPECT_EQ(std::count_if(progress_.displays.begin(), progress_.displays.end(),
                             [](auto& shown) { return shown.text == "Saving images..."; }),
-              3);  // one for each kind of image
+              3);  // one for each kind of image, and none for the same name
 }
 
 TEST_F(SaveAsTest, TheSameNameSavesWithoutCopyingImagesAndACancelledPickerSavesNothing) {

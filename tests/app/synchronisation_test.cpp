@@ -1,12 +1,10 @@
 #include <chrono>
-#include <filesystem>
 
 #include "app/synchronize_window.h"
 #include "app_test.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using Displays = std::vector<RecordingProgress::Display>;
 
 const char kWantedText[] = "Syncronizing wanted videos list, please wait...";

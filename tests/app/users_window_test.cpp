@@ -8,7 +8,6 @@
 namespace {
 
 using Field = app::UsersWindow::Field;
-using platform::Icon;
 
 const char kFull[] = "Full Access";
 const char kReadOnly[] = "Read Only Access";
@@ -167,32 +166,24 @@ TEST_P(InvalidCharacterTest, IsExplainedAndRemovedAlone) {
 
 const char kPipe[] = "Pipe characters \"|\" are not allowed.";
 const char kColon[] = "Colon characters \":\" are not allowed.";
-const char kEuro[] = "Characters \"\xE2\x82\xAC\" are not allowed.";
+const char kEuro[] = "Characters \"\u20AC\" are not allowed.";
 
+// The euro sign holds a byte stored as "|"; so do U+00EC and a lone 0xAC byte.
 INSTANTIATE_TEST_SUITE_P(
     UsersWindow, InvalidCharacterTest,
-    ::testing::Values(Refusal{Field::kHintQuestion, "Who | what?", "Who  what?", {kPipe}},
-                      Refusal{Field::kHintAnswer, "12:30", "1230", {kColon}},
-                      Refusal{Field::kPassword, "a:b|c", "abc", {kPipe, kColon}},
-                      Refusal{Field::kPassword, "0=J", "0=J", {}},
-                      // The euro sign holds a byte stored as "|"; so do "\xC3\xAC" and a lone AC.
-                      Refusal{Field::kPassword,
-                              "\xE2\x82\xAC"
-                              "5",
-                              "5",
-                              {kEuro}},
-                      Refusal{Field::kHintAnswer,
-                              "cos\xC3\xAC \xE2\x82\xAC",
-                              "cos ",
-                              {"Characters \"\xC3\xAC\" are not allowed."}},
-                      Refusal{Field::kHintQuestion,
-                              "a\xAC"
-                              "b",
-                              "ab",
-                              {"Characters \"\xAC\" are not allowed."}},
-                      Refusal{Field::kUserName, "|\xE2\x82\xAC", "", {kPipe, kEuro}},
-                      Refusal{
-                          Field::kHintQuestion, "\xC3\xA9t\xC3\xA9?", "\xC3\xA9t\xC3\xA9?", {}}));
+    ::testing::Values(
+        Refusal{Field::kHintQuestion, "Who | what?", "Who  what?", {kPipe}},
+        Refusal{Field::kHintAnswer, "12:30", "1230", {kColon}},
+        Refusal{Field::kPassword, "a:b|c", "abc", {kPipe, kColon}},
+        Refusal{Field::kPassword, "0=J", "0=J", {}},
+        Refusal{Field::kPassword, "\u20AC5", "5", {kEuro}},
+        Refusal{Field::kHintAnswer,
+                "cos\u00EC \u20AC",
+                "cos ",
+                {"Characters \"\u00EC\" are not allowed."}},
+        Refusal{Field::kHintQuestion, "a\xAC\x62", "ab", {"Characters \"\xAC\" are not allowed."}},
+        Refusal{Field::kUserName, "|\u20AC", "", {kPipe, kEuro}},
+        Refusal{Field::kHintQuestion, "\u00E9t\u00E9?", "\u00E9t\u00E9?", {}}));
 
 // Accounts edited in the window survive a save and a reopen, whatever characters they hold;
 // characters the accounts file cannot hold never reach the accounts, so the save succeeds.
@@ -202,7 +193,7 @@ TEST_F(AppTest, EditedAccountsAreSavedAndProtectTheDatabase) {
     app::UsersWindow window(session_.Accounts, session_.CurrentUserName, session_.CurrentPassword,
                             prompts_);
     window.Edit(Field::kUserName, "J0=");
-    window.Edit(Field::kPassword, "pass=0J\xE2\x82\xAC");
+    window.Edit(Field::kPassword, "pass=0J\u20AC");
     window.SetPrivilege(kFull);
     window.SetShowHints(true);
     window.Edit(Field::kHintQuestion, "1+1=?");

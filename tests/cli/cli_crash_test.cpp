@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <map>
 #include <random>
 #include <thread>
 
@@ -16,22 +15,6 @@
 
 namespace {
 
-using Snapshot = std::map<std::string, std::string>;  // file name -> bytes
-
-Snapshot TakeSnapshot(const std::string& folder) {
-    Snapshot files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.is_regular_file()) {
-            files[entry.path().filename().string()] = ReadFileBytes(entry.path().string());
-        }
-    }
-    return files;
-}
-
-void Restore(const std::string& folder, const Snapshot& files) {
-    for (const auto& [name, bytes] : files) WriteFileBytes(folder + "/" + name, bytes);
-}
-
 TEST(CliCrash, KilledCopyLeavesEveryFileOldOrNewAndNoTemporaryFile) {
     // A copy that is killed may leave a short-lived helper process finishing a rename; as their
     // subreaper this test can wait for them before it looks at the files.
@@ -39,25 +22,26 @@ TEST(CliCrash, KilledCopyLeavesEveryFileOldOrNewAndNoTemporaryFile) {
     TempFolder folder;
     CliRunner cli(folder / "program");
     std::filesystem::create_directories(folder / "target");
-    const std::string source = WriteSampleDatabase(folder / "source.rdk", Sample(10000, 300, "new"));
+    const std::string source =
+        WriteSampleDatabase(folder / "source.rdk", Sample(10000, 300, "new"));
     const std::string target =
         WriteSampleDatabase(folder / "target/films.rdk", Sample(10000, 200, "old!"));
-    const Snapshot old_files = TakeSnapshot(folder / "target");
+    const auto old_files = Files(folder / "target");
 
     // One whole copy gives the new version of every file and the time a copy takes.
     const auto start = std::chrono::steady_clock::now();
     ASSERT_EQ(cli.Run({"copy", source, target}).exit_code, 0);
     const auto full = std::chrono::steady_clock::now() - start;
-    const Snapshot new_files = TakeSnapshot(folder / "target");
+    const auto new_files = Files(folder / "target");
     ASSERT_EQ(new_files.size(), old_files.size());
-    ASSERT_NE(new_files.at("films.rdk"), old_files.at("films.rdk"));
-    ASSERT_NE(new_files.at("films.rdkw"), old_files.at("films.rdkw"));
+    ASSERT_NE(new_files.at(target), old_files.at(target));
+    ASSERT_NE(new_files.at(target + "w"), old_files.at(target + "w"));
 
     std::mt19937 random(20261206);
     const auto span = std::chrono::duration_cast<std::chrono::microseconds>(full).count() * 12 / 10;
     int killed_midway = 0;
     for (int round = 0; round < 40; ++round) {
-        Restore(folder / "target", old_files);
+        for (const auto& [path, bytes] : old_files) WriteFileBytes(path, bytes);
         pid_t pid = cli.Start({"copy", source, target});
         ASSERT_GT(pid, 0);
         std::this_thread::sleep_for(std::chrono::microseconds(random() % (span + 1)));
@@ -66,13 +50,11 @@ TEST(CliCrash, KilledCopyLeavesEveryFileOldOrNewAndNoTemporaryFile) {
         while (waitpid(-1, &status, 0) > 0) {
         }
 
-        const Snapshot after = TakeSnapshot(folder / "target");
-        for (const auto& [name, bytes] : after) {
-            ASSERT_TRUE(old_files.count(name)) << name << " was left behind in round " << round;
-        }
+        const auto after = Files(folder / "target");
         ASSERT_EQ(after.size(), old_files.size());
         int changed = 0;
         for (const auto& [name, bytes] : after) {
+            ASSERT_TRUE(old_files.count(name)) << name << " was left behind in round " << round;
             const bool is_old = bytes == old_files.at(name);
             const bool is_new = bytes == new_files.at(name);
             EXPECT_TRUE(is_old || is_new) << name << " is half written in round " << round;

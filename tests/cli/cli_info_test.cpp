@@ -9,13 +9,6 @@ namespace {
 
 class CliInfoTest : public ::testing::Test {
   protected:
-    // Expects a failure: exit status 1 and one line on standard error that holds `part`.
-    void ExpectFailure(const CliRun& run, const std::string& part) {
-        EXPECT_EQ(run.exit_code, 1) << run.err;
-        EXPECT_EQ(LineCount(run.err), 1) << run.err;
-        EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
-    }
-
     TempFolder folder_;
     CliRunner cli_{folder_ / "program"};
 };

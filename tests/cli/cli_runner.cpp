@@ -1,6 +1,7 @@
 #include "cli_runner.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -73,4 +74,18 @@ pid_t CliRunner::Start(const std::vector<std::string>& arguments) const {
 
 int LineCount(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+void ExpectFailure(const CliRun& run, const std::string& part) {
+    EXPECT_EQ(run.exit_code, 1) << run.err;
+    EXPECT_EQ(LineCount(run.err), 1) << run.err;
+    EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
+}
+
+std::map<std::string, std::string> Files(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) files[entry.path().string()] = ReadFileBytes(entry.path());
+    }
+    return files;
 }

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ struct CliRun {
 };
 
 class CliRunner {
-public:
+  public:
     // `program_folder` becomes the companion's REELDECK_HOME; it gets the shipped cfg/ files.
     explicit CliRunner(std::string program_folder);
 
@@ -21,9 +22,13 @@ public:
     // Starts the companion without waiting; its output is discarded.
     pid_t Start(const std::vector<std::string>& arguments) const;
 
-private:
+  private:
     std::string program_folder_;
 };
 
 // Number of lines of a text.
 int LineCount(const std::string& text);
+// Expects a failure: exit status 1 and one line on standard error that holds `part`.
+void ExpectFailure(const CliRun& run, const std::string& part);
+// Every regular file under a folder, by path, with its bytes.
+std::map<std::string, std::string> Files(const std::string& folder);

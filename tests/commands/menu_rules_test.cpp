@@ -145,7 +145,8 @@ TEST_F(MenuRulesTest, ChecksAndPlayerItemsFollowThePanesAndUndoItemsTheirFiles) 
     EXPECT_TRUE(Enabled("tools", cmd::kUndoImportMyVideos));
 }
 
-TEST_F(MenuRulesTest, ValueSubmenusFoldCaseSortAlphabeticallyAndOfferAtMost99Values) {
+TEST_F(MenuRulesTest,
+       ValueSubmenusFoldCaseSortAlphabeticallyOfferAtMost99ValuesAndEndWithAllOrNew) {
     Open(0);
     SetColumn("Category", {"Drama", "drama", "Comedy", "", "comedy", "Action"});
     const std::vector<app::DynamicItem> items =
@@ -163,9 +164,9 @@ TEST_F(MenuRulesTest, ValueSubmenusFoldCaseSortAlphabeticallyAndOfferAtMost99Val
     ASSERT_EQ(many.size(), 99u);
     EXPECT_EQ(many.front().label, "Value 1000");
     EXPECT_EQ(many.back().command, cmd::kMarkMpaaBase + 98);
-}
 
-TEST_F(MenuRulesTest, FlagSubmenusEndWithAllOrNew) {
+    // The flag submenus end with All or New.
+    session_.Videos.DeleteAllRows();
     Open(2);
     EXPECT_TRUE(app::ListFlaggedItems(session_.Videos).empty());
     const auto only_new = app::MarkFlagItems(session_.Videos);
