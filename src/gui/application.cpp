@@ -16,12 +16,12 @@
 #include "core/text.h"
 #include "gui/desktop_services.h"
 #include "gui/editor/qt_image_converter.h"
-#include "platform/curl_downloader.h"
 #include "gui/main_window.h"
 #include "gui/startup_sequence.h"
 #include "gui/text_bytes.h"
 #include "gui/web_html_view.h"
 #include "gui/xdg_file_types.h"
+#include "platform/curl_downloader.h"
 
 namespace gui {
 
@@ -30,7 +30,8 @@ const char* const kHtmlViewMissingWarning =
     "required in order for some features\nto work properly (the video player, previews and the "
     "Video Import Wizard).\n\nIf an error occurs while using Reeldeck try the following:\n\n1. If "
     "Qt WebEngine is not installed:\n\n    Install it (the qt6-webengine packages) before "
-    "restarting Reeldeck.\n\n2. If it is installed:\n\n    Verify its installation or re-install it "
+    "restarting Reeldeck.\n\n2. If it is installed:\n\n    Verify its installation or re-install "
+    "it "
     "and try again.\n\nClick the Retry button to continue opening Reeldeck or click the\nAbort "
     "button to exit. To avoid seeing this warning in the future\nclick the Ignore button.";
 
@@ -55,21 +56,24 @@ int RunApplication(int argc, char** argv) {
     QApplication::setDesktopFileName("reeldeck");
 
     // The program's files and its settings.
-    const config::ProgramPaths paths =
-        config::ProgramPaths::ForFolder(config::LocateProgramFolder(config::CurrentProgramFolderInputs()));
+    const config::ProgramPaths paths = config::ProgramPaths::ForFolder(
+        config::LocateProgramFolder(config::CurrentProgramFolderInputs()));
     config::ProgramConfig config;
-    const auto show_error = [](const QString& text) { QMessageBox::critical(nullptr, "Error", text); };
+    const auto show_error = [](const QString& text) {
+        QMessageBox::critical(nullptr, "Error", text);
+    };
     if (!ReadStartupConfiguration(paths, config, show_error)) return 0;
     config::RecentDatabases recent;
     recent.Load(paths.recent_databases);
     config::ServiceConfig service;
-    config::ReadServiceConfig(service, paths.service, qEnvironmentVariable("REELDECK_SERVICE_URL").toStdString());
+    config::ReadServiceConfig(service, paths.service,
+                              qEnvironmentVariable("REELDECK_SERVICE_URL").toStdString());
 
     // The HTML view component.
     if (!config.ignore_ie_missing_warning && !HtmlViewAvailable()) {
-        const auto answer = QMessageBox::warning(nullptr, "Warning", kHtmlViewMissingWarning,
-                                                 QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
-                                                 QMessageBox::Retry);
+        const auto answer = QMessageBox::warning(
+            nullptr, "Warning", kHtmlViewMissingWarning,
+            QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::Retry);
         if (answer == QMessageBox::Abort) return 0;
         if (answer == QMessageBox::Ignore) {
             config.ignore_ie_missing_warning = true;

@@ -59,7 +59,8 @@ AutoCycleDialog::AutoCycleDialog(app::AutoCycle& cycle, const QString&, QWidget*
 
 void AutoCycleDialog::ShowState() {
     // The pictures show the state: play while paused, pause while running.
-    pause_->setIcon(style()->standardIcon(cycle_.Running() ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    pause_->setIcon(
+        style()->standardIcon(cycle_.Running() ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
     direction_->setIcon(style()->standardIcon(cycle_.Forward() ? QStyle::SP_MediaSeekForward
                                                                : QStyle::SP_MediaSeekBackward));
 }

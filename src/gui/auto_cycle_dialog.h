@@ -13,18 +13,18 @@ class DigitSpinField;
 // is open; closing it stops AutoCycle.
 class AutoCycleDialog final : public QDialog {
     Q_OBJECT
-public:
+  public:
     AutoCycleDialog(app::AutoCycle& cycle, const QString& res_folder, QWidget* parent = nullptr);
 
     DigitSpinField* seconds() const { return seconds_; }
     QToolButton* pauseButton() const { return pause_; }
     QToolButton* directionButton() const { return direction_; }
 
-signals:
+  signals:
     // The interval changed: the timer restarts with it.
     void periodChanged(int milliseconds);
 
-private:
+  private:
     void ShowState();
 
     app::AutoCycle& cycle_;

@@ -17,14 +17,17 @@ struct ButtonInfo {
 constexpr ButtonInfo kButtons[] = {
     {CaptionStrip::Button::kAdd, "Add video", "pane-add.svg", "addVideoButton"},
     {CaptionStrip::Button::kEdit, "Edit video", "pane-edit.svg", "editVideoButton"},
-    {CaptionStrip::Button::kDeleteSelected, "Delete selected", "pane-delete.svg", "deleteSelectedButton"},
+    {CaptionStrip::Button::kDeleteSelected, "Delete selected", "pane-delete.svg",
+     "deleteSelectedButton"},
     {CaptionStrip::Button::kDeleteAll, "Delete all", "pane-delete-all.svg", "deleteAllButton"},
     {CaptionStrip::Button::kFlag, "Flag selected", "pane-flag.svg", "flagButton"},
     {CaptionStrip::Button::kUnflag, "Unflag selected", "pane-unflag.svg", "unflagButton"},
     {CaptionStrip::Button::kUnflagAll, "Unflag all", "pane-unflag-all.svg", "unflagAllButton"},
     {CaptionStrip::Button::kMarkViewed, "Mark viewed", "pane-viewed.svg", "markViewedButton"},
-    {CaptionStrip::Button::kMarkNotViewed, "Mark not viewed", "pane-not-viewed.svg", "markNotViewedButton"},
-    {CaptionStrip::Button::kMarkCustom, "Mark custom", "pane-viewed-custom.svg", "markCustomButton"},
+    {CaptionStrip::Button::kMarkNotViewed, "Mark not viewed", "pane-not-viewed.svg",
+     "markNotViewedButton"},
+    {CaptionStrip::Button::kMarkCustom, "Mark custom", "pane-viewed-custom.svg",
+     "markCustomButton"},
 };
 
 }  // namespace
@@ -72,7 +75,9 @@ CaptionStrip::CaptionStrip(const QString& res_folder, QWidget* parent)
     SetSort({}, true);
 }
 
-void CaptionStrip::SetCaption(const QString& caption) { caption_->setText(caption); }
+void CaptionStrip::SetCaption(const QString& caption) {
+    caption_->setText(caption);
+}
 
 void CaptionStrip::SetSort(const QString& column_name, bool ascending) {
     sort_name_->setText(column_name);

@@ -11,11 +11,19 @@ namespace gui {
 // arrow, and the pane's small buttons.
 class CaptionStrip final : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The pane's buttons, named by their tool tips.
     enum class Button {
-        kAdd, kEdit, kDeleteSelected, kDeleteAll, kFlag, kUnflag, kUnflagAll,
-        kMarkViewed, kMarkNotViewed, kMarkCustom
+        kAdd,
+        kEdit,
+        kDeleteSelected,
+        kDeleteAll,
+        kFlag,
+        kUnflag,
+        kUnflagAll,
+        kMarkViewed,
+        kMarkNotViewed,
+        kMarkCustom
     };
 
     CaptionStrip(const QString& res_folder, QWidget* parent = nullptr);
@@ -28,15 +36,15 @@ public:
     void SetButtonEnabled(Button button, bool enabled);
     QToolButton* ButtonWidget(Button button) const { return buttons_.at(button); }
 
-signals:
+  signals:
     void buttonClicked(CaptionStrip::Button button);
     // A right click on the sort column's name or arrow.
     void sortMenuRequested(const QPoint& global_position);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QString res_folder_;
     QLabel* caption_;
     QLabel* sort_name_;

@@ -20,7 +20,9 @@ void QtShell::Open(const std::string& target) {
     QDesktopServices::openUrl(web ? QUrl(text) : QUrl::fromLocalFile(text));
 }
 
-QtHelp::~QtHelp() { delete window_; }
+QtHelp::~QtHelp() {
+    delete window_;
+}
 
 void QtHelp::ShowContents() {
     if (!window_) {
@@ -43,7 +45,9 @@ void QtHelp::ShowContents() {
     window_->activateWindow();
 }
 
-QWidget* QtHelp::Window() const { return window_; }
+QWidget* QtHelp::Window() const {
+    return window_;
+}
 
 std::string QtHelp::PopupText(const std::string& entry) {
     if (!popup_loaded_) {
@@ -58,7 +62,8 @@ std::string QtHelp::PopupText(const std::string& entry) {
                 const QRegularExpressionMatch found = match.next();
                 QTextDocument document;
                 document.setHtml(found.captured(3));
-                popup_entries_[ToBytes(found.captured(2))] = ToBytes(document.toPlainText().simplified());
+                popup_entries_[ToBytes(found.captured(2))] =
+                    ToBytes(document.toPlainText().simplified());
             }
         }
     }

@@ -13,13 +13,13 @@ namespace gui {
 
 // Web pages, folders and documents open in the desktop's own programs.
 class QtShell final : public platform::Shell {
-public:
+  public:
     void Open(const std::string& target) override;
 };
 
 // The guide's pages under help/, in a window of their own; pop-up help from help/popup.html.
 class QtHelp final : public platform::Help {
-public:
+  public:
     QtHelp(QString contents_page, QString popup_page)
         : contents_page_(std::move(contents_page)), popup_page_(std::move(popup_page)) {}
     ~QtHelp() override;
@@ -30,7 +30,7 @@ public:
     // The help window, once shown.
     QWidget* Window() const;
 
-private:
+  private:
     QString contents_page_;
     QString popup_page_;
     QPointer<QWidget> parent_;

@@ -9,12 +9,12 @@ namespace gui {
 
 // Widths of texts as the My Videos list draws them, for sizing its columns to their contents.
 class ListTextWidths final : public platform::TextWidths {
-public:
+  public:
     explicit ListTextWidths(QTableView* view) : view_(view) {}
     int HeaderWidth(std::string_view title) override;
     int CellWidth(std::string_view text) override;
 
-private:
+  private:
     QPointer<QTableView> view_;
 };
 

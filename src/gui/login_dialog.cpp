@@ -22,8 +22,10 @@ LoginDialog::LoginDialog(app::LoginWindow& window, platform::Help* help, QWidget
     setObjectName("loginDialog");
     setWindowTitle("Authorization Required");
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel("This database is password protected. Enter your user name and "
-                             "password to open it.", this);
+    auto* intro = new QLabel(
+        "This database is password protected. Enter your user name and "
+        "password to open it.",
+        this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 

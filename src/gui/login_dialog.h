@@ -12,7 +12,7 @@ namespace gui {
 // "Authorization Required": the login window over its model.
 class LoginDialog final : public QDialog {
     Q_OBJECT
-public:
+  public:
     LoginDialog(app::LoginWindow& window, platform::Help* help, QWidget* parent = nullptr);
 
     QLineEdit* userName() const { return user_name_; }
@@ -21,7 +21,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void ShowHint();
     void ApplyFocus();
 
@@ -34,13 +34,13 @@ private:
 // The second "Authorization Required" window: a hint question to recover a password.
 class HintDialog final : public QDialog {
     Q_OBJECT
-public:
+  public:
     HintDialog(app::HintWindow& window, QWidget* parent = nullptr);
     QLineEdit* answer() const { return answer_; }
     void accept() override;
     void reject() override;
 
-private:
+  private:
     app::HintWindow& window_;
     QLineEdit* answer_;
     QPushButton* ok_;
@@ -48,14 +48,14 @@ private:
 
 // Shows the login window for the logic, and tells whether it is on screen.
 class QtLoginPresenter final : public app::LoginPresenter {
-public:
+  public:
     explicit QtLoginPresenter(QWidget* parent = nullptr, platform::Help* help = nullptr)
         : parent_(parent), help_(help) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     bool RunLogin(app::LoginWindow& window) override;
     bool Showing() const { return showing_; }
 
-private:
+  private:
     QWidget* parent_;
     platform::Help* help_;
     bool showing_ = false;

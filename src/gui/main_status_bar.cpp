@@ -31,10 +31,14 @@ MainStatusBar::MainStatusBar(const QString& res_folder, QWidget* parent)
     ShowUser("Not logged in", false, false);
 }
 
-void MainStatusBar::ShowHelpLine(const QString& text) { help_->setText(text); }
+void MainStatusBar::ShowHelpLine(const QString& text) {
+    help_->setText(text);
+}
 
 void MainStatusBar::ShowUser(const QString& status_text, bool administrator, bool logged_in) {
-    const QString picture = !logged_in ? "user-none.svg" : administrator ? "user-admin.svg" : "user-guest.svg";
+    const QString picture = !logged_in      ? "user-none.svg"
+                            : administrator ? "user-admin.svg"
+                                            : "user-guest.svg";
     user_->setPixmap(QIcon(res_folder_ + "/" + picture).pixmap(16, 16));
     user_->setToolTip(status_text);
 }
@@ -54,7 +58,8 @@ void MainStatusBar::Begin(std::int64_t range, std::string_view text) {
 void MainStatusBar::Step(std::int64_t count) {
     if (!progress_->isVisible()) return;
     done_ += count;
-    const int percent = range_ > 0 ? static_cast<int>(std::min<std::int64_t>(done_ * 1000 / range_, 1000)) : 0;
+    const int percent =
+        range_ > 0 ? static_cast<int>(std::min<std::int64_t>(done_ * 1000 / range_, 1000)) : 0;
     // Long work runs on this thread: repaint now and then, not at every step.
     if (percent / 10 != shown_percent_ / 10) {
         shown_percent_ = percent;

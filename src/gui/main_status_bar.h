@@ -13,7 +13,7 @@ namespace gui {
 // program's progress display; while the bar is hidden, progress shows nothing.
 class MainStatusBar final : public QStatusBar, public platform::Progress {
     Q_OBJECT
-public:
+  public:
     MainStatusBar(const QString& res_folder, QWidget* parent = nullptr);
 
     // "       Ready" or a menu item's help line.
@@ -29,7 +29,7 @@ public:
     void Step(std::int64_t count) override;
     void End() override;
 
-private:
+  private:
     void Repaint();
 
     QString res_folder_;

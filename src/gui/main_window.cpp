@@ -82,14 +82,16 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     connect(&adapter_, &SessionAdapter::loginChanged, this, &MainWindow::OnLoginChanged);
     connect(my_videos_, &MyVideosPane::selectionChanged, this, &MainWindow::SelectionChanged);
     connect(my_videos_, &MyVideosPane::headerClicked, this, &MainWindow::HeaderClicked);
-    connect(my_videos_->view(), &VideoTableView::contextMenuRequested, this, [this](const QPoint& at) {
-        PrepareMenu(QString::fromUtf8(app::menu_id::kList));
-        if (QMenu* list = menus_.Submenu(app::menu_id::kList)) list->exec(at);
-    });
+    connect(my_videos_->view(), &VideoTableView::contextMenuRequested, this,
+            [this](const QPoint& at) {
+                PrepareMenu(QString::fromUtf8(app::menu_id::kList));
+                if (QMenu* list = menus_.Submenu(app::menu_id::kList)) list->exec(at);
+            });
     connect(my_videos_->strip(), &CaptionStrip::sortMenuRequested, this, [this](const QPoint& at) {
         PrepareMenu(QString::fromUtf8(app::menu_id::kList));
         const bool ascending = session_.Sort.direction != 0;
-        if (QMenu* menu = menus_.Submenu(ascending ? app::menu_id::kSortAscending : app::menu_id::kSortDescending)) {
+        if (QMenu* menu = menus_.Submenu(ascending ? app::menu_id::kSortAscending
+                                                   : app::menu_id::kSortDescending)) {
             menu->exec(at);
         }
     });
@@ -106,7 +108,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     // Commands the rules never mention still follow whether they have an operation.
     for (QAction* action : menuBar()->findChildren<QAction*>()) {
         const int command = action->data().toInt();
-        if (command != 0 && !action->menu()) action->setEnabled(action->isEnabled() && HasOperation(command));
+        if (command != 0 && !action->menu())
+            action->setEnabled(action->isEnabled() && HasOperation(command));
     }
     UpdateTitles();
     OnLoginChanged();
@@ -137,16 +140,16 @@ void MainWindow::BuildToolBar() {
             tool_bar_->addSeparator();
             continue;
         }
-        QAction* action = tool_bar_->addAction(QIcon(res_folder_ + "/" + QString::fromStdString(button.picture)),
-                                               FromBytes(button.text));
+        QAction* action =
+            tool_bar_->addAction(QIcon(res_folder_ + "/" + QString::fromStdString(button.picture)),
+                                 FromBytes(button.text));
         action->setObjectName(QString("tool%1").arg(button.command));
         action->setToolTip(FromBytes(button.tip));
         action->setData(button.command);
         const int command = button.command;
         connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
-        connect(action, &QAction::hovered, this, [this, tip = button.tip] {
-            status_->ShowHelpLine(FromBytes(app::HelpLine(tip)));
-        });
+        connect(action, &QAction::hovered, this,
+                [this, tip = button.tip] { status_->ShowHelpLine(FromBytes(app::HelpLine(tip))); });
     }
 
     setStatusBar(status_);
@@ -169,8 +172,8 @@ void MainWindow::BuildDocks() {
     search_dock_ = make("Search", "searchDock", search_widget_, Qt::LeftDockWidgetArea);
     replace_dock_ = make("Replace", "replaceDock", replace_widget_, Qt::LeftDockWidgetArea);
     details_dock_ = make("Video Details", "detailsDock", details_widget_, Qt::RightDockWidgetArea);
-    player_dock_ = make("Video Player", "playerDock",
-                        EmptyPane("Media plays here.", this), Qt::RightDockWidgetArea);
+    player_dock_ = make("Video Player", "playerDock", EmptyPane("Media plays here.", this),
+                        Qt::RightDockWidgetArea);
     // Search and Replace share one place; the search model keeps track of both.
     tabifyDockWidget(search_dock_, replace_dock_);
     for (PaneDock* dock : {search_dock_, replace_dock_}) {
@@ -187,13 +190,20 @@ void MainWindow::BuildShortcuts() {
         QKeySequence keys;
     };
     const Shortcut shortcuts[] = {
-        {app::cmd::kNew, QKeySequence::New},        {app::cmd::kOpen, QKeySequence::Open},
-        {app::cmd::kSave, QKeySequence::Save},      {app::cmd::kSaveAs, QKeySequence("Ctrl+Shift+S")},
-        {app::cmd::kClose, QKeySequence("Ctrl+W")}, {app::cmd::kPrint, QKeySequence::Print},
-        {app::cmd::kExit, QKeySequence("Ctrl+Q")},  {app::cmd::kHelpContents, QKeySequence::HelpContents},
-        {app::cmd::kFullScreen, QKeySequence("F11")}, {app::cmd::kSelectAll, QKeySequence::SelectAll},
-        {app::cmd::kTextSearch, QKeySequence("Ctrl+F")}, {app::cmd::kTextReplace, QKeySequence("Ctrl+H")},
-        {app::cmd::kAddNew, QKeySequence("Insert")}, {app::cmd::kDeleteSelected, QKeySequence::Delete},
+        {app::cmd::kNew, QKeySequence::New},
+        {app::cmd::kOpen, QKeySequence::Open},
+        {app::cmd::kSave, QKeySequence::Save},
+        {app::cmd::kSaveAs, QKeySequence("Ctrl+Shift+S")},
+        {app::cmd::kClose, QKeySequence("Ctrl+W")},
+        {app::cmd::kPrint, QKeySequence::Print},
+        {app::cmd::kExit, QKeySequence("Ctrl+Q")},
+        {app::cmd::kHelpContents, QKeySequence::HelpContents},
+        {app::cmd::kFullScreen, QKeySequence("F11")},
+        {app::cmd::kSelectAll, QKeySequence::SelectAll},
+        {app::cmd::kTextSearch, QKeySequence("Ctrl+F")},
+        {app::cmd::kTextReplace, QKeySequence("Ctrl+H")},
+        {app::cmd::kAddNew, QKeySequence("Insert")},
+        {app::cmd::kDeleteSelected, QKeySequence::Delete},
     };
     for (const Shortcut& shortcut : shortcuts) {
         QAction* action = menus_.Action(shortcut.command);
@@ -208,7 +218,8 @@ void MainWindow::RestorePanes() {
     const config::ProgramConfig& c = session_.config;
     wanted_dock_->Restore(c.wanted_videos_visible, c.wanted_videos_docked, c.wanted_videos_float);
     search_dock_->Restore(c.search_window_visible, c.search_window_docked, c.search_window_float);
-    replace_dock_->Restore(c.replace_window_visible, c.replace_window_docked, c.replace_window_float);
+    replace_dock_->Restore(c.replace_window_visible, c.replace_window_docked,
+                           c.replace_window_float);
     details_dock_->Restore(c.video_details_visible, c.video_details_docked, c.video_details_float);
     player_dock_->Restore(c.video_player_visible, c.video_player_docked, c.video_player_float);
     // Search and Replace share one place: a docked Search wins it.
@@ -283,8 +294,8 @@ void MainWindow::OnListsChanged() {
 
 void MainWindow::OnLoginChanged() {
     const bool someone = session_.LoggedIn && !session_.CurrentUserName.empty();
-    status_->ShowUser(FromBytes(app::UserStatusText(session_)), session_.AccessLevel == app::kFullAccess,
-                      someone);
+    status_->ShowUser(FromBytes(app::UserStatusText(session_)),
+                      session_.AccessLevel == app::kFullAccess, someone);
 }
 
 void MainWindow::UpdateToolBar() {
@@ -304,8 +315,8 @@ void MainWindow::UpdatePaneButtons() {
     // The buttons check their own conditions when pressed (a read-only user gets nothing); they
     // rest only while no database is open.
     const bool open = session_.IsOpen();
-    for (B button : {B::kDeleteSelected, B::kDeleteAll, B::kUnflag, B::kUnflagAll,
-                     B::kMarkViewed, B::kMarkNotViewed}) {
+    for (B button : {B::kDeleteSelected, B::kDeleteAll, B::kUnflag, B::kUnflagAll, B::kMarkViewed,
+                     B::kMarkNotViewed}) {
         strip->SetButtonEnabled(button, open);
     }
     for (B button : {B::kAdd, B::kEdit, B::kFlag, B::kMarkCustom}) {
@@ -313,11 +324,14 @@ void MainWindow::UpdatePaneButtons() {
     }
 }
 
-void MainWindow::FillRecentMenu() { menus_.Fill(app::menu_id::kRecent, app::RecentItems(session_.recent)); }
+void MainWindow::FillRecentMenu() {
+    menus_.Fill(app::menu_id::kRecent, app::RecentItems(session_.recent));
+}
 
 void MainWindow::FillSortMenus() {
     menus_.Fill(app::menu_id::kSortAscending, app::SortItems(session_.Videos, session_.Sort, true));
-    menus_.Fill(app::menu_id::kSortDescending, app::SortItems(session_.Videos, session_.Sort, false));
+    menus_.Fill(app::menu_id::kSortDescending,
+                app::SortItems(session_.Videos, session_.Sort, false));
 }
 
 void MainWindow::FillValueMenus() {
@@ -326,8 +340,10 @@ void MainWindow::FillValueMenus() {
     namespace cmd = app::cmd;
     menus_.Fill(id::kListFlagged, app::ListFlaggedItems(videos));
     menus_.Fill(id::kMarkFlag, app::MarkFlagItems(videos));
-    menus_.Fill(id::kListMpaa, app::ValueItems(videos, core::column_name::kMpaa, cmd::kListMpaaBase));
-    menus_.Fill(id::kMarkMpaa, app::ValueItems(videos, core::column_name::kMpaa, cmd::kMarkMpaaBase));
+    menus_.Fill(id::kListMpaa,
+                app::ValueItems(videos, core::column_name::kMpaa, cmd::kListMpaaBase));
+    menus_.Fill(id::kMarkMpaa,
+                app::ValueItems(videos, core::column_name::kMpaa, cmd::kMarkMpaaBase));
     menus_.Fill(id::kListCategory,
                 app::ValueItems(videos, core::column_name::kCategory, cmd::kListCategoryBase));
     menus_.Fill(id::kMarkCategory,
@@ -399,13 +415,14 @@ void MainWindow::Shutdown() {
     c.first_start = false;
     if (full_screen_) SetFullScreen(false);
     const QRect frame = frameGeometry();
-    app::StorePlacement(c, isMaximized(), isMinimized(), {frame.x(), frame.y(), frame.width(), frame.height()});
+    app::StorePlacement(c, isMaximized(), isMinimized(),
+                        {frame.x(), frame.y(), frame.width(), frame.height()});
     StorePanes();
     const core::FileResult written = config::WriteConfig(c, session_.paths.config);
     if (!written) {
         prompts().Message(core::FormatText("Error saving configuration settings to:\n%s.\n%s.",
-                                          {written.path, written.reason}),
-                         "Error", platform::Buttons::kOk, platform::Icon::kError);
+                                           {written.path, written.reason}),
+                          "Error", platform::Buttons::kOk, platform::Icon::kError);
     }
     session_.recent.Save(session_.paths.recent_databases);
     app::RemoveRunWorkFiles(session_.paths);

@@ -14,13 +14,6 @@
 #include "app/my_videos_buttons.h"
 #include "app/session.h"
 #include "app/wanted_pane.h"
-#include "online/search_panes.h"
-#include "online/text_replace.h"
-#include "online/text_search.h"
-#include "platform/downloader.h"
-#include "platform/image_converter.h"
-#include "platform/text_widths.h"
-#include "views/video_details.h"
 #include "config/service_config.h"
 #include "gui/login_dialog.h"
 #include "gui/main_status_bar.h"
@@ -33,7 +26,14 @@
 #include "gui/panes/wanted_pane_widget.h"
 #include "gui/qt_prompts.h"
 #include "gui/session_adapter.h"
+#include "online/search_panes.h"
+#include "online/text_replace.h"
+#include "online/text_search.h"
+#include "platform/downloader.h"
+#include "platform/image_converter.h"
 #include "platform/shell.h"
+#include "platform/text_widths.h"
+#include "views/video_details.h"
 
 namespace gui {
 
@@ -54,7 +54,7 @@ struct MainWindowServices {
 // around it, and the status bar. Commands arrive by number and run their operation.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -87,14 +87,14 @@ public:
     // The AutoCycle timer's period follows the configuration.
     QTimer& autoCycleTimer() { return auto_cycle_timer_; }
 
-signals:
+  signals:
     // The command-line database or a splash-time login is being handled.
     void shutdownDone();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildDocks();
     // What the panes ask of the window: showing rows, the editor, captions, status texts.
     void ConnectPanes();

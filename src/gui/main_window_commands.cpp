@@ -21,7 +21,8 @@ namespace {
 const char* const kWizardWithoutDatabaseTip =
     "First create or open a video database before\nusing the Video Import Wizard.\n\nTo open an "
     "existing database:\n\n   Click the open button on the toolbar\n   or select open in the file "
-    "menu.\n\nTo create a new database:\n\n   Click the new button on the toolbar\n   or select new "
+    "menu.\n\nTo create a new database:\n\n   Click the new button on the toolbar\n   or select "
+    "new "
     "in the file menu.";
 
 }  // namespace
@@ -102,9 +103,10 @@ void MainWindow::RegisterOperations() {
     op[cmd::kHelpGuide] = [this] { OpenOnlinePage("rd/1.0/guide/"); };
     op[cmd::kCheckForNewVersion] = [this] { OpenOnlinePage("rd/1.0/upgrade/?v=1.0"); };
     op[cmd::kSendFeedback] = [this] {
-        const QString query = QString("contact/?pr=Reeldeck 1.0&ca=Feedback&sr=1&os=%1&ra=%2")
-                                  .arg(QString::fromUtf8(QUrl::toPercentEncoding(OperatingSystemText())))
-                                  .arg(QString::number(InstalledMemoryMegabytes(), 'f', 0) + " MB");
+        const QString query =
+            QString("contact/?pr=Reeldeck 1.0&ca=Feedback&sr=1&os=%1&ra=%2")
+                .arg(QString::fromUtf8(QUrl::toPercentEncoding(OperatingSystemText())))
+                .arg(QString::number(InstalledMemoryMegabytes(), 'f', 0) + " MB");
         OpenOnlinePage(ToBytes(query));
     };
     op[cmd::kHelpTips] = op[cmd::kTipsAndTricks];
@@ -113,7 +115,8 @@ void MainWindow::RegisterOperations() {
         dialog.exec();
     };
     op[cmd::kOnline] = [this] {
-        shell_.Open(service_.product_site_url.empty() ? service_.base_url : service_.product_site_url);
+        shell_.Open(service_.product_site_url.empty() ? service_.base_url
+                                                      : service_.product_site_url);
     };
 }
 
@@ -133,7 +136,8 @@ bool MainWindow::RunCommand(int command, QAction* action) {
         // The label is "n path": the path is what follows the number and the blank.
         const QString label = action ? action->text() : QString();
         const std::string path = ToBytes(label.mid(label.indexOf(' ') + 1));
-        if (!path.empty() && core::FileExists(path)) app::OpenRecentCommand(session_, database_services_, path);
+        if (!path.empty() && core::FileExists(path))
+            app::OpenRecentCommand(session_, database_services_, path);
         return true;
     }
     if (command >= cmd::kSortAscendingBase && command < cmd::kSortDescendingBase + 100) {

@@ -1,13 +1,13 @@
 // The main window's list operations: List Videos, Mark Selected, flags, viewed dates, deleting,
 // and the caption strip's buttons, with the panes that show their results.
 #include "app/column_widths.h"
-#include "app/flag_window.h"
-#include "app/mark_selected_window.h"
-#include "app/record_editor.h"
 #include "app/command_ids.h"
 #include "app/deleting.h"
+#include "app/flag_window.h"
 #include "app/list_videos.h"
+#include "app/mark_selected_window.h"
 #include "app/marking.h"
+#include "app/record_editor.h"
 #include "app/sort_commands.h"
 #include "app/synchronize_window.h"
 #include "gui/auto_cycle_dialog.h"
@@ -63,6 +63,7 @@ void MainWindow::RegisterListOperations() {
     CaptionStrip* strip = my_videos_->strip();
     connect(strip, &CaptionStrip::buttonClicked, this, [this](CaptionStrip::Button button) {
         using B = CaptionStrip::Button;
+        // clang-format off
         switch (button) {
             case B::kDeleteSelected: pane_buttons_.DeleteSelected(); break;
             case B::kDeleteAll: pane_buttons_.DeleteAll(); break;
@@ -75,6 +76,7 @@ void MainWindow::RegisterListOperations() {
             case B::kFlag: OpenWindowOfButton(pane_buttons_.FlagSelected()); break;
             case B::kMarkCustom: OpenWindowOfButton(pane_buttons_.MarkCustom()); break;
         }
+        // clang-format on
     });
 
     op[cmd::kSearch] = [this] { ToggleSearchPane(false); };
@@ -88,8 +90,9 @@ void MainWindow::RegisterListOperations() {
 void MainWindow::OpenRecordEditor(bool adding) {
     if (adding && !app::MayAddRecord(session_, prompts())) return;
     if (!adding && (session_.Videos.SelectedCount() != 1 || !session_.CanChange())) return;
-    app::RecordEditor editor(session_, {prompts(), converter_, downloader_, &help_},
-                             adding ? app::RecordEditor::Mode::kAdd : app::RecordEditor::Mode::kEdit);
+    app::RecordEditor editor(
+        session_, {prompts(), converter_, downloader_, &help_},
+        adding ? app::RecordEditor::Mode::kAdd : app::RecordEditor::Mode::kEdit);
     RecordEditorDialog dialog(editor, this);
     connect(&dialog, &RecordEditorDialog::recordStored, this, &MainWindow::ShowRow);
     dialog.exec();
@@ -114,9 +117,8 @@ void MainWindow::OpenAutoCycle() {
     config::WindowGeometry& stored = session_.config.video_list_cycle_window;
     AutoCycleDialog dialog(auto_cycle_, res_folder_, this);
     if (stored.w > 0 && stored.h > 0) dialog.setGeometry(stored.x, stored.y, stored.w, stored.h);
-    connect(&dialog, &AutoCycleDialog::periodChanged, this, [this](int milliseconds) {
-        auto_cycle_timer_.start(milliseconds);
-    });
+    connect(&dialog, &AutoCycleDialog::periodChanged, this,
+            [this](int milliseconds) { auto_cycle_timer_.start(milliseconds); });
     auto_cycle_.Start();
     auto_cycle_timer_.start(auto_cycle_.PeriodMilliseconds());
     dialog.exec();
@@ -129,6 +131,7 @@ void MainWindow::OpenAutoCycle() {
 
 void MainWindow::OpenWindowOfButton(app::MyVideosButtons::Opens opens) {
     using Opens = app::MyVideosButtons::Opens;
+    // clang-format off
     switch (opens) {
         case Opens::kAddVideo: OpenRecordEditor(true); break;
         case Opens::kEditVideo: OpenRecordEditor(false); break;
@@ -136,6 +139,7 @@ void MainWindow::OpenWindowOfButton(app::MyVideosButtons::Opens opens) {
         case Opens::kMarkSelectedWindow: OpenMarkSelectedWindow(); break;
         case Opens::kNothing: break;
     }
+    // clang-format on
 }
 
 void MainWindow::RunValueCommand(int command, QAction* action) {
@@ -155,13 +159,16 @@ void MainWindow::RunValueCommand(int command, QAction* action) {
 }
 
 void MainWindow::ConnectPanes() {
-    auto caption = [](PaneDock* dock) { return [dock](const QString& text) { dock->setWindowTitle(text); }; };
+    auto caption = [](PaneDock* dock) {
+        return [dock](const QString& text) { dock->setWindowTitle(text); };
+    };
     connect(wanted_widget_, &WantedPaneWidget::captionChanged, this, caption(wanted_dock_));
     connect(search_widget_, &SearchPaneWidget::captionChanged, this, caption(search_dock_));
     connect(replace_widget_, &ReplacePaneWidget::captionChanged, this, caption(replace_dock_));
     connect(details_widget_, &DetailsPaneWidget::captionChanged, this, caption(details_dock_));
 
-    connect(search_widget_, &SearchPaneWidget::rowsSelected, this, &MainWindow::ShowSelectionResult);
+    connect(search_widget_, &SearchPaneWidget::rowsSelected, this,
+            &MainWindow::ShowSelectionResult);
     connect(search_widget_, &SearchPaneWidget::showRow, this, &MainWindow::ShowRow);
     connect(search_widget_, &SearchPaneWidget::focusMyVideos, this,
             [this] { my_videos_->view()->setFocus(); });
@@ -173,7 +180,8 @@ void MainWindow::ConnectPanes() {
     });
     connect(details_widget_, &DetailsPaneWidget::quickFindRan, this,
             &MainWindow::ShowSearchResults);
-    connect(details_widget_, &DetailsPaneWidget::hideRequested, this, [this] { details_dock_->hide(); });
+    connect(details_widget_, &DetailsPaneWidget::hideRequested, this,
+            [this] { details_dock_->hide(); });
     connect(my_videos_->view(), &VideoTableView::editRequested, this,
             [this] { RunCommand(cmd::kEditSelected); });
 }
@@ -240,7 +248,8 @@ void MainWindow::ToggleSearchPane(bool replace) {
 }
 
 void MainWindow::ApplyColumnWidths() {
-    app::ApplyColumnWidths(session_.Videos, session_.config.video_list_autosize_columns, *text_widths_);
+    app::ApplyColumnWidths(session_.Videos, session_.config.video_list_autosize_columns,
+                           *text_widths_);
     my_videos_->ApplyColumns();
 }
 

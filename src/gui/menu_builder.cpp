@@ -27,7 +27,8 @@ QMenu* MenuBuilder::BuildMenu(const app::MenuEntry& entry, QWidget* parent) {
     menu->setObjectName(QString::fromStdString(entry.id));
     menu->setToolTipsVisible(true);
     submenus_[entry.id] = menu;
-    connect(menu, &QMenu::aboutToHide, this, [this] { emit helpLineChanged(FromBytes(app::HelpLine({}))); });
+    connect(menu, &QMenu::aboutToHide, this,
+            [this] { emit helpLineChanged(FromBytes(app::HelpLine({}))); });
     for (const app::MenuEntry& child : entry.children) {
         switch (child.kind) {
             case app::MenuEntry::Kind::kSeparator:
@@ -40,7 +41,8 @@ QMenu* MenuBuilder::BuildMenu(const app::MenuEntry& entry, QWidget* parent) {
                 QMenu* submenu = BuildMenu(child, menu);
                 QAction* action = menu->addMenu(submenu);
                 const QString line = FromBytes(app::HelpLine(child.help));
-                connect(action, &QAction::hovered, this, [this, line] { emit helpLineChanged(line); });
+                connect(action, &QAction::hovered, this,
+                        [this, line] { emit helpLineChanged(line); });
                 break;
             }
         }
@@ -56,9 +58,8 @@ QAction* MenuBuilder::AddItem(QMenu* menu, const std::string& label, int command
     action->setObjectName(QString("command%1").arg(command));
     const QString line = FromBytes(app::HelpLine(help));
     connect(action, &QAction::hovered, this, [this, line] { emit helpLineChanged(line); });
-    connect(action, &QAction::triggered, this, [this, command, action] {
-        emit commandTriggered(command, action);
-    });
+    connect(action, &QAction::triggered, this,
+            [this, command, action] { emit commandTriggered(command, action); });
     actions_.emplace(command, action);
     return action;
 }
@@ -106,10 +107,10 @@ void MenuBuilder::Fill(std::string_view id, const std::vector<app::DynamicItem>&
         action->setCheckable(item.checked);
         action->setChecked(item.checked);
         const int command = item.command;
-        connect(action, &QAction::hovered, this, [this] { emit helpLineChanged(FromBytes(app::HelpLine({}))); });
-        connect(action, &QAction::triggered, this, [this, command, action] {
-            emit commandTriggered(command, action);
-        });
+        connect(action, &QAction::hovered, this,
+                [this] { emit helpLineChanged(FromBytes(app::HelpLine({}))); });
+        connect(action, &QAction::triggered, this,
+                [this, command, action] { emit commandTriggered(command, action); });
         actions_.emplace(command, action);
     }
 }

@@ -18,7 +18,7 @@ namespace gui {
 // as its data.
 class MenuBuilder final : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit MenuBuilder(QObject* parent = nullptr) : QObject(parent) {}
 
     // Adds the six menus to the bar.
@@ -35,7 +35,7 @@ public:
     // items without one stay disabled.
     void Apply(const app::MenuStates& states, const std::function<bool(int)>& available);
 
-signals:
+  signals:
     // A menu item was chosen.
     void commandTriggered(int command, QAction* action);
     // The pointer rests on an item: its help line ("       Ready" when it has none).
@@ -43,7 +43,7 @@ signals:
     // A top-level menu is about to open.
     void menuAboutToShow(const QString& id);
 
-private:
+  private:
     QMenu* BuildMenu(const app::MenuEntry& entry, QWidget* parent);
     QAction* AddItem(QMenu* menu, const std::string& label, int command, const std::string& help,
                      bool checkable);

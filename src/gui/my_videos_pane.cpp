@@ -114,7 +114,9 @@ void MyVideosPane::UpdateCaption() {
     }
 }
 
-void MyVideosPane::SetGridVisible(bool visible) { view_->setShowGrid(visible); }
+void MyVideosPane::SetGridVisible(bool visible) {
+    view_->setShowGrid(visible);
+}
 
 void MyVideosPane::OnSelectionChanged(const QItemSelection& selected,
                                       const QItemSelection& deselected) {
@@ -157,4 +159,3 @@ int MyVideosPane::RowStartingWith(QChar letter) const {
 }
 
 }  // namespace gui
-

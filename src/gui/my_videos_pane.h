@@ -14,7 +14,7 @@ namespace gui {
 // widths and column order in the session's list, and shows the session's sort state.
 class MyVideosPane final : public QWidget {
     Q_OBJECT
-public:
+  public:
     MyVideosPane(app::Session& session, const QString& res_folder, QWidget* parent = nullptr);
 
     VideoTableView* view() const { return view_; }
@@ -31,13 +31,13 @@ public:
     void UpdateCaption();
     void SetGridVisible(bool visible);
 
-signals:
+  signals:
     // The selection changed (by the user or the program).
     void selectionChanged();
     // The user clicked the header of a column (ListIndex).
     void headerClicked(int list_index);
 
-private:
+  private:
     void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void OnSectionResized(int section, int old_size, int new_size);
     void OnSectionMoved();

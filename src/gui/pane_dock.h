@@ -11,7 +11,7 @@ namespace gui {
 // dock it and to hide it.
 class PaneDock final : public QDockWidget {
     Q_OBJECT
-public:
+  public:
     PaneDock(const QString& pane_name, const QString& object_name, QWidget* parent = nullptr);
 
     const QString& PaneName() const { return pane_name_; }
@@ -22,7 +22,7 @@ public:
     void Restore(bool visible, bool docked, const config::WindowGeometry& floating);
     void Store(bool& visible, bool& docked, config::WindowGeometry& floating) const;
 
-private:
+  private:
     QString pane_name_;
     QRect floating_geometry_;
 };

@@ -12,23 +12,32 @@ namespace {
 
 QMessageBox::Icon ToQt(platform::Icon icon) {
     switch (icon) {
-        case platform::Icon::kInformation: return QMessageBox::Information;
-        case platform::Icon::kQuestion: return QMessageBox::Question;
-        case platform::Icon::kWarning: return QMessageBox::Warning;
-        case platform::Icon::kError: return QMessageBox::Critical;
-        case platform::Icon::kNone: break;
+        case platform::Icon::kInformation:
+            return QMessageBox::Information;
+        case platform::Icon::kQuestion:
+            return QMessageBox::Question;
+        case platform::Icon::kWarning:
+            return QMessageBox::Warning;
+        case platform::Icon::kError:
+            return QMessageBox::Critical;
+        case platform::Icon::kNone:
+            break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons ToQt(platform::Buttons buttons) {
     switch (buttons) {
-        case platform::Buttons::kOk: return QMessageBox::Ok;
-        case platform::Buttons::kOkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-        case platform::Buttons::kYesNo: return QMessageBox::Yes | QMessageBox::No;
+        case platform::Buttons::kOk:
+            return QMessageBox::Ok;
+        case platform::Buttons::kOkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case platform::Buttons::kYesNo:
+            return QMessageBox::Yes | QMessageBox::No;
         case platform::Buttons::kYesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case platform::Buttons::kRetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+        case platform::Buttons::kRetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
         case platform::Buttons::kAbortRetryIgnore:
             return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
     }
@@ -37,13 +46,20 @@ QMessageBox::StandardButtons ToQt(platform::Buttons buttons) {
 
 platform::Answer FromQt(int button) {
     switch (button) {
-        case QMessageBox::Ok: return platform::Answer::kOk;
-        case QMessageBox::Yes: return platform::Answer::kYes;
-        case QMessageBox::No: return platform::Answer::kNo;
-        case QMessageBox::Retry: return platform::Answer::kRetry;
-        case QMessageBox::Abort: return platform::Answer::kAbort;
-        case QMessageBox::Ignore: return platform::Answer::kIgnore;
-        default: return platform::Answer::kCancel;
+        case QMessageBox::Ok:
+            return platform::Answer::kOk;
+        case QMessageBox::Yes:
+            return platform::Answer::kYes;
+        case QMessageBox::No:
+            return platform::Answer::kNo;
+        case QMessageBox::Retry:
+            return platform::Answer::kRetry;
+        case QMessageBox::Abort:
+            return platform::Answer::kAbort;
+        case QMessageBox::Ignore:
+            return platform::Answer::kIgnore;
+        default:
+            return platform::Answer::kCancel;
     }
 }
 
@@ -64,7 +80,8 @@ platform::Answer QtPrompts::Message(std::string_view text, std::string_view titl
     const int pressed = box.exec();
     // Closing the box with Escape or its close button answers like its cancelling button.
     if (pressed == QMessageBox::NoButton || pressed == QMessageBox::Escape) {
-        return buttons == platform::Buttons::kOk ? platform::Answer::kOk : platform::Answer::kCancel;
+        return buttons == platform::Buttons::kOk ? platform::Answer::kOk
+                                                 : platform::Answer::kCancel;
     }
     return FromQt(pressed);
 }
@@ -72,7 +89,8 @@ platform::Answer QtPrompts::Message(std::string_view text, std::string_view titl
 std::optional<std::string> QtPrompts::PickFile(std::string_view title,
                                                const platform::FileFilter& filter, bool saving) {
     BeforeShowing();
-    QFileDialog dialog(parent_, FromBytes(title), last_folder_.isEmpty() ? QDir::homePath() : last_folder_);
+    QFileDialog dialog(parent_, FromBytes(title),
+                       last_folder_.isEmpty() ? QDir::homePath() : last_folder_);
     dialog.setNameFilter(FromBytes(filter.label));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -12,7 +12,7 @@ namespace gui {
 // Message boxes and file pickers for the logic. Before anything is shown, a hook runs that
 // takes the player out of its always-visible mode, so the box is never hidden behind it.
 class QtPrompts final : public platform::Prompts {
-public:
+  public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
 
     void SetParent(QWidget* parent) { parent_ = parent; }
@@ -27,7 +27,7 @@ public:
     std::optional<std::string> ChooseFolder(std::string_view title,
                                             const std::string& start_folder) override;
 
-private:
+  private:
     void BeforeShowing() const;
     std::optional<std::string> PickFile(std::string_view title, const platform::FileFilter& filter,
                                         bool saving);

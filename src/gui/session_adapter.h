@@ -9,7 +9,7 @@ namespace gui {
 // Turns the session's notifications into Qt signals, so windows can follow the open database.
 class SessionAdapter final : public QObject, public app::SessionListener {
     Q_OBJECT
-public:
+  public:
     explicit SessionAdapter(app::Session& session, QObject* parent = nullptr);
     ~SessionAdapter() override;
 
@@ -21,14 +21,14 @@ public:
     void ListsChanged() override { emit listsChanged(); }
     void LoginChanged() override { emit loginChanged(); }
 
-signals:
+  signals:
     void databaseOpened();
     void databaseClosed();
     void databaseRenamed();
     void listsChanged();
     void loginChanged();
 
-private:
+  private:
     app::Session& session_;
 };
 

@@ -4,9 +4,9 @@
 #include <QScreen>
 
 #include "app/command_ids.h"
+#include "core/text.h"
 #include "gui/accessories/splash_window.h"
 #include "gui/accessories/tips_dialog.h"
-#include "core/text.h"
 #include "gui/main_window.h"
 #include "gui/text_bytes.h"
 
@@ -18,7 +18,9 @@ StartupSequence::StartupSequence(MainWindow& window, QStringList arguments)
     connect(&splash_timer_, &QTimer::timeout, this, &StartupSequence::OnSplashTick);
 }
 
-StartupSequence::~StartupSequence() { delete splash_window_; }
+StartupSequence::~StartupSequence() {
+    delete splash_window_;
+}
 
 void StartupSequence::PlaceWindow() {
     config::ProgramConfig& config = window_.session().config;
@@ -61,7 +63,8 @@ void StartupSequence::Run(platform::FileTypes& file_types) {
         const std::string argument = ToBytes(arguments_.at(1));
         if (app::NamesDatabase(argument)) window_.OpenFromCommandLine(argument);
     }
-    file_types.Associate(ToBytes(QApplication::applicationFilePath()), window_.session().paths.folder);
+    file_types.Associate(ToBytes(QApplication::applicationFilePath()),
+                         window_.session().paths.folder);
     if (!splash) ShowTipsOrGuide();
 }
 
@@ -99,8 +102,8 @@ bool ReadStartupConfiguration(const config::ProgramPaths& paths, config::Program
                               const std::function<void(const QString&)>& show_error) {
     const core::FileResult read = config::ReadConfig(config, paths.config);
     if (read) return true;
-    show_error(FromBytes(core::FormatText("Error opening configuration file:\n%s.\n%s",
-                                          {read.path, read.reason})));
+    show_error(FromBytes(
+        core::FormatText("Error opening configuration file:\n%s.\n%s", {read.path, read.reason})));
     return false;
 }
 

@@ -21,7 +21,7 @@ class SplashWindow;
 // the database named on the command line, the desktop's file types, and the tips or the guide.
 class StartupSequence final : public QObject {
     Q_OBJECT
-public:
+  public:
     StartupSequence(MainWindow& window, QStringList arguments);
     ~StartupSequence() override;
 
@@ -29,7 +29,7 @@ public:
 
     bool SplashShowing() const { return !splash_timer_finished_; }
 
-private:
+  private:
     void PlaceWindow();
     void OnSplashTick();
     // Tips at start-up, or the guide at the very first start.

@@ -18,7 +18,8 @@ SynchronizeDialog::SynchronizeDialog(app::SynchronizeWindow& window, QWidget* pa
     wanted_->setToolTip("Remove wanted titles that My Videos already holds");
     images_ = new QCheckBox("Video &Images", group);
     images_->setObjectName("videoImages");
-    images_->setToolTip("Delete image files of no record and all but the newest image of each record");
+    images_->setToolTip(
+        "Delete image files of no record and all but the newest image of each record");
     boxes->addWidget(wanted_);
     boxes->addWidget(images_);
     layout->addWidget(group);

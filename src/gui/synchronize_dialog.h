@@ -11,14 +11,14 @@ namespace gui {
 // "Synchronize": which maintenance to run on the open database.
 class SynchronizeDialog final : public QDialog {
     Q_OBJECT
-public:
+  public:
     SynchronizeDialog(app::SynchronizeWindow& window, QWidget* parent = nullptr);
 
     QCheckBox* wantedVideos() const { return wanted_; }
     QCheckBox* videoImages() const { return images_; }
     QPushButton* okButton() const { return ok_; }
 
-private:
+  private:
     app::SynchronizeWindow& window_;
     QCheckBox* wanted_;
     QCheckBox* images_;

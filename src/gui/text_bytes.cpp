@@ -10,10 +10,20 @@ std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t at) {
     char32_t minimum = 0;
     char32_t value = 0;
     if (lead < 0x80) return 1;
-    if ((lead & 0xe0) == 0xc0) { length = 2; minimum = 0x80; value = lead & 0x1f; }
-    else if ((lead & 0xf0) == 0xe0) { length = 3; minimum = 0x800; value = lead & 0x0f; }
-    else if ((lead & 0xf8) == 0xf0) { length = 4; minimum = 0x10000; value = lead & 0x07; }
-    else return 0;
+    if ((lead & 0xe0) == 0xc0) {
+        length = 2;
+        minimum = 0x80;
+        value = lead & 0x1f;
+    } else if ((lead & 0xf0) == 0xe0) {
+        length = 3;
+        minimum = 0x800;
+        value = lead & 0x0f;
+    } else if ((lead & 0xf8) == 0xf0) {
+        length = 4;
+        minimum = 0x10000;
+        value = lead & 0x07;
+    } else
+        return 0;
     if (at + length > bytes.size()) return 0;
     for (std::size_t i = 1; i < length; ++i) {
         const auto next = static_cast<unsigned char>(bytes[at + i]);

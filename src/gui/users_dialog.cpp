@@ -40,7 +40,8 @@ UsersDialog::UsersDialog(app::UsersWindow& window, const QString& res_folder, QW
         form->addRow(info.label, edit);
         if (info.field == Field::kPassword) form->addRow("P&rivileges:", privileges_);
         const Field which = info.field;
-        connect(edit, &QLineEdit::textEdited, this, [this, which](const QString& text) { Edited(which, text); });
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, which](const QString& text) { Edited(which, text); });
     }
     show_hints_ = new QCheckBox("&Show hint information", this);
     show_hints_->setObjectName("showHints");
@@ -88,9 +89,18 @@ UsersDialog::UsersDialog(app::UsersWindow& window, const QString& res_folder, QW
         window_.Select(row);
         ShowModel();
     });
-    connect(add_, &QPushButton::clicked, this, [this] { window_.Add(); ShowModel(); });
-    connect(update_, &QPushButton::clicked, this, [this] { window_.Update(); ShowModel(); });
-    connect(remove_, &QPushButton::clicked, this, [this] { window_.Remove(); ShowModel(); });
+    connect(add_, &QPushButton::clicked, this, [this] {
+        window_.Add();
+        ShowModel();
+    });
+    connect(update_, &QPushButton::clicked, this, [this] {
+        window_.Update();
+        ShowModel();
+    });
+    connect(remove_, &QPushButton::clicked, this, [this] {
+        window_.Remove();
+        ShowModel();
+    });
     ShowModel();
     setMinimumWidth(560);
 }
@@ -119,8 +129,9 @@ void UsersDialog::ShowModel() {
     accounts_->clear();
     for (const core::UserAccount& account : window_.Accounts()) {
         const bool admin = account.Level == core::kFullAccess;
-        auto* item = new QListWidgetItem(QIcon(res_folder_ + (admin ? "/user-admin.svg" : "/user-guest.svg")),
-                                         FromBytes(account.UserName), accounts_);
+        auto* item = new QListWidgetItem(
+            QIcon(res_folder_ + (admin ? "/user-admin.svg" : "/user-guest.svg")),
+            FromBytes(account.UserName), accounts_);
         item->setToolTip(admin ? "Full Access" : "Read Only Access");
     }
     accounts_->setCurrentRow(window_.Selected());

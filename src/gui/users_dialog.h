@@ -16,7 +16,7 @@ namespace gui {
 // "Users": edits the accounts of the open database through its model.
 class UsersDialog final : public QDialog {
     Q_OBJECT
-public:
+  public:
     UsersDialog(app::UsersWindow& window, const QString& res_folder, QWidget* parent = nullptr);
 
     QLineEdit* field(app::UsersWindow::Field which) const { return fields_.at(which); }
@@ -29,7 +29,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void Edited(app::UsersWindow::Field which, const QString& text);
     void ShowModel();
 

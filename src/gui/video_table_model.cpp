@@ -19,13 +19,15 @@ int VideoTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant VideoTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= videos_.RowCount() || index.column() >= videos_.ColumnCount()) {
+    if (!index.isValid() || index.row() >= videos_.RowCount() ||
+        index.column() >= videos_.ColumnCount()) {
         return {};
     }
     const bool flag_column = index.column() == flag_column_;
     switch (role) {
         case Qt::DisplayRole:
-            return flag_column ? QVariant() : QVariant(FromBytes(videos_.Cell(index.row(), index.column())));
+            return flag_column ? QVariant()
+                               : QVariant(FromBytes(videos_.Cell(index.row(), index.column())));
         case Qt::DecorationRole:
             if (flag_column && videos_.FlagMark(index.row())) return flag_mark_;
             return {};

@@ -12,8 +12,9 @@ namespace gui {
 // columns are ListIndexes; the header view shows them in display order.
 class VideoTableModel final : public QAbstractTableModel {
     Q_OBJECT
-public:
-    VideoTableModel(const core::VideoList& videos, const QIcon& flag_mark, QObject* parent = nullptr);
+  public:
+    VideoTableModel(const core::VideoList& videos, const QIcon& flag_mark,
+                    QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -25,7 +26,7 @@ public:
     // Some cells of these rows changed.
     void RowsChanged(int first, int last);
 
-private:
+  private:
     const core::VideoList& videos_;
     QIcon flag_mark_;
     int flag_column_ = -1;

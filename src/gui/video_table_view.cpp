@@ -36,7 +36,8 @@ void VideoTableView::keyPressEvent(QKeyEvent* event) {
         if (find_row_starting_with) {
             const int row = find_row_starting_with(text[0]);
             if (row >= 0) {
-                const QModelIndex target = model()->index(row, currentIndex().isValid() ? currentIndex().column() : 0);
+                const QModelIndex target =
+                    model()->index(row, currentIndex().isValid() ? currentIndex().column() : 0);
                 selectionModel()->setCurrentIndex(
                     target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
                 scrollTo(target);
@@ -55,8 +56,8 @@ void VideoTableView::mouseDoubleClickEvent(QMouseEvent* event) {
 void VideoTableView::contextMenuEvent(QContextMenuEvent* event) {
     const QModelIndex clicked = indexAt(event->pos());
     if (clicked.isValid() && !selectionModel()->isRowSelected(clicked.row(), QModelIndex())) {
-        selectionModel()->setCurrentIndex(clicked,
-                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selectionModel()->setCurrentIndex(
+            clicked, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     emit contextMenuRequested(event->globalPos());
 }

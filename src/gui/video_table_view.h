@@ -10,17 +10,17 @@ namespace gui {
 // sorted column begins with it.
 class VideoTableView final : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit VideoTableView(QWidget* parent = nullptr);
 
     // The row a typed capital letter jumps to, or -1 to stay.
     std::function<int(QChar letter)> find_row_starting_with;
 
-signals:
+  signals:
     void editRequested();
     void contextMenuRequested(const QPoint& global_position);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -45,7 +45,9 @@ void WebHtmlView::DisplayHtml(const std::string& html) {
     view_->setHtml(FromBytes(html), QUrl("file:///"));
 }
 
-void WebHtmlView::Resize(int width, int height) { resize(width, height); }
+void WebHtmlView::Resize(int width, int height) {
+    resize(width, height);
+}
 
 bool HtmlViewAvailable() {
     const QByteArray configured = qgetenv("QTWEBENGINE_PROCESS_PATH");

@@ -13,7 +13,7 @@ namespace gui {
 // JavaScript; loading errors are not reported.
 class WebHtmlView final : public QWidget, public platform::HtmlView {
     Q_OBJECT
-public:
+  public:
     explicit WebHtmlView(QWidget* parent = nullptr);
 
     int Embed() override;
@@ -24,7 +24,7 @@ public:
 
     QWebEngineView* view() const { return view_; }
 
-private:
+  private:
     QPointer<QWebEngineView> view_;
 };
 

@@ -20,12 +20,18 @@ struct FileType {
 };
 
 constexpr FileType kTypes[] = {
-    {"rdka", "ReeldeckAccessFile", "application/x-reeldeck-access", "Reeldeck accounts", "dbmisc.svg"},
-    {"rdkh", "ReeldeckHeaderFile", "application/x-reeldeck-header", "Reeldeck column header", "dbmisc.svg"},
-    {"rdki", "ReeldeckImagePathFile", "application/x-reeldeck-image-path", "Reeldeck image folder", "dbmisc.svg"},
-    {"rdks", "ReeldeckSortStateFile", "application/x-reeldeck-sort-state", "Reeldeck sort order", "dbmisc.svg"},
-    {"rdkw", "ReeldeckWantedFile", "application/x-reeldeck-wanted", "Reeldeck wanted videos", "dbmisc.svg"},
-    {"rdk", "ReeldeckDatabaseFile", "application/x-reeldeck-database", "Reeldeck database", "dbexe.svg"},
+    {"rdka", "ReeldeckAccessFile", "application/x-reeldeck-access", "Reeldeck accounts",
+     "dbmisc.svg"},
+    {"rdkh", "ReeldeckHeaderFile", "application/x-reeldeck-header", "Reeldeck column header",
+     "dbmisc.svg"},
+    {"rdki", "ReeldeckImagePathFile", "application/x-reeldeck-image-path", "Reeldeck image folder",
+     "dbmisc.svg"},
+    {"rdks", "ReeldeckSortStateFile", "application/x-reeldeck-sort-state", "Reeldeck sort order",
+     "dbmisc.svg"},
+    {"rdkw", "ReeldeckWantedFile", "application/x-reeldeck-wanted", "Reeldeck wanted videos",
+     "dbmisc.svg"},
+    {"rdk", "ReeldeckDatabaseFile", "application/x-reeldeck-database", "Reeldeck database",
+     "dbexe.svg"},
 };
 
 // Writes `content` unless the file already holds it; true if it was written.
@@ -40,7 +46,9 @@ bool WriteIfChanged(const QString& path, const QByteArray& content) {
     return file.commit();
 }
 
-QString IconName(const char* mime) { return QString(mime).replace('/', '-'); }
+QString IconName(const char* mime) {
+    return QString(mime).replace('/', '-');
+}
 
 }  // namespace
 
@@ -51,15 +59,17 @@ XdgFileTypes::XdgFileTypes(QString data_home) : data_home_(std::move(data_home))
 }
 
 QString XdgFileTypes::MimePackage() {
-    QString xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                  "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
+    QString xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
     for (const FileType& type : kTypes) {
-        xml += QString("  <mime-type type=\"%1\">\n"
-                       "    <comment>%2</comment>\n"
-                       "    <generic-icon name=\"%3\"/>\n"
-                       "    <glob pattern=\"*.%4\"/>\n"
-                       "    <alias type=\"application/x-%5\"/>\n"
-                       "  </mime-type>\n")
+        xml += QString(
+                   "  <mime-type type=\"%1\">\n"
+                   "    <comment>%2</comment>\n"
+                   "    <generic-icon name=\"%3\"/>\n"
+                   "    <glob pattern=\"*.%4\"/>\n"
+                   "    <alias type=\"application/x-%5\"/>\n"
+                   "  </mime-type>\n")
                    .arg(type.mime, type.comment, IconName(type.mime), type.extension,
                         QString(type.type_name).toLower());
     }
@@ -67,16 +77,17 @@ QString XdgFileTypes::MimePackage() {
 }
 
 QString XdgFileTypes::DesktopEntry(const QString& program) {
-    return QString("[Desktop Entry]\n"
-                   "Type=Application\n"
-                   "Name=Reeldeck\n"
-                   "GenericName=Video Catalogue\n"
-                   "Comment=Catalogue your video collection\n"
-                   "Exec=\"%1\" %f\n"
-                   "Icon=reeldeck\n"
-                   "Terminal=false\n"
-                   "Categories=AudioVideo;Video;Database;\n"
-                   "MimeType=application/x-reeldeck-database;\n")
+    return QString(
+               "[Desktop Entry]\n"
+               "Type=Application\n"
+               "Name=Reeldeck\n"
+               "GenericName=Video Catalogue\n"
+               "Comment=Catalogue your video collection\n"
+               "Exec=\"%1\" %f\n"
+               "Icon=reeldeck\n"
+               "Terminal=false\n"
+               "Categories=AudioVideo;Video;Database;\n"
+               "MimeType=application/x-reeldeck-database;\n")
         .arg(program);
 }
 

@@ -10,7 +10,7 @@ namespace gui {
 // and icons under the user's data folder ($XDG_DATA_HOME, ~/.local/share). Files are rewritten
 // only when their content changes, and the desktop's caches are refreshed then.
 class XdgFileTypes final : public platform::FileTypes {
-public:
+  public:
     explicit XdgFileTypes(QString data_home = {});
     bool Associate(const std::string& program, const std::string& program_folder) override;
 
@@ -18,7 +18,7 @@ public:
     static QString MimePackage();
     static QString DesktopEntry(const QString& program);
 
-private:
+  private:
     QString data_home_;
 };
 
