@@ -55,9 +55,9 @@ void CloseDatabase(Session& session) {
     session.ImageFolder.clear();
     // The undo copies belong to the database that was open.
     std::error_code error;
-    for (const std::string* work_file : {&session.paths.import_undo_videos,
-                                         &session.paths.import_undo_wanted,
-                                         &session.paths.replace_undo}) {
+    for (const std::string* work_file :
+         {&session.paths.import_undo_videos, &session.paths.import_undo_wanted,
+          &session.paths.replace_undo}) {
         std::filesystem::remove(*work_file, error);
     }
     session.Modified = false;

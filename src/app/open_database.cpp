@@ -39,7 +39,8 @@ bool LogIn(Session& session, DatabaseServices& services, const core::DatabaseNam
     }
     const core::UserAccount* account = nullptr;
     if (!session.CurrentUserName.empty() && !session.CurrentPassword.empty()) {
-        account = core::FindLogin(session.Accounts, session.CurrentUserName, session.CurrentPassword);
+        account =
+            core::FindLogin(session.Accounts, session.CurrentUserName, session.CurrentPassword);
     }
     if (!account) {
         LoginWindow window(session.Accounts, services.prompts);
@@ -56,7 +57,8 @@ bool LogIn(Session& session, DatabaseServices& services, const core::DatabaseNam
 }
 
 // The column table; a missing or unreadable header is replaced by the default one.
-bool ReadColumnTable(Session& session, DatabaseServices& services, const core::DatabaseNames& names) {
+bool ReadColumnTable(Session& session, DatabaseServices& services,
+                     const core::DatabaseNames& names) {
     core::FileResult read = core::ReadHeader(session.Videos, names.header);
     if (read) return true;
     core::FileResult repaired = core::CopyFileSafely(session.paths.default_header, names.header);
@@ -73,11 +75,12 @@ bool ReadColumnTable(Session& session, DatabaseServices& services, const core::D
 }
 
 // Wanted Videos; a missing wanted file is created empty.
-void ReadWantedList(Session& session, DatabaseServices& services, const core::DatabaseNames& names) {
+void ReadWantedList(Session& session, DatabaseServices& services,
+                    const core::DatabaseNames& names) {
     session.Wanted.Clear();
     const bool move_article = session.config.place_the_in_back;
-    core::FileResult read = core::ReadWanted(session.Wanted, names.wanted, move_article,
-                                             services.progress);
+    core::FileResult read =
+        core::ReadWanted(session.Wanted, names.wanted, move_article, services.progress);
     if (read) return;
     if (core::FileExists(names.wanted)) {
         // Unreadable but present: report it, and never replace the titles it holds.

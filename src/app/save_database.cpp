@@ -88,7 +88,8 @@ int SaveDatabase(Session& session, DatabaseServices& services, const std::string
                "Error saving wanted video database:\n%s.\n%s.")) {
         return -1;
     }
-    if (session.ImageFolder.empty()) session.ImageFolder = core::StripExtension(session.CurrentDatabasePath);
+    if (session.ImageFolder.empty())
+        session.ImageFolder = core::StripExtension(session.CurrentDatabasePath);
     // These three are small; a failure still means the database on disk is not what the user
     // sees, so it is reported like the others.
     if (Failed(services, core::WriteImagePathFile(names.images, session.ImageFolder),
@@ -107,7 +108,8 @@ void SaveCommand(Session& session, DatabaseServices& services) {
     if (!core::HasDatabaseExtension(session.CurrentDatabasePath)) {
         return SaveAsCommand(session, services);
     }
-    if (SaveDatabase(session, services, session.CurrentDatabasePath) != -1) session.Modified = false;
+    if (SaveDatabase(session, services, session.CurrentDatabasePath) != -1)
+        session.Modified = false;
 }
 
 void SaveAsCommand(Session& session, DatabaseServices& services) {

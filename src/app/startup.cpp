@@ -12,8 +12,10 @@ bool NamesDatabase(std::string_view argument) {
 config::WindowGeometry ClampToScreen(config::WindowGeometry geometry, ScreenSize screen) {
     geometry.x = std::max(0, geometry.x);
     geometry.y = std::max(0, geometry.y);
-    if (geometry.x + geometry.w > screen.width) geometry.x -= geometry.x + geometry.w - screen.width;
-    if (geometry.y + geometry.h > screen.height) geometry.y -= geometry.y + geometry.h - screen.height;
+    if (geometry.x + geometry.w > screen.width)
+        geometry.x -= geometry.x + geometry.w - screen.width;
+    if (geometry.y + geometry.h > screen.height)
+        geometry.y -= geometry.y + geometry.h - screen.height;
     return geometry;
 }
 

@@ -14,7 +14,8 @@ UsersWindow::UsersWindow(std::vector<core::UserAccount> accounts,
                          platform::Prompts& prompts)
     : accounts_(std::move(accounts)), prompts_(prompts) {
     for (std::size_t i = 0; i < accounts_.size(); ++i) {
-        if (accounts_[i].UserName == current_user_name && accounts_[i].Password == current_password) {
+        if (accounts_[i].UserName == current_user_name &&
+            accounts_[i].Password == current_password) {
             Select(static_cast<int>(i));
             break;
         }
@@ -23,10 +24,14 @@ UsersWindow::UsersWindow(std::vector<core::UserAccount> accounts,
 
 std::string& UsersWindow::FieldText(Field field) {
     switch (field) {
-        case Field::kUserName: return user_name_;
-        case Field::kPassword: return password_;
-        case Field::kHintQuestion: return hint_question_;
-        default: return hint_answer_;
+        case Field::kUserName:
+            return user_name_;
+        case Field::kPassword:
+            return password_;
+        case Field::kHintQuestion:
+            return hint_question_;
+        default:
+            return hint_answer_;
     }
 }
 
