@@ -117,17 +117,16 @@ void SaveAsCommand(Session& session, DatabaseServices& services) {
     std::optional<std::string> path = services.prompts.SaveFile("Save As", DatabaseFileFilter());
     if (!path) return;
 
-    const std::vector<core::UserAccount> own_accounts = session.Accounts;
-    const int own_level = session.AccessLevel;
     std::vector<core::UserAccount> target_accounts;
     if (!MayOverwrite(session, services, *path, target_accounts)) {
-        session.AccessLevel = own_level;
         DenyAccess(services,
                    "The database you are attempting to overwrite\nis password protected. Contact "
                    "or login as the\nadministrator of the database you are attempting\nto "
                    "overwrite before trying again");
         return;
     }
+    const std::vector<core::UserAccount> own_accounts = session.Accounts;
+    const int own_level = session.AccessLevel;
     // The saved database carries the target's accounts (none for a new file).
     session.Accounts = std::move(target_accounts);
     session.AccessLevel = kFullAccess;
@@ -150,10 +149,7 @@ void NewCommand(Session& session, DatabaseServices& services) {
     std::optional<std::string> path = services.prompts.SaveFile("New", DatabaseFileFilter());
     if (!path) return;
     std::vector<core::UserAccount> target_accounts;
-    const int own_level = session.AccessLevel;
-    const bool allowed = MayOverwrite(session, services, *path, target_accounts);
-    session.AccessLevel = own_level;
-    if (!allowed) {
+    if (!MayOverwrite(session, services, *path, target_accounts)) {
         DenyAccess(services,
                    "The database you are attempting to create already exists and\nis password "
                    "protected. Contact or login as the administrator\nof the database you are "
