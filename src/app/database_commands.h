@@ -23,7 +23,8 @@ const platform::FileFilter& DatabaseFileFilter();
 
 // Opens the database of main file `main_path` into the session (which has no database open):
 // login, column table, records, image folder, sort order and Wanted Videos. Repairs a missing
-// header or wanted file. Returns 1, or -1 with no database open.
+// header or wanted file. Returns 1, or -1 with no database open; either way the session is
+// not Modified.
 int OpenDatabase(Session& session, DatabaseServices& services, const std::string& main_path);
 
 // File > Open: asks for a file, closes the open database after the save-changes prompt and

@@ -141,13 +141,11 @@ void OpenCommand(Session& session, DatabaseServices& services) {
     if (!path || !core::FileExists(*path)) return;
     if (ConfirmCloseDatabase(session, services) != 1) return;
     OpenDatabase(session, services, *path);
-    session.Modified = false;
 }
 
 void OpenRecentCommand(Session& session, DatabaseServices& services, const std::string& main_path) {
     if (ConfirmCloseDatabase(session, services) != 1) return;
     OpenDatabase(session, services, main_path);
-    session.Modified = false;
 }
 
 }  // namespace app

@@ -163,7 +163,6 @@ void NewCommand(Session& session, DatabaseServices& services) {
     if (!core::FileExists(main_path)) return;
     if (ConfirmCloseDatabase(session, services) != 1) return;
     OpenDatabase(session, services, main_path);
-    session.Modified = false;
 }
 
 }  // namespace app
