@@ -98,16 +98,9 @@ void DeleteDatabaseCommand(Session& session, DatabaseServices& services) {
 }
 
 void LogoutCommand(Session& session, DatabaseServices& services) {
-    if (session.Accounts.empty()) {
-        session.CurrentUserName.clear();
-        session.CurrentPassword.clear();
-        session.NotifyLoginChanged();
-        return;
-    }
-    if (ConfirmCloseDatabase(session, services) == 0) return;
-    session.AccessLevel = kNoAccess;
-    session.LoggedIn = false;
-    session.Accounts.clear();
+    // With accounts, the database closes (its login ends with it); the credentials are forgotten
+    // either way.
+    if (!session.Accounts.empty() && ConfirmCloseDatabase(session, services) == 0) return;
     session.CurrentUserName.clear();
     session.CurrentPassword.clear();
     session.NotifyLoginChanged();
