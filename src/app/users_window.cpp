@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/database_set.h"
 #include "core/text.h"
 
 namespace app {
@@ -13,12 +14,9 @@ UsersWindow::UsersWindow(std::vector<core::UserAccount> accounts,
                          const std::string& current_user_name, const std::string& current_password,
                          platform::Prompts& prompts)
     : accounts_(std::move(accounts)), prompts_(prompts) {
-    for (std::size_t i = 0; i < accounts_.size(); ++i) {
-        if (accounts_[i].UserName == current_user_name &&
-            accounts_[i].Password == current_password) {
-            Select(static_cast<int>(i));
-            break;
-        }
+    if (const core::UserAccount* account =
+            core::FindLogin(accounts_, current_user_name, current_password)) {
+        Select(static_cast<int>(account - accounts_.data()));
     }
 }
 
