@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/session.h"
 #include "core/database_set.h"
 #include "core/text.h"
 
@@ -196,7 +197,7 @@ bool UsersWindow::Ok() {
 }
 
 std::string UsersWindow::AccountsCaption() const {
-    return core::FormatText("%s - %d", {"Accounts", std::to_string(accounts_.size())});
+    return PaneCaption("Accounts", static_cast<int>(accounts_.size()));
 }
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/session.h"
 #include "core/text.h"
 
 namespace online {
@@ -14,7 +15,7 @@ void SearchResults::Assign(std::vector<std::string> titles) {
 }
 
 std::string SearchResults::Caption() const {
-    return "Search - " + std::to_string(Count());
+    return app::PaneCaption("Search", Count());
 }
 
 }  // namespace online
