@@ -12,11 +12,6 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-bool Confirmed(const Session& session, platform::Prompts& prompts, std::string_view question) {
-    if (!session.config.prompt_before_delete) return true;
-    return prompts.Message(question, "Confirm", Buttons::kOkCancel, Icon::kQuestion) == Answer::kOk;
-}
-
 void DeleteImagesOf(const Session& session, int row) {
     if (!session.config.auto_delete_images || session.ImageFolder.empty()) return;
     const int key = session.Videos.ColumnIndexOf(core::column_name::kKey);
@@ -45,9 +40,15 @@ void Deleted(Session& session) {
 
 }  // namespace
 
+bool ConfirmDeletion(const Session& session, platform::Prompts& prompts,
+                     std::string_view question) {
+    if (!session.config.prompt_before_delete) return true;
+    return prompts.Message(question, "Confirm", Buttons::kOkCancel, Icon::kQuestion) == Answer::kOk;
+}
+
 bool DeleteSelected(Session& session, platform::Prompts& prompts) {
     if (session.ReadOnly() || session.Videos.SelectedCount() == 0) return false;
-    if (!Confirmed(session, prompts, "Delete selected records in the My Videos list?"))
+    if (!ConfirmDeletion(session, prompts, "Delete selected records in the My Videos list?"))
         return false;
     for (int row : session.Videos.SelectedRows()) DeleteImagesOf(session, row);
     RemoveSelectedRows(session.Videos);
@@ -57,7 +58,9 @@ bool DeleteSelected(Session& session, platform::Prompts& prompts) {
 
 bool DeleteAll(Session& session, platform::Prompts& prompts) {
     if (session.ReadOnly() || session.Videos.RowCount() == 0) return false;
-    if (!Confirmed(session, prompts, "Delete all records in the My Videos list?")) return false;
+    if (!ConfirmDeletion(session, prompts, "Delete all records in the My Videos list?")) {
+        return false;
+    }
     for (int row = 0; row < session.Videos.RowCount(); ++row) DeleteImagesOf(session, row);
     session.Videos.DeleteAllRows();
     Deleted(session);

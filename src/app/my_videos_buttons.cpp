@@ -6,15 +6,8 @@
 
 namespace app {
 
-using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
-
-bool MyVideosButtons::Confirmed(std::string_view question) {
-    if (!session_.config.prompt_before_delete) return true;
-    return prompts_.Message(question, "Confirm", Buttons::kOkCancel, Icon::kQuestion) ==
-           Answer::kOk;
-}
 
 MyVideosButtons::Opens MyVideosButtons::AddVideo() {
     if (!session_.IsOpen()) {
@@ -44,14 +37,17 @@ MyVideosButtons::Opens MyVideosButtons::FlagSelected() {
 
 void MyVideosButtons::UnflagSelected() {
     if (!MayChangeSelection()) return;
-    if (Confirmed("Remove flags from selected records in the My Videos list?")) {
+    if (ConfirmDeletion(session_, prompts_,
+                        "Remove flags from selected records in the My Videos list?")) {
         app::UnflagSelected(session_);
     }
 }
 
 void MyVideosButtons::UnflagAll() {
     if (!MayChange() || session_.Videos.RowCount() == 0) return;
-    if (Confirmed("Remove all flags in the My Videos list?")) app::UnflagAll(session_);
+    if (ConfirmDeletion(session_, prompts_, "Remove all flags in the My Videos list?")) {
+        app::UnflagAll(session_);
+    }
 }
 
 void MyVideosButtons::MarkViewed() {
@@ -60,7 +56,8 @@ void MyVideosButtons::MarkViewed() {
 
 void MyVideosButtons::MarkNotViewed() {
     if (!MayChangeSelection()) return;
-    if (Confirmed("Mark selected records in the My Videos list as not viewed?")) {
+    if (ConfirmDeletion(session_, prompts_,
+                        "Mark selected records in the My Videos list as not viewed?")) {
         app::MarkNotViewed(session_);
     }
 }

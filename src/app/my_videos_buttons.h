@@ -34,7 +34,6 @@ class MyVideosButtons {
   private:
     bool MayChange() const { return session_.IsOpen() && !session_.ReadOnly(); }
     bool MayChangeSelection() const { return MayChange() && session_.Videos.SelectedCount() > 0; }
-    bool Confirmed(std::string_view question);
 
     Session& session_;
     platform::Prompts& prompts_;

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "app/deleting.h"
 #include "app/hints.h"
 #include "core/text.h"
 
 namespace app {
 
-using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
@@ -71,16 +71,12 @@ void WantedPane::AddWanted() {
     SelectFirstBeginningWith(title);
 }
 
-bool WantedPane::Confirmed(std::string_view question) {
-    if (!session_.config.prompt_before_delete) return true;
-    return prompts_.Message(question, "Confirm", Buttons::kOkCancel, Icon::kQuestion) ==
-           Answer::kOk;
-}
-
 void WantedPane::DeleteWanted() {
     const int index = Selected();
     if (!MayChange() || index < 0) return;
-    if (!Confirmed("Delete selected record from Wanted Videos list?")) return;
+    if (!ConfirmDeletion(session_, prompts_, "Delete selected record from Wanted Videos list?")) {
+        return;
+    }
     session_.Wanted.Delete(index);
     selected_.clear();
     session_.Modified = true;
@@ -89,7 +85,7 @@ void WantedPane::DeleteWanted() {
 
 void WantedPane::ClearWanted() {
     if (!MayChange() || session_.Wanted.Count() == 0) return;
-    if (!Confirmed("Delete all records from Wanted Videos list?")) return;
+    if (!ConfirmDeletion(session_, prompts_, "Delete all records from Wanted Videos list?")) return;
     session_.Wanted.Clear();
     selected_.clear();
     session_.Modified = true;

@@ -59,7 +59,6 @@ class WantedPane {
   private:
     bool MayChange() const { return session_.IsOpen() && !session_.ReadOnly(); }
     void SelectFirstBeginningWith(std::string_view text);
-    bool Confirmed(std::string_view question);
 
     Session& session_;
     platform::Prompts& prompts_;
