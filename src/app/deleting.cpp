@@ -12,10 +12,14 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-void DeleteImagesOf(const Session& session, int row) {
-    if (!session.config.auto_delete_images || session.ImageFolder.empty()) return;
-    const int key = session.Videos.ColumnIndexOf(core::column_name::kKey);
-    if (key >= 0) DeleteRecordImages(session.ImageFolder, session.Videos.Cell(row, key));
+// The Key column when deleted rows take their image files with them; -1 when they do not.
+int ImageKeyColumn(const Session& session) {
+    if (!session.config.auto_delete_images || session.ImageFolder.empty()) return -1;
+    return session.Videos.ColumnIndexOf(core::column_name::kKey);
+}
+
+void DeleteImagesOf(const Session& session, int key_column, int row) {
+    DeleteRecordImages(session.ImageFolder, session.Videos.Cell(row, key_column));
 }
 
 // Removes the selected rows in one pass: deleting them one at a time would move every later row
@@ -50,7 +54,9 @@ bool DeleteSelected(Session& session, platform::Prompts& prompts) {
     if (session.ReadOnly() || session.Videos.SelectedCount() == 0) return false;
     if (!ConfirmDeletion(session, prompts, "Delete selected records in the My Videos list?"))
         return false;
-    for (int row : session.Videos.SelectedRows()) DeleteImagesOf(session, row);
+    if (const int key = ImageKeyColumn(session); key >= 0) {
+        for (int row : session.Videos.SelectedRows()) DeleteImagesOf(session, key, row);
+    }
     RemoveSelectedRows(session.Videos);
     Deleted(session);
     return true;
@@ -61,7 +67,9 @@ bool DeleteAll(Session& session, platform::Prompts& prompts) {
     if (!ConfirmDeletion(session, prompts, "Delete all records in the My Videos list?")) {
         return false;
     }
-    for (int row = 0; row < session.Videos.RowCount(); ++row) DeleteImagesOf(session, row);
+    if (const int key = ImageKeyColumn(session); key >= 0) {
+        for (int row = 0; row < session.Videos.RowCount(); ++row) DeleteImagesOf(session, key, row);
+    }
     session.Videos.DeleteAllRows();
     Deleted(session);
     return true;
