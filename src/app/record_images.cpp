@@ -106,7 +106,7 @@ std::string StoreRecordImage(const std::string& image_folder, std::string_view k
 void DeleteRecordImages(const std::string& image_folder, std::string_view key) {
     if (image_folder.empty() || !IsPlainName(key)) return;
     std::error_code error;
-    for (std::string_view extension : {"bmp", "gif", "jpg"}) {
+    for (std::string_view extension : core::kImageExtensions) {
         std::filesystem::remove(
             core::JoinPath(image_folder, std::string(key) + "." + std::string(extension)), error);
     }

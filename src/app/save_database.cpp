@@ -33,7 +33,7 @@ void TakeNewName(Session& session, DatabaseServices& services, const core::Datab
     session.recent.Add(names.main);
     std::error_code error;
     std::filesystem::create_directories(names.base, error);
-    for (const char* extension : {"gif", "jpg", "bmp"}) {
+    for (std::string_view extension : core::kImageExtensions) {
         core::CopyImages(session.ImageFolder, names.base, false, extension, services.progress);
     }
     session.ImageFolder = names.base;
