@@ -302,7 +302,7 @@ RecordEditor::OkResult RecordEditor::Ok() {
 }
 
 std::string RecordEditor::PreviewPath(std::string_view extension) const {
-    return core::JoinPath(session_.paths.folder, "res/iprev." + std::string(extension));
+    return PreviewImagePath(session_.paths.folder, extension);
 }
 
 bool RecordEditor::IsPreview(const std::string& path) const {

@@ -69,6 +69,10 @@ bool IsStoredImageExtension(std::string_view extension) {
     return false;
 }
 
+std::string PreviewImagePath(std::string_view program_folder, std::string_view extension) {
+    return core::JoinPath(program_folder, "res/iprev." + std::string(extension));
+}
+
 bool IsJpegFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     unsigned char start[3] = {};

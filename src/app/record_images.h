@@ -21,6 +21,10 @@ bool IsPictureExtension(std::string_view extension);
 // True for the extensions the image folder holds as they are: jpg, gif and bmp (any case).
 bool IsStoredImageExtension(std::string_view extension);
 
+// Where the record editor downloads a picture of this type (the extension without the dot):
+// res/iprev.<extension> in the program folder.
+std::string PreviewImagePath(std::string_view program_folder, std::string_view extension);
+
 // Stores the picture `source` as the image of the record with `key`: as folder/key.jpg, .gif or
 // .bmp after the source's own type (the extension in lower case, so that the record finds it),
 // any other picture as ".jpg", converted unless it already is a JPEG file. The record's images

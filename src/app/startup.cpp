@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "app/record_images.h"
+
 namespace app {
 
 bool NamesDatabase(std::string_view argument) {
@@ -37,20 +39,17 @@ void StorePlacement(config::ProgramConfig& config, bool maximized, bool minimize
 
 std::vector<std::string> RunWorkFiles(const config::ProgramPaths& paths) {
     auto at = [&](const char* relative) { return paths.folder + "/" + relative; };
-    return {paths.import_undo_images,
-            paths.import_undo_videos,
-            paths.import_undo_wanted,
-            paths.wizard_search,
-            paths.wizard_results,
-            paths.print_my_videos,
-            paths.print_wanted,
-            at("res/iprev.html"),
-            at("res/iprev.gif"),
-            at("res/iprev.jpg"),
-            at("res/iprev.bmp"),
-            paths.rating_reply,
-            at("undo"),
-            paths.downloaded_lists};
+    std::vector<std::string> files = {paths.import_undo_images, paths.import_undo_videos,
+                                      paths.import_undo_wanted, paths.wizard_search,
+                                      paths.wizard_results,     paths.print_my_videos,
+                                      paths.print_wanted,       at("res/iprev.html"),
+                                      paths.rating_reply,       at("undo"),
+                                      paths.downloaded_lists};
+    // The record editor's downloaded previews, of every picture type it downloads.
+    for (std::string_view extension : PictureExtensions()) {
+        files.push_back(PreviewImagePath(paths.folder, extension));
+    }
+    return files;
 }
 
 void RemoveRunWorkFiles(const config::ProgramPaths& paths) {
