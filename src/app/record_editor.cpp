@@ -48,6 +48,13 @@ std::string Part(std::string_view text, std::size_t from, std::size_t count) {
     return from < text.size() ? std::string(text.substr(from, count)) : std::string();
 }
 
+// The viewed date fields of a "mm/dd/yyyy" text.
+void SetViewedDate(RecordFields& fields, std::string_view date) {
+    fields.month = Part(date, 0, 2);
+    fields.day = Part(date, 3, 2);
+    fields.viewed_year = Part(date, 6, 4);
+}
+
 }  // namespace
 
 RecordEditor::RecordEditor(Session& session, Services services, Mode mode)
@@ -63,10 +70,7 @@ RecordEditor::RecordEditor(Session& session, Services services, Mode mode)
     fields_.custom.resize(custom_columns_.size());
 
     // The date fields hold today until a viewed date replaces it.
-    const std::string today = core::TodayDate(session.clock);
-    fields_.month = Part(today, 0, 2);
-    fields_.day = Part(today, 3, 2);
-    fields_.viewed_year = Part(today, 6, 4);
+    SetViewedDate(fields_, core::TodayDate(session.clock));
 
     if (mode == Mode::kEdit && list.SelectedCount() > 0) {
         edit_row_ = list.SelectedRows().front();
@@ -113,11 +117,7 @@ void RecordEditor::FillFromRow(int row) {
     }
     const std::string viewed = cell(name::kLastViewed);
     fields_.viewed = BeginsWithDigit(viewed);
-    if (fields_.viewed) {
-        fields_.month = Part(viewed, 0, 2);
-        fields_.day = Part(viewed, 3, 2);
-        fields_.viewed_year = Part(viewed, 6, 4);
-    }
+    if (fields_.viewed) SetViewedDate(fields_, viewed);
     record_image_ = core::ImageFileOf(session_.ImageFolder, cell(name::kKey));
     picture_ = record_image_;
     fields_.image_file = record_image_;
