@@ -15,16 +15,7 @@ std::vector<RowRange> MergeRows(std::span<const int> ascending_rows) {
 }
 
 std::vector<RowRange> SelectedRanges(const core::VideoList& list) {
-    std::vector<RowRange> ranges;
-    for (int row = 0; row < list.RowCount(); ++row) {
-        if (!list.Row(row).Selected) continue;
-        if (!ranges.empty() && ranges.back().last + 1 == row) {
-            ranges.back().last = row;
-        } else {
-            ranges.push_back({row, row});
-        }
-    }
-    return ranges;
+    return MergeRows(list.SelectedRows());
 }
 
 }  // namespace app
