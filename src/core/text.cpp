@@ -11,9 +11,9 @@ std::string RemoveChar(std::string text, char removed) {
 }
 
 std::string RemoveNewlines(std::string text) { return RemoveChar(std::move(text), '\n'); }
-std::string RemoveCarriageReturns(std::string text) { return RemoveChar(std::move(text), '\r'); }
-std::string RemoveDoubleQuotes(std::string text) { return RemoveChar(std::move(text), '"'); }
-std::string RemoveSingleQuotes(std::string text) { return RemoveChar(std::move(text), '\''); }
+std::string RemoveCarriageReturns(std::string text) {
+    return RemoveChar(std::move(text), '\r');
+}
 
 std::string RemoveAngleBrackets(std::string text) {
     std::erase_if(text, [](char c) { return c == '<' || c == '>'; });
@@ -27,11 +27,6 @@ std::string ReplaceChar(std::string text, char from, char to) {
 
 std::string ToLowerAscii(std::string text) {
     for (char& c : text) c = FoldAscii(c);
-    return text;
-}
-
-std::string ReverseText(std::string text) {
-    std::reverse(text.begin(), text.end());
     return text;
 }
 

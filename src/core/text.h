@@ -11,12 +11,9 @@ namespace core {
 std::string RemoveNewlines(std::string text);
 std::string RemoveCarriageReturns(std::string text);
 std::string RemoveAngleBrackets(std::string text);
-std::string RemoveDoubleQuotes(std::string text);
-std::string RemoveSingleQuotes(std::string text);
 std::string RemoveChar(std::string text, char removed);
 std::string ReplaceChar(std::string text, char from, char to);
 std::string ToLowerAscii(std::string text);
-std::string ReverseText(std::string text);
 
 // The synopsis stores its line breaks as "~".
 std::string EncodeLineBreaks(std::string text);

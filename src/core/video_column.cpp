@@ -58,11 +58,6 @@ std::optional<int> BuiltInSlotOf(std::string_view name) {
     return std::nullopt;
 }
 
-bool IsCustomSlot(int file_slot) {
-    return std::find(std::begin(kCustomSlots), std::end(kCustomSlots), file_slot) !=
-           std::end(kCustomSlots);
-}
-
 VideoColumn BuiltInColumn(std::string_view name, int file_slot, int list_index) {
     using namespace column_name;
     VideoColumn column;

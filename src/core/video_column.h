@@ -32,9 +32,6 @@ constexpr int kFlag = 21;
 constexpr int kFlagValue = 22;
 }  // namespace slot
 
-// Slots of the user-defined columns, in the order they are assigned.
-constexpr int kCustomSlots[] = {6, 7, 8, 9, 10, 14, 15};
-
 // Names of the built-in columns.
 namespace column_name {
 constexpr std::string_view kKey = "Key";
@@ -77,7 +74,6 @@ struct VideoColumn {
 std::string_view BuiltInNameOfSlot(int file_slot);
 // The slot of a built-in column name (exact), or nothing.
 std::optional<int> BuiltInSlotOf(std::string_view name);
-bool IsCustomSlot(int file_slot);
 
 // A column with the options a built-in name has when a table is built from scratch; any other
 // name makes a custom column.
