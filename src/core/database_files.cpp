@@ -8,12 +8,11 @@
 #include "core/paths.h"
 #include "core/safe_file.h"
 #include "core/sort_state_file.h"
-#include "core/text.h"
 
 namespace core {
 
 bool HasDatabaseExtension(std::string_view path) {
-    return path.find('.') != std::string_view::npos && EqualsNoCase(ExtensionOf(path), "rdk");
+    return HasExtensionNoCase(path, "rdk");
 }
 
 DatabaseNames DatabaseNamesOf(std::string_view chosen_path) {

@@ -7,7 +7,6 @@
 #include "core/database_files.h"
 #include "core/image_path_file.h"
 #include "core/paths.h"
-#include "core/text.h"
 
 namespace core {
 namespace fs = std::filesystem;
@@ -22,9 +21,7 @@ std::vector<fs::path> FilesWithExtension(const std::string& folder, std::string_
         std::error_code type_error;
         if (it->is_directory(type_error)) continue;
         const std::string name = it->path().filename().string();
-        if (name.find('.') != std::string::npos && EqualsNoCase(ExtensionOf(name), extension)) {
-            files.push_back(it->path());
-        }
+        if (HasExtensionNoCase(name, extension)) files.push_back(it->path());
     }
     return files;
 }

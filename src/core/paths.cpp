@@ -54,6 +54,11 @@ std::string StripExtension(std::string_view path) {
     return dot == std::string_view::npos ? std::string() : std::string(path.substr(0, dot));
 }
 
+bool HasExtensionNoCase(std::string_view path, std::string_view extension) {
+    const std::size_t dot = ExtensionDot(path);
+    return dot != std::string_view::npos && EqualsNoCase(path.substr(dot + 1), extension);
+}
+
 std::string UrlLastSegment(std::string_view url) {
     std::size_t slash = url.rfind('/');
     return std::string(slash == std::string_view::npos ? url : url.substr(slash + 1));
@@ -106,9 +111,7 @@ int CountFilesWithExtension(const std::string& folder, std::string_view extensio
         std::error_code type_error;
         if (it->is_directory(type_error)) continue;
         const std::string name = it->path().filename().string();
-        if (name.find('.') != std::string::npos && EqualsNoCase(ExtensionOf(name), extension)) {
-            ++count;
-        }
+        if (HasExtensionNoCase(name, extension)) ++count;
     }
     return count;
 }

@@ -19,6 +19,9 @@ std::string ParentFolderOf(std::string_view path);
 std::string ExtensionOf(std::string_view path);
 // The path without the "." and extension of its file name; empty if the name has no ".".
 std::string StripExtension(std::string_view path);
+// True if the file name has a "." and the part after its last "." is `extension` (no dot),
+// ignoring case.
+bool HasExtensionNoCase(std::string_view path, std::string_view extension);
 // Part after the last "/".
 std::string UrlLastSegment(std::string_view url);
 // folder + "/" + name (no doubled separator).

@@ -38,10 +38,8 @@ std::vector<ImageFile> ListImageFiles(const std::string& folder) {
         std::error_code type_error;
         if (it->is_directory(type_error)) continue;
         const std::string name = it->path().filename().string();
-        if (name.find('.') == std::string::npos) continue;
-        const std::string extension = ExtensionOf(name);
         for (int rank = 0; rank < 3; ++rank) {
-            if (EqualsNoCase(extension, kImageExtensions[rank])) {
+            if (HasExtensionNoCase(name, kImageExtensions[rank])) {
                 files.push_back({it->path(), StripExtension(name), rank});
             }
         }
