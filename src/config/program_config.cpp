@@ -1,10 +1,11 @@
 #include "config/program_config.h"
 
-#include <fstream>
+#include <cerrno>
 #include <variant>
 
 #include "core/line_reader.h"
 #include "core/paths.h"
+#include "core/read_file.h"
 #include "core/text.h"
 
 namespace config {
@@ -185,11 +186,7 @@ core::FileResult ReadConfig(std::istream& in, ProgramConfig& config) {
 }
 
 core::FileResult ReadConfig(ProgramConfig& config, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return core::FileResult::Failure(path, core::SystemErrorText(errno));
-    core::FileResult result = ReadConfig(in, config);
-    if (!result) result.path = path;
-    return result;
+    return core::ReadFileWith(path, [&](std::istream& in) { return ReadConfig(in, config); });
 }
 
 core::FileResult WriteConfig(const ProgramConfig& config, std::ostream& out) {

@@ -1,9 +1,10 @@
 #include "core/accounts_file.h"
 
-#include <fstream>
+#include <cerrno>
 
 #include "core/line_reader.h"
 #include "core/paths.h"
+#include "core/read_file.h"
 #include "core/text.h"
 
 namespace core {
@@ -56,12 +57,7 @@ FileResult ReadAccounts(std::istream& in, std::vector<UserAccount>& accounts) {
 
 FileResult ReadAccounts(std::vector<UserAccount>& accounts, const std::string& path) {
     accounts.clear();
-    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return FileResult::Failure(path, SystemErrorText(errno));
-    FileResult result = ReadAccounts(in, accounts);
-    if (!result) result.path = path;
-    return result;
+    return ReadFileWith(path, [&](std::istream& in) { return ReadAccounts(in, accounts); });
 }
 
 FileResult WriteAccounts(const std::vector<UserAccount>& accounts, std::ostream& out) {

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
+#include <cerrno>
 #include <set>
 
 #include "core/line_reader.h"
 #include "core/paths.h"
+#include "core/read_file.h"
 #include "core/text.h"
 
 namespace core {
@@ -160,12 +161,7 @@ FileResult ReadHeader(std::istream& in, VideoList& list) {
 }
 
 FileResult ReadHeader(VideoList& list, const std::string& path) {
-    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return FileResult::Failure(path, SystemErrorText(errno));
-    FileResult result = ReadHeader(in, list);
-    if (!result) result.path = path;
-    return result;
+    return ReadFileWith(path, [&](std::istream& in) { return ReadHeader(in, list); });
 }
 
 FileResult WriteHeader(VideoList& list, std::ostream& out) {

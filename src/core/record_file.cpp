@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
+#include <cerrno>
 
 #include "core/line_reader.h"
 #include "core/paths.h"
+#include "core/read_file.h"
 #include "core/text.h"
 
 namespace core {
@@ -182,13 +183,10 @@ FileResult ReadRecords(std::istream& in, VideoList& list, const Clock& clock,
 
 FileResult ReadRecords(VideoList& list, const std::string& path, const Clock& clock,
                        const RecordReadOptions& options, platform::Progress& progress) {
-    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return FileResult::Failure(path, SystemErrorText(errno));
-    FileResult result = ReadRecordsFrom(in, list, clock, options, progress,
-                                        std::max<std::int64_t>(0, FileSize(path)), "Reading " + path);
-    if (!result) result.path = path;
-    return result;
+    return ReadFileWith(path, [&](std::istream& in) {
+        return ReadRecordsFrom(in, list, clock, options, progress,
+                               std::max<std::int64_t>(0, FileSize(path)), "Reading " + path);
+    });
 }
 
 FileResult WriteRecords(const VideoList& list, std::ostream& out, platform::Progress& progress,

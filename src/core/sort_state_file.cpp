@@ -1,9 +1,10 @@
 #include "core/sort_state_file.h"
 
-#include <fstream>
+#include <cerrno>
 
 #include "core/line_reader.h"
 #include "core/paths.h"
+#include "core/read_file.h"
 #include "core/text.h"
 
 namespace core {
@@ -18,12 +19,7 @@ FileResult ReadSortState(std::istream& in, SortState& state) {
 }
 
 FileResult ReadSortState(SortState& state, const std::string& path) {
-    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return FileResult::Failure(path, SystemErrorText(errno));
-    FileResult result = ReadSortState(in, state);
-    if (!result) result.path = path;
-    return result;
+    return ReadFileWith(path, [&](std::istream& in) { return ReadSortState(in, state); });
 }
 
 FileResult WriteSortState(const SortState& state, const std::string& path, FileSystemCalls& calls) {

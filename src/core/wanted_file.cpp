@@ -1,10 +1,11 @@
 #include "core/wanted_file.h"
 
-#include <fstream>
+#include <cerrno>
 #include <vector>
 
 #include "core/line_reader.h"
 #include "core/paths.h"
+#include "core/read_file.h"
 #include "core/text.h"
 
 namespace core {
@@ -29,13 +30,10 @@ FileResult ReadWanted(std::istream& in, WantedList& wanted, bool move_leading_ar
 
 FileResult ReadWanted(WantedList& wanted, const std::string& path, bool move_leading_article,
                       platform::Progress& progress) {
-    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return FileResult::Failure(path, SystemErrorText(errno));
-    if (FileSize(path) == 0) return FileResult::Success(0);
-    FileResult result = ReadWanted(in, wanted, move_leading_article, progress, "Reading " + path);
-    if (!result) result.path = path;
-    return result;
+    return ReadFileWith(path, [&](std::istream& in) {
+        if (FileSize(path) == 0) return FileResult::Success(0);
+        return ReadWanted(in, wanted, move_leading_article, progress, "Reading " + path);
+    });
 }
 
 FileResult WriteWanted(const WantedList& wanted, std::ostream& out, platform::Progress& progress,
