@@ -81,7 +81,6 @@ FileResult WriteAccounts(const std::vector<UserAccount>& accounts, std::ostream&
 
 FileResult WriteAccounts(const std::vector<UserAccount>& accounts, const std::string& path,
                          FileSystemCalls& calls) {
-    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
     return WriteFileSafely(
         path, [&](std::ostream& out) { return WriteAccounts(accounts, out); }, 0600, calls);
 }

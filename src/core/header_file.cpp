@@ -190,7 +190,6 @@ FileResult WriteHeader(VideoList& list, std::ostream& out) {
 }
 
 FileResult WriteHeader(VideoList& list, const std::string& path, FileSystemCalls& calls) {
-    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
     return WriteFileSafely(path, [&](std::ostream& out) { return WriteHeader(list, out); }, 0666, calls);
 }
 

@@ -3,8 +3,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/paths.h"
-
 namespace core {
 
 std::optional<std::string> ReadImagePathFile(const std::string& path) {
@@ -21,7 +19,6 @@ std::optional<std::string> ReadImagePathFile(const std::string& path) {
 
 FileResult WriteImagePathFile(const std::string& path, const std::string& folder,
                               FileSystemCalls& calls) {
-    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
     return WriteFileSafely(path, [&](std::ostream& out) {
             out << folder;
             return FileResult::Success();

@@ -213,7 +213,6 @@ FileResult WriteRecords(const VideoList& list, std::ostream& out, platform::Prog
 
 FileResult WriteRecords(const VideoList& list, const std::string& path,
                         platform::Progress& progress, FileSystemCalls& calls) {
-    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
     return WriteFileSafely(
         path, [&](std::ostream& out) { return WriteRecords(list, out, progress, "Saving " + path); },
         0666,

@@ -83,7 +83,8 @@ private:
 };
 
 // Writes `path` safely with the text that `write` puts into the stream; when `write` reports a
-// failure the target is left as it was. Returns 1, or -1 with the path and the reason.
+// failure the target is left as it was. Returns 1, or -1 with the path and the reason (an empty
+// path fails as a missing file).
 FileResult WriteFileSafely(const std::string& path,
                            const std::function<FileResult(std::ostream&)>& write,
                            mode_t new_file_mode = 0666,

@@ -23,7 +23,6 @@ FileResult ReadSortState(SortState& state, const std::string& path) {
 }
 
 FileResult WriteSortState(const SortState& state, const std::string& path, FileSystemCalls& calls) {
-    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
     return WriteFileSafely(
         path,
         [&](std::ostream& out) {

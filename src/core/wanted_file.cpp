@@ -50,7 +50,6 @@ FileResult WriteWanted(const WantedList& wanted, std::ostream& out, platform::Pr
 
 FileResult WriteWanted(const WantedList& wanted, const std::string& path,
                        platform::Progress& progress, FileSystemCalls& calls) {
-    if (path.empty()) return FileResult::Failure(path, SystemErrorText(ENOENT));
     return WriteFileSafely(
         path, [&](std::ostream& out) { return WriteWanted(wanted, out, progress, "Saving " + path); },
         0666,
