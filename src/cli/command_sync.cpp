@@ -19,12 +19,7 @@ void RunSync(CliContext& context, std::ostream& out) {
     const int images_before = core::CountImageFiles(session.ImageFolder);
     platform::NoProgress quiet;
     window.Ok(session, quiet);
-    if (session.Modified) {
-        if (app::SaveDatabase(session, context.services(), session.CurrentDatabasePath) != 1) {
-            context.Fail(session.CurrentDatabasePath);
-        }
-        session.Modified = false;
-    }
+    if (session.Modified) SaveOpenDatabase(context);
     if (window.WantedVideos()) {
         out << "Removed " << wanted_before - session.Wanted.Count()
             << " wanted titles already in My Videos\n";
