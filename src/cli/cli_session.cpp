@@ -1,7 +1,6 @@
 #include "cli/cli_session.h"
 
 #include "core/database_files.h"
-#include "core/paths.h"
 
 namespace cli {
 namespace {

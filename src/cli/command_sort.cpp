@@ -1,6 +1,5 @@
 #include "app/sort_commands.h"
 #include "cli/commands.h"
-#include "core/text.h"
 
 namespace cli {
 

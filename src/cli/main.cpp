@@ -1,11 +1,9 @@
 // reeldeck-cli: the headless companion of Reeldeck.
-#include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <map>
 
 #include "cli/commands.h"
-#include "core/paths.h"
 
 namespace {
 
