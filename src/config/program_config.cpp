@@ -80,14 +80,8 @@ const Key kKeys[] = {
 
 constexpr const char* kGeometrySuffixes[] = {"X=", "Y=", "W=", "H="};
 
-int& GeometryPart(WindowGeometry& geometry, int part) {
-    switch (part) {
-        case 0: return geometry.x;
-        case 1: return geometry.y;
-        case 2: return geometry.w;
-        default: return geometry.h;
-    }
-}
+constexpr int WindowGeometry::*kGeometryParts[] = {&WindowGeometry::x, &WindowGeometry::y,
+                                                   &WindowGeometry::w, &WindowGeometry::h};
 
 // Sets the value of a known key from `value` (the text after the key's "=").
 void SetValue(ProgramConfig& config, const Field& field, int geometry_part, std::string_view value) {
@@ -101,7 +95,7 @@ void SetValue(ProgramConfig& config, const Field& field, int geometry_part, std:
             } else if constexpr (std::is_same_v<T, std::string>) {
                 config.*member = std::string(value);
             } else {
-                GeometryPart(config.*member, geometry_part) = core::ParseLeadingInt(value);
+                config.*member.*kGeometryParts[geometry_part] = core::ParseLeadingInt(value);
             }
         },
         field);
@@ -138,10 +132,9 @@ void WriteKey(const ProgramConfig& config, const Key& key, std::string& out) {
             using T = std::remove_cvref_t<decltype(value)>;
             if constexpr (std::is_same_v<T, WindowGeometry>) {
                 for (int part = 0; part < 4; ++part) {
-                    WindowGeometry copy = value;
                     out += key.text;
                     out += kGeometrySuffixes[part];
-                    out += std::to_string(GeometryPart(copy, part));
+                    out += std::to_string(value.*kGeometryParts[part]);
                     out += '\n';
                 }
             } else {
