@@ -11,23 +11,6 @@
 namespace core {
 namespace fs = std::filesystem;
 
-namespace {
-
-// Regular files (or links to them) of a folder whose extension matches, ignoring case.
-std::vector<fs::path> FilesWithExtension(const std::string& folder, std::string_view extension) {
-    std::vector<fs::path> files;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::error_code type_error;
-        if (it->is_directory(type_error)) continue;
-        const std::string name = it->path().filename().string();
-        if (HasExtensionNoCase(name, extension)) files.push_back(it->path());
-    }
-    return files;
-}
-
-}  // namespace
-
 std::string ImageFileOf(const std::string& image_folder, std::string_view key) {
     if (image_folder.empty() || key.empty()) return {};
     const std::string base = JoinPath(image_folder, key);
@@ -56,13 +39,13 @@ int CopyImages(const std::string& source, const std::string& target, bool keep_e
                std::string_view extension, platform::Progress& progress) {
     if (source.empty() || target.empty()) return -1;
     if (source == target) return 0;
-    const std::vector<fs::path> files = FilesWithExtension(source, extension);
+    const std::vector<std::string> files = FilesWithExtension(source, extension);
     platform::ProgressScope scope(progress, static_cast<std::int64_t>(files.size()),
                                   "Saving images...");
-    for (const fs::path& file : files) {
-        const std::string destination = JoinPath(target, file.filename().string());
+    for (const std::string& file : files) {
+        const std::string destination = JoinPath(target, fs::path(file).filename().string());
         if (keep_existing && FileExists(destination)) continue;
-        if (CopyFileSafely(file.string(), destination)) scope.Step();
+        if (CopyFileSafely(file, destination)) scope.Step();
     }
     return static_cast<int>(files.size());
 }

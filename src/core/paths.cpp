@@ -102,18 +102,23 @@ std::int64_t CountLines(const std::string& path) {
     return lines + (last != '\n' ? 1 : 0);
 }
 
-int CountFilesWithExtension(const std::string& folder, std::string_view extension) {
-    if (folder.empty()) return 0;
+std::vector<std::string> FilesWithExtension(const std::string& folder, std::string_view extension) {
+    std::vector<std::string> files;
+    if (folder.empty()) return files;
     std::error_code error;
-    int count = 0;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         std::error_code type_error;
         if (it->is_directory(type_error)) continue;
-        const std::string name = it->path().filename().string();
-        if (HasExtensionNoCase(name, extension)) ++count;
+        if (HasExtensionNoCase(it->path().filename().string(), extension)) {
+            files.push_back(it->path().string());
+        }
     }
-    return count;
+    return files;
+}
+
+int CountFilesWithExtension(const std::string& folder, std::string_view extension) {
+    return static_cast<int>(FilesWithExtension(folder, extension).size());
 }
 
 std::string FindImageExtension(const std::string& base_path) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Path and file helpers. Paths are native ("/"); splitting also accepts "\" so that paths
 // written on other systems still come apart at their separators.
@@ -33,7 +34,10 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // Number of lines of a file (a last line without a line feed counts), or -1 if it cannot be read.
 std::int64_t CountLines(const std::string& path);
-// Number of files (not folders) in `folder` whose extension equals `extension`, ignoring case.
+// The paths of the files (not folders) in `folder` whose extension equals `extension`, ignoring
+// case; none when the folder cannot be read.
+std::vector<std::string> FilesWithExtension(const std::string& folder, std::string_view extension);
+// Their number.
 int CountFilesWithExtension(const std::string& folder, std::string_view extension);
 // ".jpg", ".gif" or ".bmp" (or the same in upper case): the first, in that order, for which
 // base path + extension exists; empty if none does.
