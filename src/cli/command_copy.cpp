@@ -1,24 +1,7 @@
 #include "cli/commands.h"
-#include "core/accounts_file.h"
 #include "core/database_files.h"
-#include "core/database_set.h"
 
 namespace cli {
-
-void RequireFullAccessTo(const CliContext& context, const std::string& main_path) {
-    std::vector<core::UserAccount> accounts;
-    core::ReadAccounts(accounts, core::DatabaseNamesOf(main_path).accounts);
-    if (accounts.empty()) return;
-    const CliArguments& arguments = context.arguments();
-    const core::UserAccount* account =
-        arguments.user && arguments.password
-            ? core::FindLogin(accounts, *arguments.user, *arguments.password)
-            : nullptr;
-    if (!account || account->Level != core::kFullAccess) {
-        throw CliError{main_path +
-                       ": replacing this protected database needs an account with full access"};
-    }
-}
 
 // A copy keeps the source's accounts, so a protected database stays protected in its copy.
 void RunCopy(CliContext& context, std::ostream& out) {

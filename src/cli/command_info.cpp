@@ -4,12 +4,6 @@
 
 namespace cli {
 
-void RequireOperands(const CliContext& context, std::size_t count, const char* usage) {
-    if (context.arguments().operands.size() != count) {
-        throw CliError{std::string("usage: reeldeck-cli ") + usage};
-    }
-}
-
 void RunInfo(CliContext& context, std::ostream& out) {
     RequireOperands(context, 1, "info DB");
     context.Open(context.arguments().operands[0]);

@@ -3,25 +3,6 @@
 
 namespace cli {
 
-int ColumnNamed(CliContext& context, const std::string& name) {
-    const core::VideoList& videos = context.session().Videos;
-    const core::VideoColumn* column = videos.FindColumn(name);
-    if (!column) column = videos.FindColumnNoCase(name);
-    if (column) return column->ListIndex;
-    std::string names;
-    for (const core::VideoColumn& each : videos.Columns())
-        names += (names.empty() ? "" : ", ") + each.Name;
-    throw CliError{"no column \"" + name + "\" (columns: " + names + ")"};
-}
-
-void SaveOpenDatabase(CliContext& context) {
-    app::Session& session = context.session();
-    if (app::SaveDatabase(session, context.services(), session.CurrentDatabasePath) != 1) {
-        context.Fail(session.CurrentDatabasePath);
-    }
-    session.Modified = false;
-}
-
 void RunSort(CliContext& context, std::ostream& out) {
     RequireOperands(context, 2, "sort DB COLUMN [--descending]");
     context.Open(context.arguments().operands[0]);

@@ -1,0 +1,49 @@
+// What several commands of reeldeck-cli share.
+#include "cli/commands.h"
+#include "core/accounts_file.h"
+#include "core/database_files.h"
+#include "core/database_set.h"
+
+namespace cli {
+
+void RequireOperands(const CliContext& context, std::size_t count, const char* usage) {
+    if (context.arguments().operands.size() != count) {
+        throw CliError{std::string("usage: reeldeck-cli ") + usage};
+    }
+}
+
+void RequireFullAccessTo(const CliContext& context, const std::string& main_path) {
+    std::vector<core::UserAccount> accounts;
+    core::ReadAccounts(accounts, core::DatabaseNamesOf(main_path).accounts);
+    if (accounts.empty()) return;
+    const CliArguments& arguments = context.arguments();
+    const core::UserAccount* account =
+        arguments.user && arguments.password
+            ? core::FindLogin(accounts, *arguments.user, *arguments.password)
+            : nullptr;
+    if (!account || account->Level != core::kFullAccess) {
+        throw CliError{main_path +
+                       ": replacing this protected database needs an account with full access"};
+    }
+}
+
+int ColumnNamed(CliContext& context, const std::string& name) {
+    const core::VideoList& videos = context.session().Videos;
+    const core::VideoColumn* column = videos.FindColumn(name);
+    if (!column) column = videos.FindColumnNoCase(name);
+    if (column) return column->ListIndex;
+    std::string names;
+    for (const core::VideoColumn& each : videos.Columns())
+        names += (names.empty() ? "" : ", ") + each.Name;
+    throw CliError{"no column \"" + name + "\" (columns: " + names + ")"};
+}
+
+void SaveOpenDatabase(CliContext& context) {
+    app::Session& session = context.session();
+    if (app::SaveDatabase(session, context.services(), session.CurrentDatabasePath) != 1) {
+        context.Fail(session.CurrentDatabasePath);
+    }
+    session.Modified = false;
+}
+
+}  // namespace cli
