@@ -3,17 +3,13 @@
 namespace gui {
 
 PaneDock::PaneDock(const QString& pane_name, const QString& object_name, QWidget* parent)
-    : QDockWidget(pane_name, parent), pane_name_(pane_name) {
+    : QDockWidget(pane_name, parent) {
     setObjectName(object_name);
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                 QDockWidget::DockWidgetFloatable);
     connect(this, &QDockWidget::topLevelChanged, this, [this](bool floating) {
         if (floating && floating_geometry_.isValid()) setGeometry(floating_geometry_);
     });
-}
-
-void PaneDock::SetCount(int count) {
-    setWindowTitle(count < 0 ? pane_name_ : pane_name_ + " - " + QString::number(count));
 }
 
 void PaneDock::Restore(bool visible, bool docked, const config::WindowGeometry& floating) {

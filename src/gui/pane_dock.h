@@ -14,16 +14,11 @@ class PaneDock final : public QDockWidget {
   public:
     PaneDock(const QString& pane_name, const QString& object_name, QWidget* parent = nullptr);
 
-    const QString& PaneName() const { return pane_name_; }
-    // "Name - count", or the bare name when `count` is negative.
-    void SetCount(int count);
-
     // Visibility, docked state and floating geometry from and to the configuration.
     void Restore(bool visible, bool docked, const config::WindowGeometry& floating);
     void Store(bool& visible, bool& docked, config::WindowGeometry& floating) const;
 
   private:
-    QString pane_name_;
     QRect floating_geometry_;
 };
 
