@@ -23,7 +23,7 @@ FlagWindow::FlagWindow(Session& session)
 }
 
 bool FlagWindow::Ok() {
-    const std::string reason = core::RemoveCarriageReturns(core::RemoveNewlines(reason_));
+    const std::string reason = core::RemoveLineBreaks(reason_);
     if (reason.empty()) return false;
     FlagSelected(session_, reason);
     return true;

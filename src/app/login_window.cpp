@@ -1,6 +1,6 @@
 #include "app/login_window.h"
 
-#include "core/database_set.h"
+#include "core/accounts_file.h"
 #include "core/text.h"
 
 namespace app {

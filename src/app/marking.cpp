@@ -21,11 +21,6 @@ std::vector<int> AllRowsToChange(const Session& session) {
     return rows;
 }
 
-// A cell never holds a line break: the main file keeps one cell per line.
-std::string OneLine(std::string_view text) {
-    return core::RemoveCarriageReturns(core::RemoveNewlines(std::string(text)));
-}
-
 void SetCells(Session& session, const std::vector<int>& rows, std::string_view column,
               std::string_view text) {
     const int index = session.Videos.ColumnIndexOf(column);
@@ -50,7 +45,7 @@ std::string TwoDigits(std::string_view text) {
 }  // namespace
 
 void FlagSelected(Session& session, std::string_view value) {
-    const std::string flag = OneLine(value);
+    const std::string flag = core::RemoveLineBreaks(std::string(value));
     if (flag.empty()) return;
     SetFlags(session, SelectedRowsToChange(session), flag);
 }
@@ -79,11 +74,12 @@ std::string ViewedDateText(std::string_view month, std::string_view day, std::st
 void MarkViewedOn(Session& session, std::string_view month, std::string_view day,
                   std::string_view year) {
     SetCells(session, SelectedRowsToChange(session), core::column_name::kLastViewed,
-             OneLine(ViewedDateText(month, day, year)));
+             core::RemoveLineBreaks(ViewedDateText(month, day, year)));
 }
 
 void SetFieldOfSelected(Session& session, std::string_view column_name, std::string_view value) {
-    SetCells(session, SelectedRowsToChange(session), column_name, OneLine(value));
+    SetCells(session, SelectedRowsToChange(session), column_name,
+             core::RemoveLineBreaks(std::string(value)));
 }
 
 }  // namespace app

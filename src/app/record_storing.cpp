@@ -14,8 +14,7 @@ namespace {
 namespace name = core::column_name;
 
 std::string CellText(std::string text) {
-    return core::RemoveAngleBrackets(
-        core::RemoveCarriageReturns(core::RemoveNewlines(std::move(text))));
+    return core::RemoveAngleBrackets(core::RemoveLineBreaks(std::move(text)));
 }
 
 void SetCells(core::VideoList& list, int row,

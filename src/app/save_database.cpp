@@ -2,8 +2,8 @@
 #include <filesystem>
 
 #include "app/database_commands.h"
+#include "core/accounts_file.h"
 #include "core/database_files.h"
-#include "core/database_set.h"
 #include "core/header_file.h"
 #include "core/image_path_file.h"
 #include "core/images.h"

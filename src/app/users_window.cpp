@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/session.h"
-#include "core/database_set.h"
+#include "core/accounts_file.h"
 #include "core/text.h"
 
 namespace app {

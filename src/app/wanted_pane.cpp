@@ -55,7 +55,7 @@ void WantedPane::AddWanted() {
         return;
     }
     if (session_.ReadOnly()) return;
-    std::string title = core::RemoveCarriageReturns(core::RemoveNewlines(text_));
+    std::string title = core::RemoveLineBreaks(text_);
     if (session_.config.place_the_in_back) title = core::MoveLeadingArticle(std::move(title));
     if (title.empty()) return;
     field_focused_ = true;

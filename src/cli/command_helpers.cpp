@@ -2,7 +2,6 @@
 #include "cli/commands.h"
 #include "core/accounts_file.h"
 #include "core/database_files.h"
-#include "core/database_set.h"
 
 namespace cli {
 

@@ -85,4 +85,12 @@ FileResult WriteAccounts(const std::vector<UserAccount>& accounts, const std::st
         path, [&](std::ostream& out) { return WriteAccounts(accounts, out); }, 0600, calls);
 }
 
+const UserAccount* FindLogin(const std::vector<UserAccount>& accounts, std::string_view user_name,
+                             std::string_view password) {
+    for (const UserAccount& account : accounts) {
+        if (account.UserName == user_name && account.Password == password) return &account;
+    }
+    return nullptr;
+}
+
 }  // namespace core

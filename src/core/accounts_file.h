@@ -42,4 +42,8 @@ FileResult WriteAccounts(const std::vector<UserAccount>& accounts, std::ostream&
 FileResult WriteAccounts(const std::vector<UserAccount>& accounts, const std::string& path,
                          FileSystemCalls& calls = FileSystemCalls::System());
 
+// The first account with exactly this name and password (case-sensitive), or null.
+const UserAccount* FindLogin(const std::vector<UserAccount>& accounts, std::string_view user_name,
+                             std::string_view password);
+
 }  // namespace core

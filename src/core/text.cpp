@@ -15,6 +15,11 @@ std::string RemoveCarriageReturns(std::string text) {
     return RemoveChar(std::move(text), '\r');
 }
 
+std::string RemoveLineBreaks(std::string text) {
+    std::erase_if(text, [](char c) { return c == '\n' || c == '\r'; });
+    return text;
+}
+
 std::string RemoveAngleBrackets(std::string text) {
     std::erase_if(text, [](char c) { return c == '<' || c == '>'; });
     return text;

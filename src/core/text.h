@@ -10,6 +10,8 @@ namespace core {
 
 std::string RemoveNewlines(std::string text);
 std::string RemoveCarriageReturns(std::string text);
+// Both of the above: a cell holds one line of the main file.
+std::string RemoveLineBreaks(std::string text);
 std::string RemoveAngleBrackets(std::string text);
 std::string RemoveChar(std::string text, char removed);
 std::string ReplaceChar(std::string text, char from, char to);

@@ -14,11 +14,6 @@ namespace {
 using platform::Buttons;
 using platform::Icon;
 
-// Search texts are single lines: a cell can hold no line break.
-std::string OneLine(std::string text) {
-    return core::RemoveCarriageReturns(core::RemoveNewlines(std::move(text)));
-}
-
 // Sets a cell; a row's flag mark follows its flag value.
 void SetCell(core::VideoList& list, int row, int column, std::string_view text) {
     list.SetCell(row, column, text);
@@ -35,12 +30,12 @@ TextReplace::TextReplace(app::Session& session, SearchPanes& panes, platform::Pr
 }
 
 void TextReplace::SetWhat(std::string text) {
-    what_ = OneLine(std::move(text));
+    what_ = core::RemoveLineBreaks(std::move(text));
     position_ = {};
 }
 
 void TextReplace::SetWith(std::string text) {
-    with_ = OneLine(std::move(text));
+    with_ = core::RemoveLineBreaks(std::move(text));
 }
 
 void TextReplace::RefillInside() {

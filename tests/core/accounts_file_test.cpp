@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/database_set.h"
 #include "temp_folder.h"
 #include "test_doubles.h"
 
