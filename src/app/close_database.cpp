@@ -22,12 +22,14 @@ Answer AskToSaveChanges(Session& session, DatabaseServices& services) {
         "Reeldeck", Buttons::kYesNoCancel, Icon::kWarning);
 }
 
-void SaveBeforeClosing(Session& session, DatabaseServices& services) {
+// True when the changes are on disk. A failed save has already told the user why; a cancelled
+// Save As has nothing to tell.
+bool SaveBeforeClosing(Session& session, DatabaseServices& services) {
     if (core::HasDatabaseExtension(session.CurrentDatabasePath)) {
-        SaveDatabase(session, services, session.CurrentDatabasePath);
-    } else {
-        SaveAsCommand(session, services);
+        return SaveDatabase(session, services, session.CurrentDatabasePath) != -1;
     }
+    SaveAsCommand(session, services);
+    return !session.Modified;
 }
 
 }  // namespace
@@ -35,7 +37,9 @@ void SaveBeforeClosing(Session& session, DatabaseServices& services) {
 int ConfirmCloseDatabase(Session& session, DatabaseServices& services) {
     const Answer answer = AskToSaveChanges(session, services);
     if (answer == Answer::kCancel) return 0;
-    if (answer == Answer::kYes) SaveBeforeClosing(session, services);
+    // Changes the user asked to keep are never thrown away: a save that did not happen leaves
+    // the database open.
+    if (answer == Answer::kYes && !SaveBeforeClosing(session, services)) return 0;
     CloseDatabase(session);
     return 1;
 }
@@ -43,8 +47,7 @@ int ConfirmCloseDatabase(Session& session, DatabaseServices& services) {
 bool ConfirmExit(Session& session, DatabaseServices& services) {
     const Answer answer = AskToSaveChanges(session, services);
     if (answer == Answer::kCancel) return false;
-    if (answer == Answer::kYes) SaveBeforeClosing(session, services);
-    return true;
+    return answer != Answer::kYes || SaveBeforeClosing(session, services);
 }
 
 void CloseDatabase(Session& session) {

@@ -43,9 +43,11 @@ void SaveCommand(Session& session, DatabaseServices& services);
 void SaveAsCommand(Session& session, DatabaseServices& services);
 
 // The save-changes prompt before the open database is closed. Returns 1 when the database was
-// closed (saved or not), 0 when the user cancelled.
+// closed (saved, or its changes discarded by No), 0 when it stays open: the user cancelled, or
+// answered Yes and the save failed or Save As was cancelled.
 int ConfirmCloseDatabase(Session& session, DatabaseServices& services);
-// The save-changes prompt at exit: true when the program may end.
+// The save-changes prompt at exit: true when the program may end; false after Cancel or a save
+// that did not happen.
 bool ConfirmExit(Session& session, DatabaseServices& services);
 
 // Empties every list, forgets the open database and removes the undo work files.

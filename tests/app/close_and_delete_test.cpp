@@ -16,16 +16,24 @@ class CloseDatabaseTest : public AppTest {
 };
 
 enum class Leaving { kClose, kExit, kLogout };
+// The answer to "Save changes to %s?", and for Yes whether the save can be written.
+enum class Reply { kYes, kNo, kCancel, kYesButTheSaveFails };
 
 class SaveChangesPromptTest : public CloseDatabaseTest,
-                              public ::testing::WithParamInterface<std::tuple<Leaving, Answer>> {};
+                              public ::testing::WithParamInterface<std::tuple<Leaving, Reply>> {};
 
 // Yes saves and No discards before the database is closed, the user logged out or the program
-// ended; Cancel keeps everything as it was.
+// ended; Cancel, and a Yes whose save fails, keep everything as it was.
 TEST_P(SaveChangesPromptTest, IsAskedBeforeLeavingTheDatabase) {
-    const auto [leaving, answer] = GetParam();
-    const bool proceeds = answer != Answer::kCancel;
-    prompts_.QueueAnswer(answer);
+    const auto [leaving, reply] = GetParam();
+    const bool proceeds = reply == Reply::kYes || reply == Reply::kNo;
+    if (reply == Reply::kYesButTheSaveFails) {
+        fs::remove(main_ + "w");
+        fs::create_directory(main_ + "w");  // the wanted file cannot be replaced
+    }
+    prompts_.QueueAnswer(reply == Reply::kNo       ? Answer::kNo
+                         : reply == Reply::kCancel ? Answer::kCancel
+                                                   : Answer::kYes);
     if (leaving == Leaving::kClose) {
         EXPECT_EQ(app::ConfirmCloseDatabase(session_, services_), proceeds ? 1 : 0);
     } else if (leaving == Leaving::kExit) {
@@ -33,13 +41,19 @@ TEST_P(SaveChangesPromptTest, IsAskedBeforeLeavingTheDatabase) {
     } else {
         app::LogoutCommand(session_, services_);
     }
-    ASSERT_EQ(prompts_.Messages().size(), 1u);
+    const bool failed = reply == Reply::kYesButTheSaveFails;
+    ASSERT_EQ(prompts_.Messages().size(), failed ? 2u : 1u);
+    if (failed) {
+        EXPECT_EQ(LastMessage().title, "Error");
+    }
     const ScriptedPrompts::Shown& shown = prompts_.Messages().at(0);
     EXPECT_EQ(shown.text, "Save changes to films.rdk?");
     EXPECT_EQ(shown.title, "Reeldeck");
     EXPECT_EQ(shown.buttons, Buttons::kYesNoCancel);
     EXPECT_EQ(shown.icon, Icon::kWarning);
-    EXPECT_EQ(ReadFileBytes(main_ + "w") == "Dune\nHeat\nRan\n", answer == Answer::kYes);
+    const bool saved =
+        fs::is_regular_file(main_ + "w") && ReadFileBytes(main_ + "w") == "Dune\nHeat\nRan\n";
+    EXPECT_EQ(saved, reply == Reply::kYes);
     if (leaving == Leaving::kExit) return;
     EXPECT_EQ(session_.IsOpen(), !proceeds);
     EXPECT_EQ(session_.Modified, !proceeds);
@@ -48,10 +62,19 @@ TEST_P(SaveChangesPromptTest, IsAskedBeforeLeavingTheDatabase) {
               proceeds ? "Not logged in" : "User: Ann [administrator]");
 }
 
+std::string LeavingAndReply(const ::testing::TestParamInfo<std::tuple<Leaving, Reply>>& info) {
+    static const char* const kLeaving[] = {"Close", "Exit", "Logout"};
+    static const char* const kReply[] = {"Yes", "No", "Cancel", "YesButTheSaveFails"};
+    return std::string(kLeaving[static_cast<int>(std::get<0>(info.param))]) + "_" +
+           kReply[static_cast<int>(std::get<1>(info.param))];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Answers, SaveChangesPromptTest,
     ::testing::Combine(::testing::Values(Leaving::kClose, Leaving::kExit, Leaving::kLogout),
-                       ::testing::Values(Answer::kYes, Answer::kNo, Answer::kCancel)));
+                       ::testing::Values(Reply::kYes, Reply::kNo, Reply::kCancel,
+                                         Reply::kYesButTheSaveFails)),
+    LeavingAndReply);
 
 TEST_F(AppTest, NothingIsAskedWithoutChangesAndLogoutWithoutAccountsKeepsTheDatabase) {
     login_.ExpectWindow({Step::Ok("Ann", "secret")});
@@ -73,13 +96,17 @@ TEST_F(AppTest, NothingIsAskedWithoutChangesAndLogoutWithoutAccountsKeepsTheData
     EXPECT_TRUE(session_.Modified);
 }
 
-TEST_F(CloseDatabaseTest, YesForAListReadFromAnotherKindOfFileAsksForANameThenCloses) {
+TEST_F(CloseDatabaseTest, YesForAListReadFromAnotherKindOfFileClosesOnlyOnceItIsSavedAs) {
     session_.CurrentDatabasePath = DataPath("list.html");
+    prompts_.QueueAnswer(Answer::kYes);
+    prompts_.QueueSaveFile(std::nullopt);
+    EXPECT_EQ(app::ConfirmCloseDatabase(session_, services_), 0);
+    EXPECT_TRUE(session_.IsOpen() && session_.Modified);
     prompts_.QueueAnswer(Answer::kYes);
     prompts_.QueueSaveFile(DataPath("kept"));
     EXPECT_EQ(app::ConfirmCloseDatabase(session_, services_), 1);
-    EXPECT_EQ(Messages(), (Texts{"Save changes to list.html?"}));
-    EXPECT_EQ(prompts_.Pickers().at(0).title, "Save As");
+    EXPECT_EQ(Messages(), (Texts{"Save changes to list.html?", "Save changes to list.html?"}));
+    EXPECT_EQ(prompts_.Pickers().at(1).title, "Save As");
     EXPECT_EQ(ReadFileBytes(DataPath("kept.rdkw")), "Dune\nHeat\nRan\n");
     EXPECT_FALSE(session_.IsOpen());
 }
