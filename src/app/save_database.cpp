@@ -108,8 +108,9 @@ void SaveCommand(Session& session, DatabaseServices& services) {
     if (!core::HasDatabaseExtension(session.CurrentDatabasePath)) {
         return SaveAsCommand(session, services);
     }
-    if (SaveDatabase(session, services, session.CurrentDatabasePath) != -1)
-        session.Modified = false;
+    if (SaveDatabase(session, services, session.CurrentDatabasePath) == -1) return;
+    session.Modified = false;
+    session.NotifySaved();
 }
 
 void SaveAsCommand(Session& session, DatabaseServices& services) {
@@ -143,6 +144,7 @@ void SaveAsCommand(Session& session, DatabaseServices& services) {
     }
     session.Modified = false;
     session.NotifyLoginChanged();
+    session.NotifySaved();
 }
 
 void NewCommand(Session& session, DatabaseServices& services) {

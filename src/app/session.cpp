@@ -6,7 +6,8 @@ namespace app {
 
 std::string MainWindowTitle(const Session& session) {
     if (!session.IsOpen()) return "Reeldeck";
-    return "Reeldeck - " + core::FileNameOf(session.CurrentDatabasePath) + " - " +
+    return "Reeldeck - " + std::string(session.Modified ? "*" : "") +
+           core::FileNameOf(session.CurrentDatabasePath) + " - " +
            std::to_string(session.Videos.RowCount()) + " Videos";
 }
 

@@ -32,6 +32,8 @@ public:
     virtual void DatabaseRenamed() {}
     // The rows, their order or the Wanted Videos changed.
     virtual void ListsChanged() {}
+    // The open database was written: it is no longer Modified.
+    virtual void DatabaseSaved() {}
     // The login or the access level changed.
     virtual void LoginChanged() {}
 };
@@ -73,10 +75,12 @@ struct Session {
     void NotifyClosed() const { if (listener) listener->DatabaseClosed(); }
     void NotifyRenamed() const { if (listener) listener->DatabaseRenamed(); }
     void NotifyListsChanged() const { if (listener) listener->ListsChanged(); }
+    void NotifySaved() const { if (listener) listener->DatabaseSaved(); }
     void NotifyLoginChanged() const { if (listener) listener->LoginChanged(); }
 };
 
-// "Reeldeck", or "Reeldeck - films.rdk - 12 Videos" while a database is open.
+// "Reeldeck", or "Reeldeck - films.rdk - 12 Videos" while a database is open; the name is
+// marked "*films.rdk" while there are unsaved changes.
 std::string MainWindowTitle(const Session& session);
 // "%s - %s" of a pane's name and its count, e.g. "Wanted Videos - 3".
 std::string PaneCaption(std::string_view pane_name, int count);

@@ -78,6 +78,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     connect(&adapter_, &SessionAdapter::databaseOpened, this, &MainWindow::OnDatabaseOpened);
     connect(&adapter_, &SessionAdapter::databaseClosed, this, &MainWindow::OnDatabaseClosed);
     connect(&adapter_, &SessionAdapter::databaseRenamed, this, &MainWindow::UpdateTitles);
+    connect(&adapter_, &SessionAdapter::databaseSaved, this, [this] {
+        UpdateTitles();
+        ApplyAllRules();
+    });
     connect(&adapter_, &SessionAdapter::listsChanged, this, &MainWindow::OnListsChanged);
     connect(&adapter_, &SessionAdapter::loginChanged, this, &MainWindow::OnLoginChanged);
     connect(my_videos_, &MyVideosPane::selectionChanged, this, &MainWindow::SelectionChanged);
@@ -100,11 +104,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     my_videos_->SetGridVisible(session_.config.video_list_grid_visible);
     FillRecentMenu();
     FillSortMenus();
-    PrepareMenu("file");
-    PrepareMenu("view");
-    PrepareMenu("list");
-    PrepareMenu("player");
-    PrepareMenu("tools");
+    ApplyAllRules();
     // Commands the rules never mention still follow whether they have an operation.
     for (QAction* action : menuBar()->findChildren<QAction*>()) {
         const int command = action->data().toInt();
@@ -123,7 +123,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     resize(1100, 720);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The docks outlive the members their signals reach; they must not call back while dying.
+    for (PaneDock* dock : findChildren<PaneDock*>()) dock->disconnect(this);
+}
 
 PaneDock* MainWindow::dock(const QString& object_name) const {
     return findChild<PaneDock*>(object_name);
@@ -161,7 +164,6 @@ void MainWindow::BuildDocks() {
         auto* dock = new PaneDock(name, object_name, this);
         dock->setWidget(contents);
         addDockWidget(area, dock);
-        connect(dock, &QDockWidget::visibilityChanged, this, [this] { UpdatePaneButtons(); });
         return dock;
     };
     wanted_widget_ = new WantedPaneWidget(wanted_pane_, session_, this);
@@ -174,6 +176,15 @@ void MainWindow::BuildDocks() {
     details_dock_ = make("Video Details", "detailsDock", details_widget_, Qt::RightDockWidgetArea);
     player_dock_ = make("Video Player", "playerDock", EmptyPane("Media plays here.", this),
                         Qt::RightDockWidgetArea);
+    // The View and Player menus show which panes are shown and floating.
+    for (PaneDock* dock :
+         {wanted_dock_, search_dock_, replace_dock_, details_dock_, player_dock_}) {
+        connect(dock, &QDockWidget::visibilityChanged, this, [this] {
+            UpdatePaneButtons();
+            ApplyAllRules();
+        });
+        connect(dock, &QDockWidget::topLevelChanged, this, &MainWindow::ApplyAllRules);
+    }
     // Search and Replace share one place; the search model keeps track of both.
     tabifyDockWidget(search_dock_, replace_dock_);
     for (PaneDock* dock : {search_dock_, replace_dock_}) {
@@ -290,12 +301,14 @@ void MainWindow::OnListsChanged() {
     FillSortMenus();
     UpdateTitles();
     UpdatePaneButtons();
+    ApplyAllRules();
 }
 
 void MainWindow::OnLoginChanged() {
     const bool someone = session_.LoggedIn && !session_.CurrentUserName.empty();
     status_->ShowUser(FromBytes(app::UserStatusText(session_)),
                       session_.AccessLevel == app::kFullAccess, someone);
+    ApplyAllRules();
 }
 
 void MainWindow::UpdateToolBar() {
@@ -384,10 +397,22 @@ app::ViewState MainWindow::CurrentViewState() const {
 
 void MainWindow::PrepareMenu(const QString& id) {
     const std::string menu_id = id.toStdString();
+    // The value submenus read every row: they are filled only when the menu opens.
     if (menu_id == app::menu_id::kList && session_.IsOpen()) FillValueMenus();
     if (menu_id == app::menu_id::kFile) FillRecentMenu();
+    ApplyRules(menu_id);
+}
+
+void MainWindow::ApplyRules(std::string_view menu_id) {
     menus_.Apply(app::MenuRules(menu_id, session_, CurrentViewState()),
                  [this](int command) { return HasOperation(command); });
+}
+
+void MainWindow::ApplyAllRules() {
+    namespace id = app::menu_id;
+    for (std::string_view menu : {id::kFile, id::kView, id::kList, id::kPlayer, id::kTools}) {
+        ApplyRules(menu);
+    }
 }
 
 void MainWindow::OpenFromCommandLine(const std::string& path) {

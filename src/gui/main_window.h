@@ -76,6 +76,9 @@ class MainWindow final : public QMainWindow {
     bool HasOperation(int command) const;
     // Runs the rule of a top-level menu ("file", "view", …) and fills its dynamic submenus.
     void PrepareMenu(const QString& id);
+    // Runs the rules of every menu, so that items and their shortcuts follow the state at once,
+    // not only when a menu opens. Each rule reads counts and flags only, never the rows.
+    void ApplyAllRules();
     app::ViewState CurrentViewState() const;
 
     // Opens the database named on the command line.
@@ -105,6 +108,7 @@ class MainWindow final : public QMainWindow {
     void RegisterOperations();
     void RestorePanes();
     void StorePanes();
+    void ApplyRules(std::string_view menu_id);
     void FillRecentMenu();
     void FillSortMenus();
     void FillValueMenus();

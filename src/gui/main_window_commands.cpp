@@ -151,6 +151,8 @@ bool MainWindow::RunCommand(int command, QAction* action) {
     auto operation = operations_.find(command);
     if (operation == operations_.end()) return false;
     operation->second();
+    // The bars, full screen and the list's view change only here and tell no one else.
+    ApplyAllRules();
     return true;
 }
 

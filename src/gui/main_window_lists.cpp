@@ -211,6 +211,7 @@ void MainWindow::SelectionChanged() {
         details_widget_->ShowRecord(rows.front());
     }
     UpdatePaneButtons();
+    ApplyRules(app::menu_id::kList);
 }
 
 void MainWindow::ShowSearchResults() {

@@ -19,6 +19,7 @@ class SessionAdapter final : public QObject, public app::SessionListener {
     void DatabaseClosed() override { emit databaseClosed(); }
     void DatabaseRenamed() override { emit databaseRenamed(); }
     void ListsChanged() override { emit listsChanged(); }
+    void DatabaseSaved() override { emit databaseSaved(); }
     void LoginChanged() override { emit loginChanged(); }
 
   signals:
@@ -26,6 +27,7 @@ class SessionAdapter final : public QObject, public app::SessionListener {
     void databaseClosed();
     void databaseRenamed();
     void listsChanged();
+    void databaseSaved();
     void loginChanged();
 
   private:

@@ -39,9 +39,11 @@ TEST_F(SaveTest, WritesAllSixFilesAndTheDatabaseOpensAsItWasSaved) {
     session_.Videos.SetColumnOrder(
         {0, 1, 4, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22});
     for (const char* letter : kCompanions) fs::remove(main_ + letter);
+    EXPECT_EQ(app::MainWindowTitle(session_), "Reeldeck - *films.rdk - 3 Videos");
     app::SaveCommand(session_, services_);
     EXPECT_TRUE(Messages().empty());
     EXPECT_FALSE(session_.Modified);
+    EXPECT_EQ(app::MainWindowTitle(session_), "Reeldeck - films.rdk - 3 Videos");
     EXPECT_EQ(ReadFileBytes(main_ + "w"), "Dune\nHeat\nRan\n");
     EXPECT_EQ(ReadFileBytes(main_ + "i"), DataPath("pictures"));
     EXPECT_EQ(ReadFileBytes(main_ + "s"), "2\n0");

@@ -1,5 +1,9 @@
 // The main window's menus, titles, commands and the questions of closing and logging in.
+#include <QApplication>
 #include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
 
 #include "app/menu_model.h"
 #include "gui_fixture.h"
@@ -8,7 +12,9 @@ namespace {
 
 namespace cmd = app::cmd;
 
-QString Plain(QString label) { return label.remove('&'); }
+QString Plain(QString label) {
+    return label.remove('&');
+}
 
 QStringList Labels(const QMenu* menu) {
     QStringList labels;
@@ -106,7 +112,42 @@ TEST_F(MainWindowTest, ValueSubmenusComeFromTheListAndListVideosShowsTheirRows) 
     EXPECT_EQ(window_->myVideos()->view()->selectionModel()->selectedRows().size(), 3);
 }
 
-TEST_F(MainWindowTest, ACloseRequestAsksToSaveChanges) {
+// Keys reach their commands as soon as the state allows them, with no menu ever opened; the
+// title marks unsaved changes until they are saved.
+TEST_F(MainWindowTest, ShortcutsActWithoutAMenuAndTheTitleMarksUnsavedChanges) {
+    const std::string films = WriteDatabase("films.rdk", 2);
+    Open(films);
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTableView* list = window_->myVideos()->view();
+    list->setFocus();
+    list->selectRow(0);
+    const std::string deleted(session_->Videos.Cell(0, Column("Title")));
+    prompts_.QueueAnswer(platform::Answer::kOk);
+    QTest::keyClick(list, Qt::Key_Delete);
+    ASSERT_EQ(session_->Videos.RowCount(), 1);
+    EXPECT_EQ(window_->windowTitle(), "Reeldeck - *films.rdk - 1 Videos");
+
+    QTest::keyClick(list, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(session_->Modified);
+    EXPECT_EQ(window_->windowTitle(), "Reeldeck - films.rdk - 1 Videos");
+    EXPECT_EQ(ReadFileBytes(films).find(deleted), std::string::npos);
+    EXPECT_NE(ReadFileBytes(films).find(session_->Videos.Cell(0, Column("Title"))),
+              std::string::npos);
+
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName();
+            modal->close();
+        }
+    });
+    QTest::keyClick(list, Qt::Key_Insert);
+    EXPECT_EQ(opened, "recordEditorDialog");
+}
+
+// Cancel, or a Yes whose save fails, keeps the window and the database; a Yes that saves ends.
+TEST_F(MainWindowTest, ACloseRequestAsksToSaveChangesAndNeverLosesThem) {
     const std::string films = WriteDatabase("films.rdk", 2);
     Open(films);
     session_->Wanted.Add("Saved on the way out");
@@ -115,6 +156,17 @@ TEST_F(MainWindowTest, ACloseRequestAsksToSaveChanges) {
     EXPECT_FALSE(window_->close());
     EXPECT_TRUE(window_->isVisible());
     EXPECT_EQ(prompts_.Texts().back(), "Save changes to films.rdk?");
+
+    std::filesystem::remove(films + "w");
+    std::filesystem::create_directory(films + "w");  // the wanted file cannot be replaced
+    prompts_.QueueAnswer(platform::Answer::kYes);
+    EXPECT_FALSE(window_->close());
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(prompts_.Messages().back().title, "Error");
+    EXPECT_EQ(session_->CurrentDatabasePath, films);
+    EXPECT_EQ(session_->Wanted.Count(), 1);
+
+    std::filesystem::remove(films + "w");
     prompts_.QueueAnswer(platform::Answer::kYes);
     EXPECT_TRUE(window_->close());
     EXPECT_EQ(ReadFileBytes(films + "w"), "Saved on the way out\n");
@@ -122,7 +174,8 @@ TEST_F(MainWindowTest, ACloseRequestAsksToSaveChanges) {
 
 TEST_F(MainWindowTest, AProtectedDatabaseAsksForALoginAndShowsTheUser) {
     login_.ExpectWindow({ScriptedLogin::Ok("Bob", "pw")});
-    Open(WriteDatabase("films.rdk", 1, 0, {}, {{"Ann", "pw", 2, "", ""}, {"Bob", "pw", 1, "", ""}}));
+    Open(
+        WriteDatabase("films.rdk", 1, 0, {}, {{"Ann", "pw", 2, "", ""}, {"Bob", "pw", 1, "", ""}}));
     EXPECT_EQ(window_->status()->UserTip(), "User: Bob [guest]");
     window_->PrepareMenu("file");
     EXPECT_EQ(Action(cmd::kLogout)->text(), "Logout: Bob");
@@ -133,7 +186,8 @@ TEST_F(MainWindowTest, AProtectedDatabaseAsksForALoginAndShowsTheUser) {
 
 TEST_F(MainWindowTest, ThePanesButtonsDoNothingForAReadOnlyUser) {
     login_.ExpectWindow({ScriptedLogin::Ok("Bob", "pw")});
-    Open(WriteDatabase("films.rdk", 3, 0, {}, {{"Ann", "pw", 2, "", ""}, {"Bob", "pw", 1, "", ""}}));
+    Open(
+        WriteDatabase("films.rdk", 3, 0, {}, {{"Ann", "pw", 2, "", ""}, {"Bob", "pw", 1, "", ""}}));
     session_->Videos.Select(0, true);
     using B = gui::CaptionStrip::Button;
     for (B button : {B::kDeleteSelected, B::kDeleteAll, B::kUnflagAll, B::kMarkViewed, B::kAdd,
