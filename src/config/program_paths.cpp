@@ -21,6 +21,7 @@ ProgramPaths ProgramPaths::ForFolder(const std::string& folder) {
     p.html_list_history = at("cfg/rhl.txt");
     p.theme_folder = at("cfg/hls");
     p.service = at("cfg/service.txt");
+    p.window_layout = at("cfg/layout.txt");
     p.print_my_videos = at("pm.html");
     p.print_wanted = at("pw.html");
     p.print_no_image = at("res/pprev.gif");

@@ -16,6 +16,7 @@ struct ProgramPaths {
     std::string html_list_history;    // cfg/rhl.txt: addresses of HTML lists opened
     std::string theme_folder;         // cfg/hls: one file per HTML list theme
     std::string service;              // cfg/service.txt: the online addresses
+    std::string window_layout;        // cfg/layout.txt: sizes and places of the panes
     std::string print_my_videos;      // pm.html
     std::string print_wanted;         // pw.html
     std::string print_no_image;       // res/pprev.gif: printed where a record has no image

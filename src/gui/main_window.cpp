@@ -1,5 +1,7 @@
 #include "gui/main_window.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -15,6 +17,7 @@
 #include "core/text.h"
 #include "gui/list_text_widths.h"
 #include "gui/text_bytes.h"
+#include "gui/window_layout.h"
 
 namespace gui {
 namespace {
@@ -227,6 +230,9 @@ void MainWindow::BuildShortcuts() {
 
 void MainWindow::RestorePanes() {
     const config::ProgramConfig& c = session_.config;
+    // The stored layout gives sizes, places and tabs; the configuration then says which panes
+    // are shown and docked, as the Settings window may have changed it.
+    layout_restored_ = restoreState(ReadWindowLayout(session_.paths.window_layout));
     wanted_dock_->Restore(c.wanted_videos_visible, c.wanted_videos_docked, c.wanted_videos_float);
     search_dock_->Restore(c.search_window_visible, c.search_window_docked, c.search_window_float);
     replace_dock_->Restore(c.replace_window_visible, c.replace_window_docked,
@@ -238,11 +244,27 @@ void MainWindow::RestorePanes() {
         !replace_dock_->isFloating()) {
         replace_dock_->hide();
     }
+    status_->setVisible(c.status_bar_visible);
+    tool_bar_->setVisible(c.tool_bar_visible);
+}
+
+void MainWindow::ApplyDefaultPaneSizes() {
+    if (layout_restored_) return;
+    const config::ProgramConfig& c = session_.config;
+    if (!details_dock_->isFloating()) {
+        constexpr int kReadableWidth = 320;
+        resizeDocks({details_dock_}, {std::max(kReadableWidth, width() * 3 / 10)}, Qt::Horizontal);
+    }
     if (c.video_player_docked && c.video_player_height > 0) {
         resizeDocks({player_dock_}, {c.video_player_height}, Qt::Vertical);
     }
-    status_->setVisible(c.status_bar_visible);
-    tool_bar_->setVisible(c.tool_bar_visible);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Sizes need the window's own size, known once it is laid out for showing.
+    if (!shown_before_) ApplyDefaultPaneSizes();
+    shown_before_ = true;
 }
 
 void MainWindow::StorePanes() {
@@ -443,6 +465,8 @@ void MainWindow::Shutdown() {
     app::StorePlacement(c, isMaximized(), isMinimized(),
                         {frame.x(), frame.y(), frame.width(), frame.height()});
     StorePanes();
+    // The layout is a convenience: a failure to keep it costs the next start its pane sizes only.
+    WriteWindowLayout(session_.paths.window_layout, saveState());
     const core::FileResult written = config::WriteConfig(c, session_.paths.config);
     if (!written) {
         prompts().Message(core::FormatText("Error saving configuration settings to:\n%s.\n%s.",

@@ -96,6 +96,7 @@ class MainWindow final : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void BuildDocks();
@@ -108,6 +109,8 @@ class MainWindow final : public QMainWindow {
     void RegisterOperations();
     void RestorePanes();
     void StorePanes();
+    // Without a stored layout: a Video Details pane wide enough to read, the player's height.
+    void ApplyDefaultPaneSizes();
     void ApplyRules(std::string_view menu_id);
     void FillRecentMenu();
     void FillSortMenus();
@@ -187,6 +190,8 @@ class MainWindow final : public QMainWindow {
     bool applying_search_panes_ = false;
     bool was_maximized_ = false;
     bool shut_down_ = false;
+    bool layout_restored_ = false;  // the panes' sizes came from the last run
+    bool shown_before_ = false;
 };
 
 }  // namespace gui

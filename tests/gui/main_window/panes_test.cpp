@@ -1,4 +1,6 @@
 // The panes and bars around the list: shown, hidden, docked and floating, across a restart.
+#include <QCoreApplication>
+
 #include "gui_fixture.h"
 
 namespace {
@@ -55,6 +57,21 @@ TEST_F(PanesTest, VisibilityDockingAndFloatingGeometrySurviveARestart) {
     EXPECT_EQ(window_->dock("detailsDock")->geometry().width(), 333);
     EXPECT_TRUE(window_->dock("wantedDock")->isHidden());
     EXPECT_TRUE(window_->status()->isHidden());
+}
+
+TEST_F(PanesTest, TheDetailsPaneOpensWideEnoughToReadAndTheDockSizesSurviveARestart) {
+    gui::PaneDock* details = window_->dock("detailsDock");
+    ASSERT_TRUE(details->isVisible() && !details->isFloating());
+    EXPECT_GE(details->width(), 320);
+    // Narrower than it opens: what comes back is the user's choice, not the default.
+    window_->resizeDocks({details}, {280}, Qt::Horizontal);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(details->width(), 280);
+    ASSERT_TRUE(window_->close());
+
+    RestartSettings();
+    CreateWindow();
+    EXPECT_EQ(window_->dock("detailsDock")->width(), 280);
 }
 
 }  // namespace
