@@ -1,6 +1,8 @@
 // The My Videos list over the session's rows: model, columns, selection, sorting and keys.
 #include <QAbstractItemModelTester>
+#include <QComboBox>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -9,14 +11,23 @@
 namespace {
 
 namespace cmd = app::cmd;
-using VideoTableTest = GuiFixture;
+
+class VideoTableTest : public GuiFixture {
+  protected:
+    gui::VideoTableView* View() const { return window_->myVideos()->view(); }
+    bool RowInView(int row) const {
+        const QRect cell = View()->visualRect(View()->model()->index(row, Column("Title")));
+        return View()->viewport()->rect().contains(cell);
+    }
+};
 
 TEST_F(VideoTableTest, TheModelShowsTheCellsAndTheViewTheColumnsWidths) {
     gui::VideoTableModel* model = window_->myVideos()->model();
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     Open(WriteDatabase("films.rdk", 5, 0, {"Drama"}));
     EXPECT_EQ(model->index(1, Column("Title")).data().toString(), "Film 1");
-    EXPECT_EQ(model->headerData(Column("Title"), Qt::Horizontal, Qt::DisplayRole).toString(), "Title");
+    EXPECT_EQ(model->headerData(Column("Title"), Qt::Horizontal, Qt::DisplayRole).toString(),
+              "Title");
     QHeaderView* header = window_->myVideos()->view()->horizontalHeader();
     EXPECT_TRUE(header->isSectionHidden(Column("Key")));
     EXPECT_EQ(header->sectionSize(Column("Title")), session_->Videos.ColumnWidth(Column("Title")));
@@ -59,6 +70,26 @@ TEST_F(VideoTableTest, HeaderClicksAndSortItemsSortTheList) {
         EXPECT_EQ(action->isChecked(), action->data().toInt() == cmd::kSortDescendingBase + title)
             << action->text().toStdString();
     }
+}
+
+TEST_F(VideoTableTest, RowsThatAnOperationSelectsAreScrolledIntoView) {
+    Open(WriteDatabase("films.rdk", 400));
+    session_->Videos.SetCell(300, Column("Flag Value"), "Favorite");
+    ASSERT_FALSE(RowInView(300));
+    EXPECT_TRUE(window_->RunCommand(cmd::kListFlaggedAll));
+    EXPECT_TRUE(RowInView(300));
+
+    // Rows shown again after a change of their cells stay where the user scrolled the list.
+    View()->scrollToTop();
+    EXPECT_TRUE(window_->RunCommand(cmd::kMarkViewed));
+    EXPECT_FALSE(RowInView(300));
+
+    window_->RunCommand(cmd::kTextReplace);
+    auto* what = window_->findChild<QComboBox*>("replaceWhat");
+    what->setEditText("Film 350");
+    window_->findChild<QPushButton*>("replaceFindNext")->click();
+    EXPECT_EQ(session_->Videos.SelectedRows(), std::vector<int>{350});
+    EXPECT_TRUE(RowInView(350));
 }
 
 TEST_F(VideoTableTest, ACapitalLetterJumpsToTheFirstRowOfTheSortedColumn) {
