@@ -12,12 +12,39 @@ namespace {
 
 namespace cmd = app::cmd;
 
+// Whether the arrow drawn in a picture points up: a triangle pointing up is wider at its foot.
+// The arrow is what differs much from the picture's first pixel, its background.
+bool PointsUp(const QImage& picture) {
+    const int background = QColor(picture.pixel(0, 0)).lightness();
+    std::vector<int> widths;
+    for (int y = 0; y < picture.height(); ++y) {
+        int width = 0;
+        for (int x = 0; x < picture.width(); ++x) {
+            if (std::abs(QColor(picture.pixel(x, y)).lightness() - background) > 60) ++width;
+        }
+        if (width > 0) widths.push_back(width);
+    }
+    EXPECT_GE(widths.size(), 3u) << "no arrow to be seen";
+    return !widths.empty() && widths.front() < widths.back();
+}
+
 class VideoTableTest : public GuiFixture {
   protected:
     gui::VideoTableView* View() const { return window_->myVideos()->view(); }
     bool RowInView(int row) const {
         const QRect cell = View()->visualRect(View()->model()->index(row, Column("Title")));
         return View()->viewport()->rect().contains(cell);
+    }
+    // The sort arrows of the header and of the caption strip, as the user sees them.
+    QImage HeaderArrow() const {
+        QHeaderView* header = View()->horizontalHeader();
+        const int section = header->sortIndicatorSection();
+        // The right end of the section, short of its dividing line; the title is at the left.
+        const int right = header->sectionViewportPosition(section) + header->sectionSize(section);
+        return header->grab(QRect(right - 24, 2, 21, header->height() - 4)).toImage();
+    }
+    QImage StripArrow() const {
+        return window_->myVideos()->strip()->findChild<QWidget*>("sortArrow")->grab().toImage();
     }
 };
 
@@ -70,6 +97,12 @@ TEST_F(VideoTableTest, HeaderClicksAndSortItemsSortTheList) {
         EXPECT_EQ(action->isChecked(), action->data().toInt() == cmd::kSortDescendingBase + title)
             << action->text().toStdString();
     }
+    // Both arrows point down for descending and up for ascending.
+    EXPECT_FALSE(PointsUp(HeaderArrow()));
+    EXPECT_FALSE(PointsUp(StripArrow()));
+    EXPECT_TRUE(window_->RunCommand(cmd::kSortAscendingBase + title));
+    EXPECT_TRUE(PointsUp(HeaderArrow()));
+    EXPECT_TRUE(PointsUp(StripArrow()));
 }
 
 TEST_F(VideoTableTest, RowsThatAnOperationSelectsAreScrolledIntoView) {
