@@ -91,6 +91,12 @@ TEST_F(DetailsPaneWidgetTest, PointingAtALinkSaysWhatItDoesAndClickingItRunsAQui
     EXPECT_EQ(ran.count(), 1);
     EXPECT_EQ(search_.FindText(), "Bob");
     EXPECT_EQ(search_.Results(), (std::vector<std::string>{"Brazil", "Heat"}));
+    // The search selected rows, so the record is shown again: still only its names are links.
+    widget_->ShowRecord(brazil_);
+    for (const QString label : {"Category:", "Starring:", "Director:"}) {
+        EXPECT_FALSE(FormatAt(PositionOf(label)).isAnchor()) << label.toStdString();
+    }
+    EXPECT_TRUE(FormatAt(PositionOf("Bob")).isAnchor());
 }
 
 TEST_F(DetailsPaneWidgetTest, ThePaneMenuIsTheModelsAndItsItemsAct) {
