@@ -50,7 +50,6 @@ TEST_F(ReplacePaneWidgetTest, FindNextShowsTheMatchInTheReportsColours) {
     EXPECT_EQ(ColourAt("Director"), QColor(50, 50, 50));
     EXPECT_EQ(ColourAt(" Scott"), QColor(50, 50, 50));
     EXPECT_EQ(ColourAt("Scott"), QColor(218, 32, 0));
-    EXPECT_EQ(ColourAt("Scott", 4), QColor(218, 32, 0));
 
     Field("replaceWith")->setFocus();  // Enter finds the next one too
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -83,7 +82,6 @@ TEST_F(ReplacePaneWidgetTest, ReplaceReplaceAllAndUndoChangeTheCellsAndSaySo) {
     EXPECT_EQ(replace_.Inside(), "Category");
     Press("replaceReplaceAll");
     EXPECT_EQ(Cell(1, "Category"), "baanaanaa");
-    EXPECT_EQ(Cell(1, "Title"), "Heat");
     EXPECT_EQ(Report(), "1 records updated.");
     EXPECT_EQ(changed.count(), 2);
     Press("replaceUndo");
