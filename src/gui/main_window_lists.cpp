@@ -189,17 +189,13 @@ void MainWindow::ConnectPanes() {
 void MainWindow::ShowRow(int row) {
     if (row < 0 || row >= session_.Videos.RowCount()) return;
     my_videos_->ShowListSelection();
-    my_videos_->view()->scrollTo(my_videos_->model()->index(row, 0));
+    my_videos_->RevealRow(row);  // also when it was selected already and scrolled away since
     details_widget_->ShowRecord(row);
 }
 
 void MainWindow::ShowSelectionResult() {
     ApplySearchPanes();
     my_videos_->ShowListSelection();
-    const std::vector<int> rows = session_.Videos.SelectedRows();
-    if (!rows.empty()) {
-        my_videos_->view()->scrollTo(my_videos_->model()->index(rows.front(), 0));
-    }
     my_videos_->view()->setFocus();
 }
 

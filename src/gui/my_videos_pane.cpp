@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QItemSelectionModel>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "app/column_widths.h"
@@ -78,22 +79,31 @@ void MyVideosPane::ApplyColumns() {
 }
 
 void MyVideosPane::ShowListSelection() {
+    std::vector<app::RowRange> ranges = app::SelectedRanges(session_.Videos);
     QItemSelection selection;
-    const core::VideoList& videos = session_.Videos;
-    const int last_column = std::max(0, videos.ColumnCount() - 1);
-    int first = -1;
-    for (int row = 0; row <= videos.RowCount(); ++row) {
-        const bool selected = row < videos.RowCount() && videos.IsSelected(row);
-        if (selected && first < 0) first = row;
-        if (!selected && first >= 0) {
-            selection.select(model_->index(first, 0), model_->index(row - 1, last_column));
-            first = -1;
-        }
+    const int last_column = std::max(0, session_.Videos.ColumnCount() - 1);
+    for (const app::RowRange& range : ranges) {
+        selection.select(model_->index(range.first, 0), model_->index(range.last, last_column));
     }
     applying_ = true;
     view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     applying_ = false;
+    // An operation that selected other rows shows the first of them; the same rows shown again
+    // (after a change of their cells) leave the list where the user scrolled it.
+    const bool other_rows = ranges != shown_ranges_;
+    shown_ranges_ = std::move(ranges);
+    if (other_rows && !shown_ranges_.empty()) RevealRow(shown_ranges_.front().first);
     emit selectionChanged();
+}
+
+void MyVideosPane::RevealRow(int row) {
+    const int column = view_->horizontalHeader()->logicalIndexAt(0);  // a shown column
+    if (row < 0 || row >= model_->rowCount() || column < 0) return;
+    view_->doItemsLayout();  // after a reload, the scroll range may not know the new rows yet
+    QScrollBar* across = view_->horizontalScrollBar();
+    const int x = across->value();
+    view_->scrollTo(model_->index(row, column));
+    across->setValue(x);
 }
 
 void MyVideosPane::UpdateCaption() {
@@ -128,6 +138,7 @@ void MyVideosPane::OnSelectionChanged(const QItemSelection& selected,
     for (const QItemSelectionRange& range : selected) {
         for (int row = range.top(); row <= range.bottom(); ++row) videos.Select(row, true);
     }
+    shown_ranges_ = app::SelectedRanges(videos);
     emit selectionChanged();
 }
 

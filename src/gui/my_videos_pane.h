@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "app/row_ranges.h"
 #include "app/session.h"
 #include "gui/caption_strip.h"
 #include "gui/video_table_model.h"
@@ -25,8 +26,11 @@ class MyVideosPane final : public QWidget {
     void Reload();
     // Applies the column table: order, widths, hidden columns.
     void ApplyColumns();
-    // Shows the list's selection in the view, as merged ranges in one change.
+    // Shows the list's selection in the view, as merged ranges in one change. When other rows
+    // than the view showed are selected now, the first of them is scrolled into view.
     void ShowListSelection();
+    // Scrolls the list up or down until the row is in view.
+    void RevealRow(int row);
     // Caption and sort indicators.
     void UpdateCaption();
     void SetGridVisible(bool visible);
@@ -47,7 +51,8 @@ class MyVideosPane final : public QWidget {
     CaptionStrip* strip_;
     VideoTableView* view_;
     VideoTableModel* model_;
-    bool applying_ = false;  // the program, not the user, is changing the view
+    bool applying_ = false;                    // the program, not the user, is changing the view
+    std::vector<app::RowRange> shown_ranges_;  // the selected rows the view shows
 };
 
 }  // namespace gui

@@ -3,11 +3,34 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyleOptionHeader>
 
 namespace gui {
+namespace {
+
+// Qt's header marks ascending order with a downward arrow. Here an arrow points up for ascending
+// and down for descending, in the header as in the caption strip above it.
+class SortArrowHeader final : public QHeaderView {
+  public:
+    explicit SortArrowHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+        setSectionsClickable(true);
+    }
+
+  protected:
+    void initStyleOptionForIndex(QStyleOptionHeader* option, int logical_index) const override {
+        QHeaderView::initStyleOptionForIndex(option, logical_index);
+        if (option->sortIndicator == QStyleOptionHeader::None) return;
+        option->sortIndicator = sortIndicatorOrder() == Qt::AscendingOrder
+                                    ? QStyleOptionHeader::SortUp
+                                    : QStyleOptionHeader::SortDown;
+    }
+};
+
+}  // namespace
 
 VideoTableView::VideoTableView(QWidget* parent) : QTableView(parent) {
     setObjectName("videoList");
+    setHorizontalHeader(new SortArrowHeader(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

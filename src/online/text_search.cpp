@@ -92,6 +92,8 @@ void TextSearch::QuickFind(const std::string& text) {
     find_all();
     match_case_ = match_case;
     column_value_ = column_value;
+    // The titles found are only seen in this pane: it takes the Replace pane's place if need be.
+    panes_.ShowSearch();
 }
 
 void TextSearch::ShowListing(const app::Listing& listing) {

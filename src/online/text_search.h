@@ -61,7 +61,7 @@ class TextSearch {
     // unless "Match case" is on). The pane is shown and the focus returns to My Videos.
     void SelectByValue(const std::string& column_name, const std::string& value);
     // A QuickFind link of the details pane: the text in all columns, both options off for the
-    // run (and restored after).
+    // run (and restored after). The pane is shown.
     void QuickFind(const std::string& text);
     // The fixed List Videos commands: their titles become the results, the find text is
     // emptied and the pane is shown.

@@ -85,7 +85,8 @@ TEST_F(TextSearchTest, AnEmptyTextSearchesNothingAndTheHistoryKeepsEachTextOnce)
 
 TEST_F(TextSearchTest, SelectByValueAndQuickFindSearchForTheRunWithTheirOwnOptions) {
     session_.Videos.MutableColumn(Column("Flag Value")).Searchable = false;
-    search_.SelectByValue("Flag Value", "THE");  // whole values, also where searching is not offered
+    search_.SelectByValue("Flag Value",
+                          "THE");  // whole values, also where searching is not offered
     EXPECT_EQ(Selected(), Rows{2});
     search_.SelectByValue("Category", "Comedy");
     EXPECT_EQ(Selected(), (Rows{1, 2}));
@@ -98,14 +99,18 @@ TEST_F(TextSearchTest, SelectByValueAndQuickFindSearchForTheRunWithTheirOwnOptio
     search_.SelectByValue("Category", "Comedy");
     EXPECT_EQ(Selected(), Rows{2});
 
-    // QuickFind searches everywhere with both options off, and leaves them as they were.
+    // QuickFind searches everywhere with both options off, and leaves them as they were. Its
+    // titles are shown, also where the Replace pane had the place.
     search_.SetInside("Title");
     search_.SetColumnValue(true);
+    panes_.ShowReplace();
     search_.QuickFind("terry");
     EXPECT_EQ(Selected(), Rows{3});
     EXPECT_EQ(search_.Inside(), "All Columns");
     EXPECT_TRUE(search_.MatchCase());
     EXPECT_TRUE(search_.ColumnValue());
+    EXPECT_TRUE(panes_.SearchVisible());
+    EXPECT_FALSE(panes_.ReplaceVisible());
 }
 
 TEST_F(TextSearchTest, ListingsShowEveryTitleInThePaneInTheReplacePanesPlace) {

@@ -110,6 +110,9 @@ void DetailsPaneWidget::ShowText() {
         boundaries.push_back(link.start + link.length);
     }
     const OffsetMap map(details.text, std::move(boundaries));
+    // New plain text takes the format at the cursor, which a click on a link left inside that
+    // link: the whole text would become the link.
+    text_->setCurrentCharFormat(QTextCharFormat());
     text_->setPlainText(map.Text());
     IndentValues(text_->document());
 

@@ -25,8 +25,8 @@ void Fill(QComboBox* combo, const QStringList& entries) {
     combo->addItems(entries);
 }
 
-// Takes Enter from a field before the field reports it: an editable combo box hands the key the
-// field ignored back to the field, which would report it a second time.
+// Takes Enter from an editable combo box. The box is its field's focus proxy, so keys reach the
+// box first, which hands them to the field past any filter of the field's own.
 class EnterFilter final : public QObject {
   public:
     EnterFilter(std::function<void()> action, QObject* parent)
@@ -73,7 +73,7 @@ QComboBox* NewHistoryCombo(const QString& object_name, int max_length, QWidget* 
 }
 
 void OnEnter(QComboBox* combo, std::function<void()> action) {
-    combo->lineEdit()->installEventFilter(new EnterFilter(std::move(action), combo));
+    combo->installEventFilter(new EnterFilter(std::move(action), combo));
 }
 
 void ShowHistory(QComboBox* combo, const std::vector<std::string>& history,

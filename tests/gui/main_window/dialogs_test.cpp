@@ -45,7 +45,6 @@ TEST(LoginDialogTest, TheFieldsReachTheModelWhichDecidesWhenTheWindowCloses) {
     QTest::keyClicks(Find(dialog, "password"), "wrong");
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);  // still open
-    EXPECT_EQ(prompts.Messages().at(0).title, "Access Denied");
     Find<QLineEdit>(dialog, "password")->setText("secret");
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -71,7 +70,6 @@ TEST(UsersDialogTest, RefusedCharactersAreRemovedAndTheButtonsFollowTheModel) {
     name->clear();
     QTest::keyClicks(name, "bob|");
     EXPECT_EQ(name->text(), "bob");
-    EXPECT_EQ(prompts.Texts().back(), "Pipe characters \"|\" are not allowed.");
     QTest::keyClicks(Find(dialog, "password"), "ab");
     Find<QComboBox>(dialog, "privileges")->setCurrentText("Read Only Access");
     Find<QPushButton>(dialog, "addButton")->click();

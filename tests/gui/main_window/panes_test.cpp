@@ -1,5 +1,8 @@
 // The panes and bars around the list: shown, hidden, docked and floating, across a restart.
 #include <QCoreApplication>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextCursor>
 
 #include "gui_fixture.h"
 
@@ -32,7 +35,8 @@ TEST_F(PanesTest, ViewCommandsToggleWhatTheyShowAndCheckTheirItems) {
     EXPECT_EQ(config_.video_list_grid_visible, window_->myVideos()->view()->showGrid());
 }
 
-TEST_F(PanesTest, SearchAndReplaceShareOneDockedPlace) {
+TEST_F(PanesTest, SearchAndReplaceShareOneDockedPlaceWhichAQuickFindTakesForItsTitles) {
+    Open(WriteDatabase("films.rdk", 4, 0, {"Drama", "Comedy"}));
     gui::PaneDock* search = window_->dock("searchDock");
     gui::PaneDock* replace = window_->dock("replaceDock");
     if (search->isHidden()) window_->RunCommand(cmd::kTextSearch);
@@ -40,6 +44,17 @@ TEST_F(PanesTest, SearchAndReplaceShareOneDockedPlace) {
     window_->RunCommand(cmd::kTextReplace);
     EXPECT_FALSE(replace->isHidden());
     EXPECT_TRUE(search->isHidden());
+
+    // A click on the shown record's category link.
+    window_->myVideos()->view()->selectRow(1);
+    auto* details = window_->findChild<QTextBrowser*>("detailsText");
+    QTextCursor at(details->document());
+    at.setPosition(static_cast<int>(details->toPlainText().indexOf("Comedy")) + 2);
+    QTest::mouseClick(details->viewport(), Qt::LeftButton, {}, details->cursorRect(at).center());
+    EXPECT_FALSE(search->isHidden());
+    EXPECT_TRUE(replace->isHidden());
+    EXPECT_EQ(search->windowTitle(), "Search - 2");
+    EXPECT_EQ(session_->Videos.SelectedRows(), (std::vector<int>{1, 3}));
 }
 
 TEST_F(PanesTest, VisibilityDockingAndFloatingGeometrySurviveARestart) {

@@ -91,6 +91,12 @@ TEST_F(DetailsPaneWidgetTest, PointingAtALinkSaysWhatItDoesAndClickingItRunsAQui
     EXPECT_EQ(ran.count(), 1);
     EXPECT_EQ(search_.FindText(), "Bob");
     EXPECT_EQ(search_.Results(), (std::vector<std::string>{"Brazil", "Heat"}));
+    // The search selected rows, so the record is shown again: still only its names are links.
+    widget_->ShowRecord(brazil_);
+    for (const QString label : {"Category:", "Starring:", "Director:"}) {
+        EXPECT_FALSE(FormatAt(PositionOf(label)).isAnchor()) << label.toStdString();
+    }
+    EXPECT_TRUE(FormatAt(PositionOf("Bob")).isAnchor());
 }
 
 TEST_F(DetailsPaneWidgetTest, ThePaneMenuIsTheModelsAndItsItemsAct) {
@@ -113,7 +119,6 @@ TEST_F(DetailsPaneWidgetTest, ThePaneMenuIsTheModelsAndItsItemsAct) {
     QSignalSpy hide(widget_.get(), &DetailsPaneWidget::hideRequested);
     Item(menu.get(), "Hide Video Details")->trigger();
     EXPECT_EQ(hide.count(), 1);
-    EXPECT_FALSE(config_.video_details_visible);
 }
 
 TEST_F(DetailsPaneWidgetTest, ThePictureFitsThePanelAndTheImageMenuAddsOne) {
@@ -141,7 +146,6 @@ TEST_F(DetailsPaneWidgetTest, ThePictureFitsThePanelAndTheImageMenuAddsOne) {
     EXPECT_EQ(status.at(0).at(0).toString(), "       Add new image");
     prompts_.QueueOpenFile(file);
     Item(menu.get(), "Add Image")->trigger();
-    EXPECT_EQ(image->File().toStdString(), ImagePath(1, "jpg"));
     QApplication::processEvents();  // the panel makes room for the picture
     EXPECT_FALSE(image->Picture().isNull());
 }

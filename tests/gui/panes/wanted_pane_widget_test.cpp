@@ -88,7 +88,6 @@ TEST_F(WantedPaneWidgetTest, TheButtonsAndKeysChangeTheListAndSayItChanged) {
     prompts_.QueueAnswer(Answer::kOk);
     Click(Find(*widget_, "wantedDeleteAll"));
     expect("Remove all", {});
-    EXPECT_EQ(prompts_.Texts().back(), "Delete all records from Wanted Videos list?");
 }
 
 }  // namespace
