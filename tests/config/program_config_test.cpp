@@ -149,7 +149,6 @@ TEST(ProgramConfigReading, EachLineFollowsTheRulesOfItsKey) {
         {"VIDEO_PLAYER_LOOP= 1\n", "VIDEO_PLAYER_LOOP=0"},
         {"AUTO_DELETE_IMAGES=10\n", "AUTO_DELETE_IMAGES=1"},
         // Numbers are read from their leading digits; none is 0.
-        {"IMAGE_BROWSER_SPACE=12\n", "IMAGE_BROWSER_SPACE=12"},
         {"IMAGE_BROWSER_SPACE=\n", "IMAGE_BROWSER_SPACE=0"},
         {"VIDEO_PLAYER_HEIGHT=7px\n", "VIDEO_PLAYER_HEIGHT=7"},
         {"MAIN_WINDOW_GEOMETRY_X=-40\n", "MAIN_WINDOW_GEOMETRY_X=-40"},

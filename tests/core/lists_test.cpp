@@ -127,42 +127,6 @@ TEST_F(VideoListTest, SetColumnsNumbersTheColumnsAndColumnOrderTakesOnlyPermutat
     }
 }
 
-TEST(VideoListColumnsTest, InsertAndDeleteColumnsKeepCellsUnderTheirColumns) {
-    VideoList list;
-    list.SetColumns({core::BuiltInColumn("Key", 0, 0), core::BuiltInColumn("Title", 3, 1),
-                     core::BuiltInColumn("Year", 2, 2), core::BuiltInColumn("Flag Value", 22, 3)});
-    for (int row = 0; row < 2; ++row) {
-        list.InsertRow(row, "k" + std::to_string(row));
-        for (int column = 1; column < 4; ++column) {
-            list.SetCell(row, column, "c" + std::to_string(column) + "r" + std::to_string(row));
-        }
-    }
-    list.SetColumnWidth(2, 77);
-    VideoColumn misc = core::BuiltInColumn("Misc", 6, 0);
-    misc.Width = 66;
-    list.InsertColumn(misc);
-    EXPECT_EQ(list.ColumnWidth(4), 66);
-    list.SetCell(1, 4, "m1");
-
-    list.SetColumnOrder({3, 0, 4, 2, 1});
-    list.DeleteColumn(1);  // Title
-    ASSERT_EQ(list.ColumnCount(), 4);
-    EXPECT_EQ(list.Column(1).ListIndex, 1);
-    EXPECT_EQ(list.ColumnWidth(1), 77);
-    EXPECT_EQ(list.ColumnOrder(), (std::vector<int>{2, 0, 3, 1}));
-    EXPECT_EQ(CellsOf(list, "Key"), (Texts{"k0", "k1"}));
-    EXPECT_EQ(CellsOf(list, "Year"), (Texts{"c2r0", "c2r1"}));
-    EXPECT_EQ(CellsOf(list, "Flag Value"), (Texts{"c3r0", "c3r1"}));
-    EXPECT_EQ(CellsOf(list, "Misc"), (Texts{"", "m1"}));
-
-    while (list.ColumnCount() < core::kMaxColumns) list.InsertColumn(misc);
-    list.InsertColumn(misc);
-    EXPECT_EQ(list.ColumnOrder().size(), static_cast<std::size_t>(core::kMaxColumns));
-    list.DeleteAllColumns();
-    EXPECT_TRUE(list.ColumnOrder().empty());
-    EXPECT_EQ(list.RowCount(), 2);
-}
-
 // ---- Wanted Videos ----
 
 TEST(WantedListTest, KeepsTitlesInAlphabeticalOrderIgnoringAsciiCase) {
