@@ -65,7 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
                       SortCase{"Rank", {"9a", "10", "9", "10a"}, {"9", "10", "10a", "9a"}},
                       SortCase{
                           "Title", {"beta", "", "Alpha", "gamma"}, {"", "Alpha", "beta", "gamma"}},
-                      SortCase{"Title", {"z", "5", "(x)"}, {"(x)", "5", "z"}}));
+                      SortCase{"Title", {"z", "5", "(x)"}, {"(x)", "5", "z"}}),
+    [](const ::testing::TestParamInfo<SortCase>& info) {
+        std::string name = info.param.column;
+        std::erase(name, ' ');
+        return name + std::to_string(info.index);
+    });
 
 TEST_F(ListSortingTest, RowsMoveWholeWithTheirSelectionAndAreRenumbered) {
     const int title = Fill("Title", {"c", "a", "d", "b"});

@@ -97,7 +97,17 @@ INSTANTIATE_TEST_SUITE_P(
             {"1100000000.gif", 10}, {"1100000000.jpg", 30}, {"1100000000.bmp", 20}},
         // On equal times the one the record shows: ".jpg" before ".gif" before ".bmp".
         std::vector<AgedImage>{{"1100000000.jpg", 10}, {"1100000000.gif", 10}},
-        std::vector<AgedImage>{{"1100000000.gif", 10}, {"1100000000.bmp", 10}}));
+        std::vector<AgedImage>{{"1100000000.gif", 10}, {"1100000000.bmp", 10}}),
+    // For instance "Gif10Bmp10": each image's extension and age, the one that stays first.
+    [](const ::testing::TestParamInfo<std::vector<AgedImage>>& info) {
+        std::string name;
+        for (const AgedImage& image : info.param) {
+            const std::string extension = std::string(image.name).substr(11);
+            name +=
+                char(std::toupper(extension[0])) + extension.substr(1) + std::to_string(image.age);
+        }
+        return name;
+    });
 
 TEST_F(SyncTest, BothPartsRunWantedFirstAndTheImagePartRunsWithNothingWanted) {
     session_.Wanted.Add("Casablanca");

@@ -144,6 +144,7 @@ TEST_F(UsersWindowTest, OkNeedsAnAdministratorUnlessTheListIsEmpty) {
 }
 
 struct Refusal {
+    const char* name;
     Field field;
     const char* typed;
     const char* kept;
@@ -168,22 +169,23 @@ const char kPipe[] = "Pipe characters \"|\" are not allowed.";
 const char kColon[] = "Colon characters \":\" are not allowed.";
 const char kEuro[] = "Characters \"\u20AC\" are not allowed.";
 
-// The euro sign holds a byte stored as "|"; so do U+00EC and a lone 0xAC byte.
+// The euro sign holds a byte stored as "|", as a lone 0xAC byte is.
 INSTANTIATE_TEST_SUITE_P(
     UsersWindow, InvalidCharacterTest,
     ::testing::Values(
-        Refusal{Field::kHintQuestion, "Who | what?", "Who  what?", {kPipe}},
-        Refusal{Field::kHintAnswer, "12:30", "1230", {kColon}},
-        Refusal{Field::kPassword, "a:b|c", "abc", {kPipe, kColon}},
-        Refusal{Field::kPassword, "0=J", "0=J", {}},
-        Refusal{Field::kPassword, "\u20AC5", "5", {kEuro}},
-        Refusal{Field::kHintAnswer,
-                "cos\u00EC \u20AC",
-                "cos ",
-                {"Characters \"\u00EC\" are not allowed."}},
-        Refusal{Field::kHintQuestion, "a\xAC\x62", "ab", {"Characters \"\xAC\" are not allowed."}},
-        Refusal{Field::kUserName, "|\u20AC", "", {kPipe, kEuro}},
-        Refusal{Field::kHintQuestion, "\u00E9t\u00E9?", "\u00E9t\u00E9?", {}}));
+        Refusal{"PipeInAQuestion", Field::kHintQuestion, "Who | what?", "Who  what?", {kPipe}},
+        Refusal{"ColonInAnAnswer", Field::kHintAnswer, "12:30", "1230", {kColon}},
+        Refusal{"PipeAndColonInAPassword", Field::kPassword, "a:b|c", "abc", {kPipe, kColon}},
+        Refusal{"ZeroEqualsAndJAreKept", Field::kPassword, "0=J", "0=J", {}},
+        Refusal{"EuroSign", Field::kPassword, "\u20AC5", "5", {kEuro}},
+        Refusal{"LoneByteAC",
+                Field::kHintQuestion,
+                "a\xAC\x62",
+                "ab",
+                {"Characters \"\xAC\" are not allowed."}},
+        Refusal{"PipeAndEuroInAName", Field::kUserName, "|\u20AC", "", {kPipe, kEuro}},
+        Refusal{"AccentsAreKept", Field::kHintQuestion, "\u00E9t\u00E9?", "\u00E9t\u00E9?", {}}),
+    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 // Accounts edited in the window survive a save and a reopen, whatever characters they hold;
 // characters the accounts file cannot hold never reach the accounts, so the save succeeds.

@@ -35,44 +35,36 @@ class CliListsTest : public ::testing::Test {
     std::string main_;
 };
 
+// How rows compare, match and are listed is checked with the lists; here, that each option of
+// the commands reaches them and that the changes are saved.
 TEST_F(CliListsTest, SortSavesTheNewOrderAndRefusesColumnsNotOffered) {
     CliRun run = cli_.Run({"sort", main_, "Year", "--descending"});
     ASSERT_EQ(run.exit_code, 0) << run.err;
     EXPECT_EQ(run.out, "Sorted 4 records by Year, descending\n");
-    const std::string info = Out({"info", main_});
-    EXPECT_NE(info.find("Sort column:   Year"), std::string::npos) << info;
-    EXPECT_NE(info.find("Sort order:    descending"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(main_ + "s"), "4\n0");  // Year is the fifth column
     const std::string file = ReadFileBytes(main_);
     EXPECT_LT(file.find("\nHeat\n"), file.find("\nheat\n"));
     EXPECT_LT(file.find("\nheat\n"), file.find("\nBrazil\n"));
     EXPECT_LT(file.find("\nBrazil\n"), file.find("\nAlien\n"));
 
-    CliRun unknown = cli_.Run({"sort", main_, "Colour"});
-    EXPECT_EQ(unknown.exit_code, 1);
-    EXPECT_NE(unknown.err.find("no column \"Colour\""), std::string::npos);
-    CliRun cast = cli_.Run({"sort", main_, "cast"});
-    EXPECT_EQ(cast.exit_code, 1);
-    EXPECT_NE(cast.err.find("\"Cast\" is not offered for sorting"), std::string::npos) << cast.err;
+    ExpectFailure(cli_.Run({"sort", main_, "Colour"}), "no column \"Colour\"");
+    ExpectFailure(cli_.Run({"sort", main_, "cast"}), "\"Cast\" is not offered for sorting");
     EXPECT_EQ(ReadFileBytes(main_), file);
 }
 
 TEST_F(CliListsTest, FindAndListPrintTheMatchingTitlesOnce) {
     EXPECT_EQ(Out({"find", main_, "HEAT"}), "Heat\n");
-    EXPECT_EQ(Out({"find", main_, "weaver"}), "Alien\n");
     EXPECT_EQ(Out({"find", main_, "alien", "--in", "category"}), "");
-    EXPECT_EQ(Out({"find", main_, "197", "--whole"}), "");
     EXPECT_EQ(Out({"find", main_, "1979", "--in", "Year", "--whole"}), "Alien\n");
+    EXPECT_EQ(Out({"find", main_, "197", "--whole"}), "");
     EXPECT_EQ(Out({"find", main_, "heat", "--match-case"}), "heat\n");
-    EXPECT_EQ(Out({"find", main_, "nothing like it"}), "");
     EXPECT_EQ(cli_.Run({"find", main_, "x", "--in", "Colour"}).exit_code, 1);
 
     EXPECT_EQ(Out({"list", main_, "flagged"}), "Alien\nBrazil\n");
     EXPECT_EQ(Out({"list", main_, "viewed"}), "Heat\n");
     EXPECT_EQ(Out({"list", main_, "not-viewed"}), "Alien\nBrazil\nheat\n");
     EXPECT_EQ(Out({"list", main_, "duplicates"}), "heat\n");
-    CliRun bad = cli_.Run({"list", main_, "everything"});
-    EXPECT_EQ(bad.exit_code, 1);
-    EXPECT_NE(bad.err.find("flagged|viewed|not-viewed|duplicates"), std::string::npos);
+    ExpectFailure(cli_.Run({"list", main_, "everything"}), "flagged|viewed|not-viewed|duplicates");
 }
 
 TEST_F(CliListsTest, ReplaceSavesAndCountsTheRecordsUpdated) {
@@ -84,8 +76,6 @@ TEST_F(CliListsTest, ReplaceSavesAndCountsTheRecordsUpdated) {
     EXPECT_FALSE(std::filesystem::exists(folder_ / "program/undo/temp.txt"));
     EXPECT_EQ(Out({"replace", main_, "heat", "Heat (1986)", "--whole", "--match-case"}),
               "1 records updated\n");
-    EXPECT_EQ(Out({"find", main_, "(1986)"}), "Heat (1986)\n");
-    EXPECT_EQ(Out({"replace", main_, "zzz", "y"}), "0 records updated\n");
     EXPECT_EQ(cli_.Run({"replace", main_, "", "y"}).exit_code, 1);
 }
 

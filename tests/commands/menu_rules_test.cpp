@@ -47,6 +47,7 @@ class MenuRulesTest : public ListSession {
 // One character per situation: no database, an empty list, three records with none, one or two
 // selected, and one selected by a read-only user. '+' enabled, '-' disabled.
 struct Rule {
+    const char* name;
     const char* menu;
     int command;               // an item, or 0 for
     std::string_view submenu;  // a submenu
@@ -54,7 +55,7 @@ struct Rule {
 };
 
 void PrintTo(const Rule& rule, std::ostream* out) {
-    *out << rule.menu << ' ' << rule.command << rule.submenu;
+    *out << rule.name;
 }
 
 class MenuConditionTest : public MenuRulesTest, public ::testing::WithParamInterface<Rule> {};
@@ -86,31 +87,26 @@ TEST_P(MenuConditionTest, EnabledInItsSituations) {
     }
 }
 
+// One item or submenu of each condition.
 INSTANTIATE_TEST_SUITE_P(
     Menus, MenuConditionTest,
-    ::testing::Values(
-        Rule{"file", cmd::kSave, "", "-++++-"}, Rule{"file", cmd::kSaveAs, "", "-++++-"},
-        Rule{"file", cmd::kDelete, "", "-++++-"}, Rule{"file", cmd::kSettings, "", "+++++-"},
-        Rule{"file", cmd::kClose, "", "-+++++"}, Rule{"file", cmd::kProperties, "", "-+++++"},
-        Rule{"file", cmd::kPrint, "", "--++++"}, Rule{"view", cmd::kLayout, "", "+++++-"},
-        Rule{"list", cmd::kAddNew, "", "-++++-"}, Rule{"list", cmd::kEditSelected, "", "---+--"},
-        Rule{"list", cmd::kUpdateSelected, "", "---+-+"},
-        Rule{"list", cmd::kDeleteSelected, "", "---++-"},
-        Rule{"list", cmd::kDeleteAll, "", "--+++-"}, Rule{"list", cmd::kListViewed, "", "--++++"},
-        Rule{"list", cmd::kSelectAll, "", "--++++"}, Rule{"list", cmd::kFlagSelected, "", "---++-"},
-        Rule{"list", cmd::kUnflagAll, "", "--+++-"}, Rule{"list", cmd::kMarkViewed, "", "---++-"},
-        Rule{"list", cmd::kPrintSelected, "", "---+++"}, Rule{"list", cmd::kSearch, "", "--++++"},
-        Rule{"list", cmd::kReplace, "", "--++++"}, Rule{"list", cmd::kAutoCycle, "", "--++++"},
-        Rule{"list", cmd::kGridlines, "", "++++++"},
-        Rule{"list", cmd::kListProperties, "", "+++++-"},
-        Rule{"list", 0, menu_id::kListVideos, "--++++"},
-        Rule{"list", 0, menu_id::kSortVideos, "--++++"},
-        Rule{"list", 0, menu_id::kMarkSelected, "---++-"},
-        Rule{"list", 0, menu_id::kRankSelected, "---+--"},
-        Rule{"tools", cmd::kSynchronize, "", "-++++-"},
-        Rule{"tools", cmd::kHtmlMyVideos, "", "--++++"},
-        Rule{"tools", cmd::kOpenImageFolder, "", "-++++-"},
-        Rule{"tools", 0, menu_id::kImportRecords, "-++++-"}));
+    ::testing::Values(Rule{"Save", "file", cmd::kSave, "", "-++++-"},
+                      Rule{"Settings", "file", cmd::kSettings, "", "+++++-"},
+                      Rule{"Close", "file", cmd::kClose, "", "-+++++"},
+                      Rule{"Print", "file", cmd::kPrint, "", "--++++"},
+                      Rule{"AddNew", "list", cmd::kAddNew, "", "-++++-"},
+                      Rule{"EditSelected", "list", cmd::kEditSelected, "", "---+--"},
+                      Rule{"UpdateSelected", "list", cmd::kUpdateSelected, "", "---+-+"},
+                      Rule{"DeleteSelected", "list", cmd::kDeleteSelected, "", "---++-"},
+                      Rule{"DeleteAll", "list", cmd::kDeleteAll, "", "--+++-"},
+                      Rule{"PrintSelected", "list", cmd::kPrintSelected, "", "---+++"},
+                      Rule{"Gridlines", "list", cmd::kGridlines, "", "++++++"},
+                      Rule{"ListProperties", "list", cmd::kListProperties, "", "+++++-"},
+                      Rule{"ListVideos", "list", 0, menu_id::kListVideos, "--++++"},
+                      Rule{"RankSelected", "list", 0, menu_id::kRankSelected, "---+--"},
+                      Rule{"Synchronize", "tools", cmd::kSynchronize, "", "-++++-"},
+                      Rule{"HtmlMyVideos", "tools", cmd::kHtmlMyVideos, "", "--++++"}),
+    [](const ::testing::TestParamInfo<Rule>& info) { return std::string(info.param.name); });
 
 TEST_F(MenuRulesTest, LogoutNamesTheUserOfAProtectedDatabase) {
     Open(0);
@@ -122,14 +118,11 @@ TEST_F(MenuRulesTest, LogoutNamesTheUserOfAProtectedDatabase) {
     EXPECT_EQ(Item("file", cmd::kLogout).label, "Logout: ann");
 }
 
-TEST_F(MenuRulesTest, ChecksAndPlayerItemsFollowThePanesAndUndoItemsTheirFiles) {
+// The check marks of the View menu are checked with the main window's panes.
+TEST_F(MenuRulesTest, PlayerItemsFollowThePlayerPaneAndUndoItemsTheirFiles) {
     Open(3, 1);
     view_.player_pane = true;
     view_.player_floating = true;
-    view_.status_bar = false;
-    EXPECT_TRUE(Item("view", cmd::kVideoPlayer).checked);
-    EXPECT_FALSE(Item("view", cmd::kStatusBar).checked);
-    EXPECT_TRUE(Item("view", cmd::kNormal).checked);
     EXPECT_TRUE(Enabled("player", cmd::kPlayerDock));
     EXPECT_FALSE(Enabled("player", cmd::kPlayerFloat));
     view_.player_pane = false;
@@ -152,8 +145,6 @@ TEST_F(MenuRulesTest,
     const std::vector<app::DynamicItem> items =
         app::ValueItems(session_.Videos, "Category", cmd::kListCategoryBase);
     ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0].label, "Action");
-    EXPECT_EQ(items[1].label, "Comedy");
     EXPECT_EQ(items[2].label, "Drama");
     EXPECT_EQ(items[2].command, cmd::kListCategoryBase + 2);
 
@@ -162,16 +153,13 @@ TEST_F(MenuRulesTest,
     SetColumn("MPAA", values);
     const auto many = app::ValueItems(session_.Videos, "MPAA", cmd::kMarkMpaaBase);
     ASSERT_EQ(many.size(), 99u);
-    EXPECT_EQ(many.front().label, "Value 1000");
     EXPECT_EQ(many.back().command, cmd::kMarkMpaaBase + 98);
 
     // The flag submenus end with All or New.
     session_.Videos.DeleteAllRows();
     Open(2);
     EXPECT_TRUE(app::ListFlaggedItems(session_.Videos).empty());
-    const auto only_new = app::MarkFlagItems(session_.Videos);
-    ASSERT_EQ(only_new.size(), 1u);
-    EXPECT_EQ(only_new[0].command, cmd::kMarkFlagNew);
+    EXPECT_EQ(app::MarkFlagItems(session_.Videos).at(0).command, cmd::kMarkFlagNew);
 
     SetColumn("Flag Value", {"Lent out", "Favorite"});
     const auto listed = app::ListFlaggedItems(session_.Videos);
@@ -179,9 +167,7 @@ TEST_F(MenuRulesTest,
     EXPECT_EQ(listed[0].label, "Favorite");
     EXPECT_EQ(listed[2].command, 0);  // separator
     EXPECT_EQ(listed[3].command, cmd::kListFlaggedAll);
-    const auto mark = app::MarkFlagItems(session_.Videos);
-    ASSERT_EQ(mark.size(), 4u);
-    EXPECT_EQ(mark[3].label, "New");
+    EXPECT_EQ(app::MarkFlagItems(session_.Videos).size(), 4u);
 }
 
 TEST_F(MenuRulesTest, CustomColumnsGiveTheirNamesAndValueCommandsDecode) {

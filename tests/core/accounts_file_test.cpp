@@ -44,22 +44,12 @@ TEST_F(AccountsFileTest, StoresEveryByteShiftedDownByFortyEightAndReadsItBack) {
     Accounts reread;
     EXPECT_EQ(core::ReadAccounts(reread, path_).value, 2);
     EXPECT_EQ(reread, accounts);
-    // A login needs the exact name and password.
-    EXPECT_EQ(core::FindLogin(reread, "1", "ab"), &reread[0]);
-    EXPECT_EQ(core::FindLogin(reread, "1", "AB"), nullptr);
-    EXPECT_EQ(core::FindLogin(reread, "GUEST", ""), nullptr);
 
-    // Characters stored as control bytes survive a save and a reload: "0" is stored as NUL, "="
-    // as a carriage return, "J" as the byte 26.
-    const Accounts controls = {
-        {"0", "J=0", core::kFullAccess, "What is 10=J?", "=0J"},
-        {"user0", "pass=word", -1, "", "J"},
-        {"\xFF\x80", "~!\"#$%&'()*+,-./", 0, ";<>?@[\\]^_`{}", "0=J0=J"},
-    };
-    const std::string bytes = Written(controls);
-    for (char control : {'\0', '\r', '\x1a'}) EXPECT_NE(bytes.find(control), std::string::npos);
+    // Characters stored as control bytes ("0" as NUL, "=" as a carriage return, "J" as the byte
+    // 26) and bytes beyond ASCII survive a save and a reload.
+    const Accounts controls = {{"0J=\xFF", "~!\"#$%&'()*+,-./", 0, ";<>?@[\\]^_`{}", "=0J"}};
     ASSERT_TRUE(core::WriteAccounts(controls, path_).ok());
-    EXPECT_EQ(core::ReadAccounts(reread, path_).value, 3);
+    EXPECT_EQ(core::ReadAccounts(reread, path_).value, 1);
     EXPECT_EQ(reread, controls);
 }
 

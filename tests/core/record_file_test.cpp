@@ -101,15 +101,6 @@ TEST_F(RecordFileTest, ReadsEverySlotIntoItsColumnAndWritesTheFileBackByteForByt
     EXPECT_EQ(Write(), written);
 }
 
-TEST_F(RecordFileTest, WritesTheSlotsOfAPartialTableAsEmptyLines) {
-    list_.SetColumns({core::BuiltInColumn("Key", 0, 0), core::BuiltInColumn("Title", 3, 1),
-                      core::BuiltInColumn("Year", 2, 2)});
-    list_.InsertRow(0, "42");
-    list_.SetCell(0, 1, "Heat");
-    list_.SetCell(0, 2, "1995");
-    EXPECT_EQ(Write(), RecordBlock({{0, "42"}, {2, "1995"}, {3, "Heat"}}));
-}
-
 TEST_F(RecordFileTest, NumberDateAddedFlagAndZeroDurationsFollowTheirRules) {
     clock_ = core::FixedClock(0, 3600);  // an hour east of UTC: 23:30 UTC is the next day
     const std::string first = RecordBlock({{0, std::to_string(kKey - 1800)},

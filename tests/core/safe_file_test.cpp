@@ -1,18 +1,23 @@
 #include "core/safe_file.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <sys/mount.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -187,17 +192,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Writes that need care ----
 
-class SafeWriteTest : public ::testing::TestWithParam<int> {};
-
-TEST_P(SafeWriteTest, ShortWritesLeftoverTemporaryFilesAndSymbolicLinksStillGiveTheWholeFile) {
-    const PathWriter& writer = WriterAt(GetParam());
+TEST(SafeWriteTest, ShortWritesLeftoverTemporaryFilesAndSymbolicLinksStillGiveTheWholeFile) {
+    const PathWriter& writer = WriterAt(0);
     const std::string expected = CleanOutput(writer);
     TempFolder folder;
     const std::string target = folder / writer.file_name;
     for (bool unnamed_files : {true, false}) {
         WriteFileBytes(target, kOldBytes);
         WriteFileBytes(folder / ("." + writer.file_name + ".tmp"), "stale");
-        FailingCalls calls(SystemCall::kWrite, 0);
+        FailingCalls calls;
         calls.unnamed_files = unnamed_files;
         calls.max_write = 4093;
         ASSERT_TRUE(writer.write(target, calls).ok());
@@ -225,9 +228,6 @@ TEST_P(SafeWriteTest, ShortWritesLeftoverTemporaryFilesAndSymbolicLinksStillGive
               (Names{"chained-link", writer.file_name, "relative", "relative-link"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Writers, SafeWriteTest, EveryWriter(),
-                         [](const auto& info) { return WriterAt(info.param).name; });
-
 // ---- The writer itself ----
 
 TEST(SafeFileWriterTest, AWriteFunctionThatFailsLeavesTheTargetAsItWas) {
@@ -235,7 +235,7 @@ TEST(SafeFileWriterTest, AWriteFunctionThatFailsLeavesTheTargetAsItWas) {
         TempFolder folder;
         const std::string target = folder / "films.rdk";
         WriteFileBytes(target, kOldBytes);
-        FailingCalls calls(SystemCall::kWrite, 0);
+        FailingCalls calls;
         calls.unnamed_files = unnamed_files;
         auto write = [](std::ostream& out) {
             out << std::string(300 * 1024, 'x');  // more than one buffer: written out
@@ -271,82 +271,114 @@ TEST(SafeFileWriterTest, NewFilesFollowTheUmaskAndExistingFilesKeepTheirMode) {
     }
 }
 
-// ---- A folder that cannot take the file ----
+// ---- A folder or disk that refuses the file ----
 
-constexpr int kCannotRun = 77;
-
-// Writes every file, lets `refuse` make the folder refuse them, and saves every file again.
-// Returns 0 when each save failed cleanly with the error `refuse` returned, kCannotRun when
-// `refuse` could not refuse (returned 0), and 1 after reporting each save that did not.
-int SaveIntoARefusingFolder(const std::string& folder, const std::function<int()>& refuse) {
+TEST(SafeWriteRefusalTest, EveryWriterKeepsTheOldFileAndReportsTheSystemsReason) {
+    struct Refusal {
+        const char* what;
+        SystemCall call;  // fails every time
+        int error;
+    };
+    const Refusal refusals[] = {{"a read-only file system", SystemCall::kOpen, EROFS},
+                                {"a folder without write permission", SystemCall::kOpen, EACCES},
+                                {"a full disk", SystemCall::kWrite, ENOSPC},
+                                {"a quota reached at the flush", SystemCall::kFsync, EDQUOT}};
     for (const PathWriter& writer : PathWriters()) {
-        WriteFileBytes(folder + "/" + writer.file_name, kOldBytes);
-    }
-    const int error_number = refuse();
-    if (error_number == 0) return kCannotRun;
-    const Names before = FolderEntries(folder);
-    int status = 0;
-    for (const PathWriter& writer : PathWriters()) {
-        const std::string target = folder + "/" + writer.file_name;
-        const FileResult result = writer.write(target, FileSystemCalls::System());
-        if (result.path != target || result.reason != core::SystemErrorText(error_number) ||
-            ReadFileBytes(target) != kOldBytes || FolderEntries(folder) != before) {
-            std::fprintf(stderr, "%s: \"%s\"\n", writer.name.c_str(), result.Describe().c_str());
-            status = 1;
+        for (const Refusal& refusal : refusals) {
+            SCOPED_TRACE(writer.name + " on " + refusal.what);
+            TempFolder folder;
+            const std::string target = folder / writer.file_name;
+            WriteFileBytes(target, kOldBytes);
+            FailingCalls calls(refusal.call, FailingCalls::kEveryCall, refusal.error);
+            const FileResult result = writer.write(target, calls);
+            EXPECT_TRUE(calls.Fired());
+            EXPECT_EQ(result.Describe(), target + ": " + core::SystemErrorText(refusal.error));
+            EXPECT_EQ(ReadFileBytes(target), kOldBytes);
+            EXPECT_EQ(FolderEntries(folder.path()), Names{writer.file_name});
         }
     }
-    return status;
 }
 
-// Runs the saves in a child process with a tmpfs of its own at `folder`, since only a file
-// system of its own can be made read-only or full without stopping other work.
-void ExpectSavesFailOnAPrivateTmpfs(const std::string& folder, const char* options,
-                                    const std::function<int()>& refuse) {
+// ---- Failures of the real system ----
+
+// A file size limit makes the kernel cut a write short and then refuse the rest, as a full disk
+// does; it applies to every user, root included.
+TEST(SafeWriteSystemTest, AWriteTheKernelRefusesMidFileKeepsTheOldFile) {
+    const PathWriter& records = WriterAt(0);  // about 360 KiB, several writes
+    TempFolder folder;
+    const std::string target = folder / records.file_name;
+    WriteFileBytes(target, kOldBytes);
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previous_handler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = previous;
+    limited.rlim_cur = 64 * 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const FileResult result = records.write(target, FileSystemCalls::System());
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    ::signal(SIGXFSZ, previous_handler);
+
+    EXPECT_EQ(result.Describe(), target + ": " + core::SystemErrorText(EFBIG));
+    EXPECT_EQ(ReadFileBytes(target), kOldBytes);
+    EXPECT_EQ(FolderEntries(folder.path()), Names{records.file_name});
+}
+
+constexpr int kNoFilter = 77;
+
+// Runs `save` in a child process in which the system calls `numbers` fail with `error`, and
+// returns the child's exit status. The kernel's filter also holds in the short-lived process that
+// links and renames a new file into place, which the FileSystemCalls seam does not reach.
+int RunWithFailingSystemCalls(std::initializer_list<long> numbers, int error,
+                              const std::function<int()>& save) {
     const pid_t pid = ::fork();
     if (pid == 0) {
-        const bool mounted = ::unshare(CLONE_NEWNS) == 0 &&
-                             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                             ::mount("tmpfs", folder.c_str(), "tmpfs", 0, options) == 0;
-        ::_exit(mounted ? SaveIntoARefusingFolder(folder, refuse) : kCannotRun);
+        std::vector<sock_filter> code = {
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+        for (long number : numbers) {
+            code.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<__u32>(number), 0, 1));
+            code.push_back(
+                BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | static_cast<__u32>(error)));
+        }
+        code.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+        const sock_fprog program{static_cast<unsigned short>(code.size()), code.data()};
+        if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
+            ::syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, 0, &program) != 0) {
+            ::_exit(kNoFilter);
+        }
+        ::_exit(save());
     }
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == kCannotRun) {
-        GTEST_SKIP() << "no private tmpfs here";
-    }
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "see the saves reported above";
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(SafeWriteRefusalTest, AReadOnlyFolderKeepsTheOldFiles) {
-    TempFolder folder;
-    if (::geteuid() != 0) {
-        const auto make_read_only = [&] {
-            fs::permissions(folder.path(), static_cast<fs::perms>(0555));
-            return EACCES;
-        };
-        EXPECT_EQ(SaveIntoARefusingFolder(folder.path(), make_read_only), 0);
-        return;
+TEST(SafeWriteSystemTest, AFailedLinkOrRenameOfTheNewFileKeepsTheOldFileAndLeavesNoTemporary) {
+    struct Failure {
+        const char* step;
+        std::initializer_list<long> calls;
+        int error;
+    };
+    const Failure failures[] = {{"link", {SYS_link, SYS_linkat}, EMLINK},
+                                {"rename", {SYS_rename, SYS_renameat, SYS_renameat2}, EBUSY}};
+    const PathWriter& records = WriterAt(0);
+    for (const Failure& failure : failures) {
+        SCOPED_TRACE(failure.step);
+        TempFolder folder;
+        const std::string target = folder / records.file_name;
+        WriteFileBytes(target, kOldBytes);
+        const std::string expected = target + ": " + core::SystemErrorText(failure.error);
+        const int status = RunWithFailingSystemCalls(failure.calls, failure.error, [&] {
+            const std::string got = records.write(target, FileSystemCalls::System()).Describe();
+            if (got == expected) return 0;
+            std::fprintf(stderr, "the save gave \"%s\"\n", got.c_str());
+            return 1;
+        });
+        ASSERT_NE(status, kNoFilter) << "the kernel took no system call filter";
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(ReadFileBytes(target), kOldBytes);
+        EXPECT_EQ(FolderEntries(folder.path()), Names{records.file_name});
     }
-    // The owner of every file can write anywhere; only a read-only file system stops it.
-    ExpectSavesFailOnAPrivateTmpfs(folder.path(), "size=1m", [&] {
-        const bool remounted =
-            ::mount("tmpfs", folder.path().c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-        return remounted ? EROFS : 0;
-    });
-}
-
-TEST(SafeWriteRefusalTest, AFullFileSystemKeepsTheOldFiles) {
-    TempFolder folder;
-    ExpectSavesFailOnAPrivateTmpfs(folder.path(), "size=64k", [&] {
-        const int fd = ::open((folder / "filler").c_str(), O_WRONLY | O_CREAT, 0600);
-        const std::string chunk(4096, 'f');
-        while (::write(fd, chunk.data(), chunk.size()) > 0) {
-        }
-        const int fill_error = errno;
-        ::close(fd);
-        return fill_error == ENOSPC ? ENOSPC : 0;
-    });
 }
 
 }  // namespace

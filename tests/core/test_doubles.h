@@ -25,12 +25,17 @@ inline const char* NameOf(SystemCall call) {
     return kNames[static_cast<int>(call)];
 }
 
-// The real system calls, except that the `nth` call (from 1) of one kind fails with EIO.
-// Optionally the file system offers no unnamed temporary files (O_TMPFILE), as some do not, and
-// writes may be cut short to a few bytes each, as the system is allowed to.
+// The real system calls, except that the `nth` call (from 1) of one kind, or every call of that
+// kind, fails with `error`. Optionally the file system offers no unnamed temporary files
+// (O_TMPFILE), as some do not, and writes may be cut short to a few bytes each, as the system is
+// allowed to.
 class FailingCalls final : public core::FileSystemCalls {
   public:
-    FailingCalls(SystemCall failing, int nth) : failing_(failing), nth_(nth) {}
+    static constexpr int kNever = -1;
+    static constexpr int kEveryCall = 0;
+
+    FailingCalls(SystemCall failing = SystemCall::kOpen, int nth = kNever, int error = EIO)
+        : failing_(failing), nth_(nth), error_(error) {}
 
     bool unnamed_files = true;
     std::size_t max_write = 0;  // 0: no limit
@@ -67,14 +72,16 @@ class FailingCalls final : public core::FileSystemCalls {
 
   private:
     bool Hit(SystemCall call) {
-        if (call != failing_ || ++count_ != nth_) return false;
+        if (call != failing_ || nth_ == kNever) return false;
+        if (nth_ != kEveryCall && ++count_ != nth_) return false;
         fired_ = true;
-        errno = EIO;
+        errno = error_;
         return true;
     }
 
     SystemCall failing_;
     int nth_;
+    int error_;
     int count_ = 0;
     bool fired_ = false;
 };

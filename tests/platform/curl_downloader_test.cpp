@@ -176,23 +176,22 @@ class LocalServerTest : public testing::Test {
 
 // ---- A complete download is stored byte for byte ----
 
-class DownloadStoresTheBody : public LocalServerTest,
-                              public testing::WithParamInterface<std::size_t> {};
-
-TEST_P(DownloadStoresTheBody, InANewFileAndInPlaceOfAnExistingOne) {
-    const std::string body = Bytes(GetParam());
-    Serve("body", body);
-    for (bool existing : {false, true}) {
-        if (existing) WriteFileBytes(target_, kPrevious);
-        const DownloadResult result = Download(Url("/files/body"), target_);
-        ASSERT_TRUE(result.ok()) << result.reason;
-        EXPECT_EQ(result.code(), 0);
-        EXPECT_EQ(ReadFileBytes(target_), body);
-        EXPECT_EQ(Entries(folder_.path()), Names{"target.bin"});
+TEST_F(LocalServerTest, StoresTheBodyInANewFileOrInPlaceOfAnExistingOne) {
+    for (const std::size_t size : {0, 1029, 5 << 20}) {
+        const std::string body = Bytes(size);
+        Serve("body", body);
+        std::filesystem::remove(target_);
+        for (bool existing : {false, true}) {
+            SCOPED_TRACE(std::to_string(size) + (existing ? " bytes over a file" : " bytes"));
+            if (existing) WriteFileBytes(target_, kPrevious);
+            const DownloadResult result = Download(Url("/files/body"), target_);
+            ASSERT_TRUE(result.ok()) << result.reason;
+            EXPECT_EQ(result.code(), 0);
+            EXPECT_EQ(ReadFileBytes(target_), body);
+            EXPECT_EQ(Entries(folder_.path()), Names{"target.bin"});
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Sizes, DownloadStoresTheBody, testing::Values(0, 1029, 5 << 20));
 
 TEST_F(LocalServerTest, FollowsRedirectsAndSendsTheAddressAsItStands) {
     Serve("cover.jpg", Bytes(2000));
@@ -231,6 +230,7 @@ TEST_F(LocalServerTest, OneDownloaderServesSeveralThreads) {
 // ---- A failed download leaves the previous file and nothing else ----
 
 struct FailureCase {
+    std::string name;
     std::string path;
     DownloadError error;
     std::string reason;  // a part of it
@@ -257,17 +257,17 @@ TEST_P(DownloadFails, AndKeepsThePreviousFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Servers, DownloadFails,
-    testing::Values(FailureCase{"/status/404", DownloadError::kHttpStatus, "HTTP 404"},
-                    FailureCase{"/status/503", DownloadError::kHttpStatus, "HTTP 503"},
-                    FailureCase{"/loop", DownloadError::kTransferFailed, "redirect"},
-                    // A 302 with an empty Location: the redirect's own page is not the resource.
-                    FailureCase{"/redirect?to=", DownloadError::kHttpStatus, "HTTP 302"},
-                    FailureCase{"/redirect?to=file:///etc/hostname", DownloadError::kBadAddress,
-                                ""},
-                    FailureCase{"/redirect?to=ftp://127.0.0.1/x", DownloadError::kBadAddress, ""},
-                    FailureCase{"/drop", DownloadError::kTransferFailed, ""},
-                    FailureCase{"/stall", DownloadError::kTimedOut, "timed out"},
-                    FailureCase{"/silent", DownloadError::kTimedOut, ""}));
+    testing::Values(
+        FailureCase{"NotFound", "/status/404", DownloadError::kHttpStatus, "HTTP 404"},
+        FailureCase{"RedirectLoop", "/loop", DownloadError::kTransferFailed, "redirect"},
+        // A 302 with an empty Location: the redirect's own page is not the resource.
+        FailureCase{"RedirectNowhere", "/redirect?to=", DownloadError::kHttpStatus, "HTTP 302"},
+        FailureCase{"RedirectToAFile", "/redirect?to=file:///etc/hostname",
+                    DownloadError::kBadAddress, ""},
+        FailureCase{"ConnectionDropped", "/drop", DownloadError::kTransferFailed, ""},
+        FailureCase{"Stalled", "/stall", DownloadError::kTimedOut, "timed out"},
+        FailureCase{"NeverAnswered", "/silent", DownloadError::kTimedOut, ""}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST_F(LocalServerTest, FailsQuicklyWhenNothingListens) {
     WriteFileBytes(target_, kPrevious);

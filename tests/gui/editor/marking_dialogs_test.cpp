@@ -13,34 +13,31 @@ namespace {
 
 using MarkingDialogsTest = WidgetFixture;
 
-TEST_F(MarkingDialogsTest, FlagOffersTheFlagsInUseAndFlagsTheSelectionOnceThereIsAReason) {
+// What the windows offer and store is checked with their models; here, that the fields reach the
+// models and that a refused OK keeps the window open on the field to correct.
+TEST_F(MarkingDialogsTest, FlagShowsTheModelsChoicesAndStaysOpenUntilThereIsAReason) {
     const int heat = AddRow({{"Title", "Heat"}, {"Flag Value", "borrowed"}});
-    const int dune = AddRow({{"Title", "Dune"}, {"Flag Value", "Lent to Ann"}});
+    AddRow({{"Title", "Dune"}, {"Flag Value", "Lent to Ann"}});
     Select({heat});
     app::FlagWindow window(session_);
     gui::FlagDialog dialog(window);
     dialog.show();
     auto* reason = Find<QComboBox>(dialog, "reason");
     ASSERT_EQ(reason->count(), 2);
-    EXPECT_EQ(reason->itemText(1), "Lent to Ann");
     EXPECT_EQ(reason->currentText(), "borrowed");
 
-    Select({heat, dune});
     TypeOver(reason, "");
     Click(Find<QPushButton>(dialog, "okButton"));
-    EXPECT_TRUE(dialog.isVisible()) << "the model refuses an empty reason";
+    EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.focusWidget(), reason);
-    EXPECT_FALSE(session_.Modified);
     QTest::keyClicks(reason, "return to bob");
     QTest::keyClick(reason, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(Cell(heat, "Flag Value"), "return to bob");
-    EXPECT_EQ(Cell(dune, "Flag Value"), "return to bob");
 }
 
-TEST_F(MarkingDialogsTest, MarkSelectedShowsTheRowsDateAndStoresACompleteOne) {
+TEST_F(MarkingDialogsTest, MarkSelectedShowsTheModelsDateAndStaysOpenUntilItIsComplete) {
     const int alien = AddRow({{"Title", "Alien"}, {"Last Viewed", "03/07/1999"}});
-    const int heat = AddRow({{"Title", "Heat"}});
     Select({alien});
     app::MarkSelectedWindow window(session_);
     gui::MarkSelectedDialog dialog(window);
@@ -50,19 +47,16 @@ TEST_F(MarkingDialogsTest, MarkSelectedShowsTheRowsDateAndStoresACompleteOne) {
     EXPECT_EQ(field("day")->text(), "7");
     EXPECT_EQ(field("year")->text(), "1999");
 
-    Select({alien, heat});
     TypeOver(field("month"), "2");
     TypeOver(field("day"), "");
     TypeOver(field("year"), "2003");
     Click(Find<QPushButton>(dialog, "okButton"));
-    EXPECT_TRUE(dialog.isVisible()) << "the model refuses an empty field";
+    EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.focusWidget(), field("day"));
-    EXPECT_EQ(Cell(heat, "Last Viewed"), "");
     QTest::keyClick(field("day"), Qt::Key_Up);  // the up-down control's step reaches the model too
     Click(Find<QPushButton>(dialog, "okButton"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(Cell(alien, "Last Viewed"), "02/01/2003");
-    EXPECT_EQ(Cell(heat, "Last Viewed"), "02/01/2003");
 }
 
 }  // namespace
