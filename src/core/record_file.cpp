@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 
 #include "core/line_reader.h"
 #include "core/paths.h"
@@ -95,6 +96,24 @@ private:
     const LineReader& lines_;
     std::int64_t reported_ = 0;
 };
+
+bool HasLineBreak(std::string_view text) {
+    return std::memchr(text.data(), '\n', text.size()) != nullptr ||
+           std::memchr(text.data(), '\r', text.size()) != nullptr;
+}
+
+// Appends a cell as one line of the file, whatever it holds: a line break that reached a cell is
+// stored the way the synopsis stores its breaks ("~"), and left out of other cells, so that it
+// cannot move every later cell of the file into another slot.
+void AppendAsOneLine(std::string& block, std::string_view cell, int slot) {
+    if (!HasLineBreak(cell)) {
+        block.append(cell);
+        return;
+    }
+    std::string text(cell);
+    if (slot == slot::kSynopsis) text = EncodeLineBreaks(std::move(text));
+    block.append(RemoveLineBreaks(std::move(text)));
+}
 
 FileResult ReadRecordsFrom(std::istream& in, VideoList& list, const Clock& clock,
                            const RecordReadOptions& options, platform::Progress& progress,
@@ -199,7 +218,7 @@ FileResult WriteRecords(const VideoList& list, std::ostream& out, platform::Prog
         block.clear();
         for (int slot = 0; slot < kSlotCount; ++slot) {
             const int source = sources[static_cast<std::size_t>(slot)];
-            if (source >= 0) block.append(record.Cell(source));
+            if (source >= 0) AppendAsOneLine(block, record.Cell(source), slot);
             block += '\n';
         }
         block += '\n';

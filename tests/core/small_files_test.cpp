@@ -56,6 +56,12 @@ TEST_F(SmallFilesTest, WantedFileHoldsOneTitlePerLineInListOrderAndReportsFailur
     ASSERT_TRUE(core::WriteWanted(wanted, folder_ / "empty.rdkw", progress_).ok());
     EXPECT_EQ(ReadFileBytes(folder_ / "empty.rdkw"), "");
 
+    // A line break that reached a title stays inside its line.
+    wanted.Add("Star\r\nWars");
+    wanted.Add("Ran\n");
+    ASSERT_TRUE(core::WriteWanted(wanted, path, progress_).ok());
+    EXPECT_EQ(ReadFileBytes(path), "Ran\nStarWars\n");
+
     FailingInput in("a\nb\n");
     EXPECT_EQ(core::ReadWanted(in, wanted, false, progress_).value, -1);
     std::ostream out(nullptr);  // a stream that takes nothing
