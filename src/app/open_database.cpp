@@ -1,4 +1,5 @@
-#include <cerrno>
+#include <filesystem>
+#include <optional>
 
 #include "app/database_commands.h"
 #include "app/list_sorting.h"
@@ -6,6 +7,7 @@
 #include "core/database_files.h"
 #include "core/header_file.h"
 #include "core/images.h"
+#include "core/main_file_check.h"
 #include "core/paths.h"
 #include "core/record_file.h"
 #include "core/safe_file.h"
@@ -94,6 +96,27 @@ void ReadWantedList(Session& session, DatabaseServices& services,
                   read);
 }
 
+// The main file that opening `chosen_path` reads, once it is known to be one. Otherwise the
+// user is told, naming the file as chosen, and nothing is returned.
+std::optional<std::string> MainFileToOpen(DatabaseServices& services,
+                                          const std::string& chosen_path) {
+    const std::string main = core::DatabaseNamesOf(chosen_path).main;
+    core::FileResult check;
+    if (main != chosen_path && !core::FileExists(main) && core::FileExists(chosen_path)) {
+        // A file named otherwise is no database's main file: its companions would not be found.
+        check = core::CheckMainFile(chosen_path);
+        if (check) {
+            check = core::FileResult::Failure(chosen_path,
+                                              "The name of a database file ends in \".rdk\"");
+        }
+    } else {
+        check = core::CheckMainFile(main);
+    }
+    if (check) return main;
+    ShowFileError(services, "Error opening database:\n%s.\n%s.", check);
+    return std::nullopt;
+}
+
 }  // namespace
 
 const platform::FileFilter& DatabaseFileFilter() {
@@ -102,17 +125,14 @@ const platform::FileFilter& DatabaseFileFilter() {
 }
 
 int OpenDatabase(Session& session, DatabaseServices& services, const std::string& main_path) {
-    const core::DatabaseNames names = core::DatabaseNamesOf(main_path);
     auto give_up = [&] {
         CloseDatabase(session);
         return -1;
     };
-    if (!core::FileExists(names.main)) {
-        // Nothing is repaired for a database that is not there.
-        ShowFileError(services, "Error opening database:\n%s.\n%s.",
-                      core::FileResult::Failure(names.main, core::SystemErrorText(ENOENT)));
-        return give_up();
-    }
+    // Nothing is repaired or created beside a file that is not a database.
+    const std::optional<std::string> main = MainFileToOpen(services, main_path);
+    if (!main) return give_up();
+    const core::DatabaseNames names = core::DatabaseNamesOf(*main);
     if (!LogIn(session, services, names)) return give_up();
     session.NotifyLoginChanged();
     if (!ReadColumnTable(session, services, names)) return give_up();
@@ -139,11 +159,14 @@ int OpenDatabase(Session& session, DatabaseServices& services, const std::string
 void OpenCommand(Session& session, DatabaseServices& services) {
     std::optional<std::string> path = services.prompts.OpenFile("Open", DatabaseFileFilter());
     if (!path || !core::FileExists(*path)) return;
+    // A wrong file is refused while the open database is still open.
+    if (!MainFileToOpen(services, *path)) return;
     if (ConfirmCloseDatabase(session, services) != 1) return;
     OpenDatabase(session, services, *path);
 }
 
 void OpenRecentCommand(Session& session, DatabaseServices& services, const std::string& main_path) {
+    if (!MainFileToOpen(services, main_path)) return;
     if (ConfirmCloseDatabase(session, services) != 1) return;
     OpenDatabase(session, services, main_path);
 }

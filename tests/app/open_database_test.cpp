@@ -182,6 +182,34 @@ TEST_F(OpenProtectedTest, AnAccountsFileThatCannotBeReadOpensNothing) {
 
 // ---- File > Open and the recent databases ----
 
+TEST_F(AppTest, AFileThatIsNoDatabaseIsRefusedBeforeTheOpenOneIsClosed) {
+    const std::string films = WriteDatabase("films.rdk");
+    ASSERT_NO_FATAL_FAILURE(Open(films));
+    Change();
+    WriteFileBytes(DataPath("notes.txt"), "Shopping list\nmilk\n");
+    WriteFileBytes(DataPath("picture.rdk"), std::string("\xFF\xD8\xFF\xE0\0\x10JFIF", 10));
+    fs::copy_file(films, DataPath("renamed.txt"));
+    const auto before = Snapshot(DataPath(""));
+    // No answer is scripted: the save-changes prompt must not come.
+    prompts_.QueueOpenFile(DataPath("notes.txt"));
+    app::OpenCommand(session_, services_);
+    app::OpenRecentCommand(session_, services_, DataPath("picture.rdk"));
+    app::OpenRecentCommand(session_, services_, DataPath("renamed.txt"));
+    const std::string not_a_database = ".\nThe file is not a Reeldeck database.";
+    EXPECT_EQ(Messages(),
+              (Texts{"Error opening database:\n" + DataPath("notes.txt") + not_a_database,
+                     "Error opening database:\n" + DataPath("picture.rdk") + not_a_database,
+                     "Error opening database:\n" + DataPath("renamed.txt") +
+                         ".\nThe name of a database file ends in \".rdk\"."}));
+    EXPECT_EQ(session_.CurrentDatabasePath, films);
+    EXPECT_TRUE(session_.Modified);
+
+    // Nor is anything created beside it when it is opened with no database open.
+    app::CloseDatabase(session_);
+    EXPECT_EQ(app::OpenDatabase(session_, services_, DataPath("picture.rdk")), -1);
+    EXPECT_EQ(Snapshot(DataPath("")), before);
+}
+
 TEST_F(AppTest, OpenAsksForADatabaseFileAndOffersToSaveChangesFirst) {
     const std::string first = WriteDatabase("first.rdk"), second = WriteDatabase("second.rdk");
     ASSERT_NO_FATAL_FAILURE(Open(first));

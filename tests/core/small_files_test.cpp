@@ -7,8 +7,10 @@
 
 #include "core/database_files.h"
 #include "core/image_path_file.h"
+#include "core/main_file_check.h"
 #include "core/sort_state_file.h"
 #include "core/wanted_file.h"
+#include "sample_lists.h"
 #include "temp_folder.h"
 #include "test_doubles.h"
 
@@ -66,6 +68,45 @@ TEST_F(SmallFilesTest, WantedFileHoldsOneTitlePerLineInListOrderAndReportsFailur
     EXPECT_EQ(core::ReadWanted(in, wanted, false, progress_).value, -1);
     std::ostream out(nullptr);  // a stream that takes nothing
     EXPECT_EQ(core::WriteWanted(wanted, out, progress_).value, -1);
+}
+
+TEST_F(SmallFilesTest, OnlyAFileOfRecordBlocksPassesForAMainFile) {
+    const std::string written = RecordBlock({{0, "1100000000"}, {3, "Heat"}}) + RecordBlock({});
+    const std::string imported = RecordBlock({{0, "tt0113277"}, {3, "Heat"}});
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool passes;
+    } files[] = {
+        {"empty", "", true},
+        {"written", written, true},
+        {"written with CRLF", ToCrlf(written), true},
+        {"empty lines only", "\n\r\n\n", true},
+        {"a Key of another form", imported, true},
+        {"an empty Key", RecordBlock({{3, "Heat"}}), true},
+        {"a NUL byte after a Key", RecordBlock({{0, "42"}, {20, std::string("a\0b", 3)}}), true},
+        {"text", "Shopping list\nmilk\n", false},
+        {"text after an empty line", "\nDear Ann,\n", false},
+        {"a picture", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0\n\n", 13), false},
+        {"a block holding a NUL byte", RecordBlock({{0, "x"}, {5, std::string("\0", 1)}}), false},
+    };
+    for (const auto& file : files) {
+        const std::string path = folder_ / "candidate.rdk";
+        WriteFileBytes(path, file.bytes);
+        const FileResult checked = core::CheckMainFile(path);
+        EXPECT_EQ(checked.ok(), file.passes) << file.name;
+        if (!file.passes) {
+            EXPECT_EQ(checked.reason, "The file is not a Reeldeck database") << file.name;
+        }
+    }
+    std::string noise;
+    for (unsigned n = 1; noise.size() < 100'000; n = n * 1103515245 + 12345) {
+        noise += static_cast<char>(n >> 16);
+    }
+    WriteFileBytes(folder_ / "noise.rdk", noise);
+    EXPECT_FALSE(core::CheckMainFile(folder_ / "noise.rdk").ok());
+    EXPECT_EQ(core::CheckMainFile(folder_.path()).Describe(), folder_.path() + ": Is a directory");
+    EXPECT_EQ(core::CheckMainFile(folder_ / "gone.rdk").reason, "No such file or directory");
 }
 
 TEST_F(SmallFilesTest, SortFileHoldsTwoNumbersWithoutAFinalLineFeed) {
