@@ -58,17 +58,32 @@ bool LogIn(Session& session, DatabaseServices& services, const core::DatabaseNam
     return true;
 }
 
+// Moves a header that cannot be read out of the way, to "<header>.bad", so that the user's column
+// layout can still be recovered from it. True when there is such a copy.
+bool KeepDamagedHeader(const std::string& header) {
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(header, error))) return false;
+    std::filesystem::rename(header, header + ".bad", error);
+    return !error;
+}
+
 // The column table; a missing or unreadable header is replaced by the default one.
 bool ReadColumnTable(Session& session, DatabaseServices& services,
                      const core::DatabaseNames& names) {
     core::FileResult read = core::ReadHeader(session.Videos, names.header);
     if (read) return true;
+    const bool kept = KeepDamagedHeader(names.header);
     core::FileResult repaired = core::CopyFileSafely(session.paths.default_header, names.header);
     if (repaired) repaired = core::ReadHeader(session.Videos, names.header);
-    ShowFileError(services,
-                  "Error opening video list header settings file:\n%s.\n%s.\n\n"
-                  "A new one has been generated.",
-                  read);
+    const std::string message = core::FormatText(
+        "Error opening video list header settings file:\n%s.\n%s.\n\n"
+        "A new one has been generated.",
+        {read.path, read.reason});
+    services.prompts.Message(kept
+                                 ? message + core::FormatText("\nThe old file has been kept as %s.",
+                                                              {names.header + ".bad"})
+                                 : message,
+                             "Error", Buttons::kOk, Icon::kError);
     if (!repaired) {
         ShowFileError(services, "Error opening database:\n%s.\n%s.", repaired);
         return false;

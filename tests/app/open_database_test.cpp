@@ -43,11 +43,17 @@ TEST_F(OpenDatabaseTest, AHeaderThatCannotBeReadIsReplacedByTheDefaultOne) {
         EXPECT_EQ(Cells("Title").size(), 3u);
         app::CloseDatabase(session_);
         const ScriptedPrompts::Shown& shown = LastMessage();
+        // A damaged header is kept beside, for the column layout it may still hold.
+        const std::string kept = bytes ? "\nThe old file has been kept as " + main_ + "h.bad." : "";
         EXPECT_EQ(shown.text, "Error opening video list header settings file:\n" + main_ + "h.\n" +
-                                  reason + ".\n\nA new one has been generated.");
+                                  reason + ".\n\nA new one has been generated." + kept);
         EXPECT_EQ(shown.buttons, Buttons::kOk);
         EXPECT_EQ(shown.icon, Icon::kError);
         EXPECT_EQ(ReadFileBytes(main_ + "h"), ReadFileBytes(paths_.default_header));
+        EXPECT_EQ(fs::exists(main_ + "h.bad"), bytes != nullptr);
+        if (bytes) {
+            EXPECT_EQ(ReadFileBytes(main_ + "h.bad"), bytes);
+        }
     }
 }
 
