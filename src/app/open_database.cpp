@@ -104,7 +104,16 @@ void ReadWantedList(Session& session, DatabaseServices& services,
         ShowFileError(services, "Error opening wanted video database:\n%s.\n%s.", read);
         return;
     }
-    core::WriteFileSafely(names.wanted, [](std::ostream&) { return core::FileResult::Success(); });
+    const core::FileResult created = core::WriteFileSafely(
+        names.wanted, [](std::ostream&) { return core::FileResult::Success(); });
+    if (!created) {
+        services.prompts.Message(
+            core::FormatText("Error opening wanted video database:\n%s.\n%s.\n\n"
+                             "A new one could not be created:\n%s.\n%s.",
+                             {read.path, read.reason, created.path, created.reason}),
+            "Error", Buttons::kOk, Icon::kError);
+        return;
+    }
     core::ReadWanted(session.Wanted, names.wanted, move_article, services.progress);
     ShowFileError(services,
                   "Error opening wanted video database:\n%s.\n%s.\n\nA new one has been created.",

@@ -418,13 +418,7 @@ void MainWindow::Shutdown() {
     app::StorePlacement(c, isMaximized(), isMinimized(),
                         {frame.x(), frame.y(), frame.width(), frame.height()});
     StorePanes();
-    const core::FileResult written = config::WriteConfig(c, session_.paths.config);
-    if (!written) {
-        prompts().Message(core::FormatText("Error saving configuration settings to:\n%s.\n%s.",
-                                           {written.path, written.reason}),
-                          "Error", platform::Buttons::kOk, platform::Icon::kError);
-    }
-    session_.recent.Save(session_.paths.recent_databases);
+    app::SaveSettingsAtExit(session_.paths, c, session_.recent, prompts());
     app::RemoveRunWorkFiles(session_.paths);
     emit shutdownDone();
 }

@@ -73,6 +73,20 @@ TEST_F(OpenDatabaseTest, AMissingWantedFileIsCreatedAndAnUnreadableOneLeftAlone)
               "Error opening wanted video database:\n" + main_ + "w.\nInput/output error.");
     EXPECT_EQ(ReadFileBytes(main_ + "w/inside"), "kept");
     EXPECT_EQ(session_.Wanted.Count(), 0);
+
+    // One that cannot be created is not said to be: here its name leaves no room for the
+    // temporary name it is written through.
+    app::CloseDatabase(session_);
+    fs::remove_all(main_ + "w");
+    const std::string longest = DataPath(std::string(250, 'x') + ".rdk");
+    for (const char* letter : {"", "a", "h", "i", "s"}) {
+        if (fs::exists(main_ + letter)) fs::rename(main_ + letter, longest + letter);
+    }
+    ASSERT_NO_FATAL_FAILURE(Open(longest));
+    EXPECT_EQ(LastMessage().text, "Error opening wanted video database:\n" + longest +
+                                      "w.\nNo such file or directory.\n\nA new one could not be "
+                                      "created:\n" +
+                                      longest + "w.\nFile name too long.");
 }
 
 TEST_F(OpenDatabaseTest, AMissingMainFileOpensNothingAndRepairsNothing) {
