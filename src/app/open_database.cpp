@@ -28,12 +28,7 @@ void ShowFileError(DatabaseServices& services, std::string_view format, const co
 // The accounts and the login. False when the user may not open the database.
 bool LogIn(Session& session, DatabaseServices& services, const core::DatabaseNames& names) {
     session.LoggedIn = false;
-    core::FileResult read = core::ReadAccounts(session.Accounts, names.accounts);
-    if (!read && core::FileExists(names.accounts)) {
-        // An accounts file that exists but cannot be read must not open the database to all.
-        ShowFileError(services, "Error opening database:\n%s.\n%s.", read);
-        return false;
-    }
+    if (!ReadDatabaseAccounts(services, names.accounts, session.Accounts)) return false;
     if (session.Accounts.empty()) {
         session.LoggedIn = true;
         session.AccessLevel = kFullAccess;

@@ -67,23 +67,6 @@ void TakeNewName(Session& session, DatabaseServices& services, const core::Datab
     session.NotifyRenamed();
 }
 
-// Whether the user may replace the database at `chosen_path`: it has no accounts, or the
-// current credentials or a login give full access to it. `target_accounts` gets its accounts.
-bool MayOverwrite(Session& session, DatabaseServices& services, const std::string& chosen_path,
-                  std::vector<core::UserAccount>& target_accounts) {
-    const core::DatabaseNames target = core::DatabaseNamesOf(chosen_path);
-    core::ReadAccounts(target_accounts, target.accounts);
-    if (target_accounts.empty()) return true;
-    const core::UserAccount* account =
-        core::FindLogin(target_accounts, session.CurrentUserName, session.CurrentPassword);
-    if (account && account->Level == kFullAccess) return true;
-    LoginWindow window(target_accounts, services.prompts);
-    if (!services.login.RunLogin(window) || !window.Account()) return false;
-    session.CurrentUserName = window.UserName();
-    session.CurrentPassword = window.Password();
-    return window.Account()->Level == kFullAccess;
-}
-
 void DenyAccess(DatabaseServices& services, std::string_view message) {
     services.prompts.Message(message, "Access Denied", Buttons::kOk, Icon::kError);
 }
@@ -145,7 +128,9 @@ void SaveAsCommand(Session& session, DatabaseServices& services) {
     if (!path) return;
 
     std::vector<core::UserAccount> target_accounts;
-    if (!MayOverwrite(session, services, *path, target_accounts)) {
+    const ReplaceAccess access = MayReplaceDatabase(session, services, *path, target_accounts);
+    if (access == ReplaceAccess::kUnreadable) return;
+    if (access == ReplaceAccess::kDenied) {
         DenyAccess(services,
                    "The database you are attempting to overwrite\nis password protected. Contact "
                    "or login as the\nadministrator of the database you are attempting\nto "
@@ -176,7 +161,9 @@ void NewCommand(Session& session, DatabaseServices& services) {
     std::optional<std::string> path = services.prompts.SaveFile("New", DatabaseFileFilter());
     if (!path) return;
     std::vector<core::UserAccount> target_accounts;
-    if (!MayOverwrite(session, services, *path, target_accounts)) {
+    const ReplaceAccess access = MayReplaceDatabase(session, services, *path, target_accounts);
+    if (access == ReplaceAccess::kUnreadable) return;
+    if (access == ReplaceAccess::kDenied) {
         DenyAccess(services,
                    "The database you are attempting to create already exists and\nis password "
                    "protected. Contact or login as the administrator\nof the database you are "

@@ -265,6 +265,21 @@ TEST_F(SaveAsProtectedTest, TheTargetsAdministratorOverwritesItAndItKeepsItsAcco
     EXPECT_EQ(session_.Accounts, (Accounts{Guest("x", "y"), Administrator("Ann", "secret")}));
 }
 
+TEST_F(SaveAsProtectedTest, ATargetWhoseAccountsCannotBeReadIsNeverReplaced) {
+    fs::remove(target_ + "a");
+    fs::create_directory(target_ + "a");
+    const auto before = Snapshot(temp_.path());
+    prompts_.QueueSaveFile(target_);
+    app::SaveAsCommand(session_, services_);
+    prompts_.QueueSaveFile(target_);
+    app::NewCommand(session_, services_);
+    EXPECT_EQ(Messages(),
+              Texts(2, "Error opening database:\n" + target_ + "a.\nInput/output error."));
+    EXPECT_EQ(login_.Shown(), 1);  // the open database's own login only
+    EXPECT_EQ(Snapshot(temp_.path()), before);
+    ExpectOwnDatabaseUnchanged();
+}
+
 TEST_F(SaveAsProtectedTest, AFailedWriteAfterTheCheckRestoresTheOpenDatabasesAccounts) {
     fs::remove(target_ + "h");
     fs::create_directory(target_ + "h");

@@ -56,4 +56,17 @@ TEST_F(CliCopyTest, AccountsAreCopiedAndAnUnwritableTargetFailsWithOneLine) {
                   "No such file or directory");
 }
 
+TEST_F(CliCopyTest, UnreadableAccountsProtectTheTarget) {
+    const std::string source =
+        WriteFilms(folder_ / "films.rdk", {{{"Title", "Heat"}}}, BossAndGuest());
+    const std::string target = WriteSampleDatabase(folder_ / "target.rdk", Sample(2));
+    std::filesystem::remove(folder_ / "target.rdka");
+    std::filesystem::create_directory(folder_ / "target.rdka");
+    const auto before = Files(folder_.path());
+    ExpectFailure(cli_.Run({"copy", source, target, "--user", "Boss", "--password", "pw"}),
+                  "Error opening database: " + target + "a. Input/output error.");
+    ExpectFailure(cli_.Run({"new", target, "--yes"}), target + "a.");
+    EXPECT_EQ(Files(folder_.path()), before);
+}
+
 }  // namespace
