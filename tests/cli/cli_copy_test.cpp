@@ -56,9 +56,15 @@ TEST_F(CliCopyTest, AccountsAreCopiedAndAnUnwritableTargetFailsWithOneLine) {
                   "No such file or directory");
 }
 
-TEST_F(CliCopyTest, UnreadableAccountsProtectTheTarget) {
+TEST_F(CliCopyTest, AGuestCannotCopyAndUnreadableAccountsProtectTheTarget) {
     const std::string source =
         WriteFilms(folder_ / "films.rdk", {{{"Title", "Heat"}}}, BossAndGuest());
+    ExpectFailure(
+        cli_.Run({"copy", source, folder_ / "copy.rdk", "--user", "Guest", "--password", "pw"}),
+        "films.rdk: copying this protected database needs an account with full access");
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "copy.rdk"));
+
+    // Accounts that exist but cannot be read are no reason to let anyone replace the database.
     const std::string target = WriteSampleDatabase(folder_ / "target.rdk", Sample(2));
     std::filesystem::remove(folder_ / "target.rdka");
     std::filesystem::create_directory(folder_ / "target.rdka");
