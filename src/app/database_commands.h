@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/login_window.h"
 #include "app/session.h"
@@ -37,6 +38,19 @@ void OpenRecentCommand(Session& session, DatabaseServices& services, const std::
 // Under a new name the database takes that name and its images are copied into the new image
 // folder. Returns 1 or -1 (after telling the user what failed).
 int SaveDatabase(Session& session, DatabaseServices& services, const std::string& path);
+
+// Reads the accounts of a database into `accounts`: none when its accounts file is missing.
+// An accounts file that exists but cannot be read is reported, naming it, and gives false.
+bool ReadDatabaseAccounts(DatabaseServices& services, const std::string& accounts_path,
+                          std::vector<core::UserAccount>& accounts);
+
+enum class ReplaceAccess { kAllowed, kDenied, kUnreadable };
+// Whether the user may replace the database that `chosen_path` names (New, Save As, copies): it
+// has no accounts, or the current credentials or a login give full access to it. Accounts that
+// cannot be read refuse (after being reported). `target_accounts` gets its accounts.
+ReplaceAccess MayReplaceDatabase(Session& session, DatabaseServices& services,
+                                 const std::string& chosen_path,
+                                 std::vector<core::UserAccount>& target_accounts);
 
 void NewCommand(Session& session, DatabaseServices& services);
 void SaveCommand(Session& session, DatabaseServices& services);

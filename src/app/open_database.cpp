@@ -1,4 +1,5 @@
-#include <cerrno>
+#include <filesystem>
+#include <optional>
 
 #include "app/database_commands.h"
 #include "app/list_sorting.h"
@@ -6,6 +7,7 @@
 #include "core/database_files.h"
 #include "core/header_file.h"
 #include "core/images.h"
+#include "core/main_file_check.h"
 #include "core/paths.h"
 #include "core/record_file.h"
 #include "core/safe_file.h"
@@ -26,12 +28,7 @@ void ShowFileError(DatabaseServices& services, std::string_view format, const co
 // The accounts and the login. False when the user may not open the database.
 bool LogIn(Session& session, DatabaseServices& services, const core::DatabaseNames& names) {
     session.LoggedIn = false;
-    core::FileResult read = core::ReadAccounts(session.Accounts, names.accounts);
-    if (!read && core::FileExists(names.accounts)) {
-        // An accounts file that exists but cannot be read must not open the database to all.
-        ShowFileError(services, "Error opening database:\n%s.\n%s.", read);
-        return false;
-    }
+    if (!ReadDatabaseAccounts(services, names.accounts, session.Accounts)) return false;
     if (session.Accounts.empty()) {
         session.LoggedIn = true;
         session.AccessLevel = kFullAccess;
@@ -56,17 +53,32 @@ bool LogIn(Session& session, DatabaseServices& services, const core::DatabaseNam
     return true;
 }
 
+// Moves a header that cannot be read out of the way, to "<header>.bad", so that the user's column
+// layout can still be recovered from it. True when there is such a copy.
+bool KeepDamagedHeader(const std::string& header) {
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(header, error))) return false;
+    std::filesystem::rename(header, header + ".bad", error);
+    return !error;
+}
+
 // The column table; a missing or unreadable header is replaced by the default one.
 bool ReadColumnTable(Session& session, DatabaseServices& services,
                      const core::DatabaseNames& names) {
     core::FileResult read = core::ReadHeader(session.Videos, names.header);
     if (read) return true;
+    const bool kept = KeepDamagedHeader(names.header);
     core::FileResult repaired = core::CopyFileSafely(session.paths.default_header, names.header);
     if (repaired) repaired = core::ReadHeader(session.Videos, names.header);
-    ShowFileError(services,
-                  "Error opening video list header settings file:\n%s.\n%s.\n\n"
-                  "A new one has been generated.",
-                  read);
+    const std::string message = core::FormatText(
+        "Error opening video list header settings file:\n%s.\n%s.\n\n"
+        "A new one has been generated.",
+        {read.path, read.reason});
+    services.prompts.Message(kept
+                                 ? message + core::FormatText("\nThe old file has been kept as %s.",
+                                                              {names.header + ".bad"})
+                                 : message,
+                             "Error", Buttons::kOk, Icon::kError);
     if (!repaired) {
         ShowFileError(services, "Error opening database:\n%s.\n%s.", repaired);
         return false;
@@ -87,11 +99,41 @@ void ReadWantedList(Session& session, DatabaseServices& services,
         ShowFileError(services, "Error opening wanted video database:\n%s.\n%s.", read);
         return;
     }
-    core::WriteFileSafely(names.wanted, [](std::ostream&) { return core::FileResult::Success(); });
+    const core::FileResult created = core::WriteFileSafely(
+        names.wanted, [](std::ostream&) { return core::FileResult::Success(); });
+    if (!created) {
+        services.prompts.Message(
+            core::FormatText("Error opening wanted video database:\n%s.\n%s.\n\n"
+                             "A new one could not be created:\n%s.\n%s.",
+                             {read.path, read.reason, created.path, created.reason}),
+            "Error", Buttons::kOk, Icon::kError);
+        return;
+    }
     core::ReadWanted(session.Wanted, names.wanted, move_article, services.progress);
     ShowFileError(services,
                   "Error opening wanted video database:\n%s.\n%s.\n\nA new one has been created.",
                   read);
+}
+
+// The main file that opening `chosen_path` reads, once it is known to be one. Otherwise the
+// user is told, naming the file as chosen, and nothing is returned.
+std::optional<std::string> MainFileToOpen(DatabaseServices& services,
+                                          const std::string& chosen_path) {
+    const std::string main = core::DatabaseNamesOf(chosen_path).main;
+    core::FileResult check;
+    if (main != chosen_path && !core::FileExists(main) && core::FileExists(chosen_path)) {
+        // A file named otherwise is no database's main file: its companions would not be found.
+        check = core::CheckMainFile(chosen_path);
+        if (check) {
+            check = core::FileResult::Failure(chosen_path,
+                                              "The name of a database file ends in \".rdk\"");
+        }
+    } else {
+        check = core::CheckMainFile(main);
+    }
+    if (check) return main;
+    ShowFileError(services, "Error opening database:\n%s.\n%s.", check);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -102,17 +144,14 @@ const platform::FileFilter& DatabaseFileFilter() {
 }
 
 int OpenDatabase(Session& session, DatabaseServices& services, const std::string& main_path) {
-    const core::DatabaseNames names = core::DatabaseNamesOf(main_path);
     auto give_up = [&] {
         CloseDatabase(session);
         return -1;
     };
-    if (!core::FileExists(names.main)) {
-        // Nothing is repaired for a database that is not there.
-        ShowFileError(services, "Error opening database:\n%s.\n%s.",
-                      core::FileResult::Failure(names.main, core::SystemErrorText(ENOENT)));
-        return give_up();
-    }
+    // Nothing is repaired or created beside a file that is not a database.
+    const std::optional<std::string> main = MainFileToOpen(services, main_path);
+    if (!main) return give_up();
+    const core::DatabaseNames names = core::DatabaseNamesOf(*main);
     if (!LogIn(session, services, names)) return give_up();
     session.NotifyLoginChanged();
     if (!ReadColumnTable(session, services, names)) return give_up();
@@ -139,11 +178,14 @@ int OpenDatabase(Session& session, DatabaseServices& services, const std::string
 void OpenCommand(Session& session, DatabaseServices& services) {
     std::optional<std::string> path = services.prompts.OpenFile("Open", DatabaseFileFilter());
     if (!path || !core::FileExists(*path)) return;
+    // A wrong file is refused while the open database is still open.
+    if (!MainFileToOpen(services, *path)) return;
     if (ConfirmCloseDatabase(session, services) != 1) return;
     OpenDatabase(session, services, *path);
 }
 
 void OpenRecentCommand(Session& session, DatabaseServices& services, const std::string& main_path) {
+    if (!MainFileToOpen(services, main_path)) return;
     if (ConfirmCloseDatabase(session, services) != 1) return;
     OpenDatabase(session, services, main_path);
 }

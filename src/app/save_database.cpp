@@ -26,35 +26,45 @@ bool Failed(DatabaseServices& services, const core::FileResult& result, std::str
     return true;
 }
 
+// Copies the images of every kind into the new image folder. What could not be copied is
+// reported; the database is saved all the same.
+void CopyImagesTo(Session& session, DatabaseServices& services, const std::string& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        services.prompts.Message(
+            core::FormatText(
+                "Error creating image folder:\n%s.\n%s.\n\nThe images were not copied.",
+                {folder, core::SystemErrorText(error.value())}),
+            "Error", Buttons::kOk, Icon::kError);
+        return;
+    }
+    int found = 0;
+    int failed = 0;
+    core::FileResult first_failure = core::FileResult::Success();
+    for (std::string_view extension : core::kImageExtensions) {
+        core::ImageCopy copy =
+            core::CopyImages(session.ImageFolder, folder, false, extension, services.progress);
+        found += std::max(copy.found, 0);
+        if (copy.failed > 0 && failed == 0) first_failure = std::move(copy.first_failure);
+        failed += copy.failed;
+    }
+    if (failed == 0) return;
+    services.prompts.Message(
+        core::FormatText("Error copying image:\n%s.\n%s.\n\n%d of %d images were not copied.",
+                         {first_failure.path, first_failure.reason, std::to_string(failed),
+                          std::to_string(found)}),
+        "Error", Buttons::kOk, Icon::kError);
+}
+
 // Makes the database's identity the new name: path, recent list, caption and image folder
 // (with a copy of the images).
 void TakeNewName(Session& session, DatabaseServices& services, const core::DatabaseNames& names) {
     session.CurrentDatabasePath = names.main;
     session.recent.Add(names.main);
-    std::error_code error;
-    std::filesystem::create_directories(names.base, error);
-    for (std::string_view extension : core::kImageExtensions) {
-        core::CopyImages(session.ImageFolder, names.base, false, extension, services.progress);
-    }
+    CopyImagesTo(session, services, names.base);
     session.ImageFolder = names.base;
     session.NotifyRenamed();
-}
-
-// Whether the user may replace the database at `chosen_path`: it has no accounts, or the
-// current credentials or a login give full access to it. `target_accounts` gets its accounts.
-bool MayOverwrite(Session& session, DatabaseServices& services, const std::string& chosen_path,
-                  std::vector<core::UserAccount>& target_accounts) {
-    const core::DatabaseNames target = core::DatabaseNamesOf(chosen_path);
-    core::ReadAccounts(target_accounts, target.accounts);
-    if (target_accounts.empty()) return true;
-    const core::UserAccount* account =
-        core::FindLogin(target_accounts, session.CurrentUserName, session.CurrentPassword);
-    if (account && account->Level == kFullAccess) return true;
-    LoginWindow window(target_accounts, services.prompts);
-    if (!services.login.RunLogin(window) || !window.Account()) return false;
-    session.CurrentUserName = window.UserName();
-    session.CurrentPassword = window.Password();
-    return window.Account()->Level == kFullAccess;
 }
 
 void DenyAccess(DatabaseServices& services, std::string_view message) {
@@ -119,7 +129,9 @@ void SaveAsCommand(Session& session, DatabaseServices& services) {
     if (!path) return;
 
     std::vector<core::UserAccount> target_accounts;
-    if (!MayOverwrite(session, services, *path, target_accounts)) {
+    const ReplaceAccess access = MayReplaceDatabase(session, services, *path, target_accounts);
+    if (access == ReplaceAccess::kUnreadable) return;
+    if (access == ReplaceAccess::kDenied) {
         DenyAccess(services,
                    "The database you are attempting to overwrite\nis password protected. Contact "
                    "or login as the\nadministrator of the database you are attempting\nto "
@@ -151,7 +163,9 @@ void NewCommand(Session& session, DatabaseServices& services) {
     std::optional<std::string> path = services.prompts.SaveFile("New", DatabaseFileFilter());
     if (!path) return;
     std::vector<core::UserAccount> target_accounts;
-    if (!MayOverwrite(session, services, *path, target_accounts)) {
+    const ReplaceAccess access = MayReplaceDatabase(session, services, *path, target_accounts);
+    if (access == ReplaceAccess::kUnreadable) return;
+    if (access == ReplaceAccess::kDenied) {
         DenyAccess(services,
                    "The database you are attempting to create already exists and\nis password "
                    "protected. Contact or login as the administrator\nof the database you are "

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/record_images.h"
+#include "core/text.h"
 
 namespace app {
 
@@ -50,6 +51,17 @@ std::vector<std::string> RunWorkFiles(const config::ProgramPaths& paths) {
         files.push_back(PreviewImagePath(paths.folder, extension));
     }
     return files;
+}
+
+void SaveSettingsAtExit(const config::ProgramPaths& paths, const config::ProgramConfig& config,
+                        const config::RecentDatabases& recent, platform::Prompts& prompts) {
+    const core::FileResult written = config::WriteConfig(config, paths.config);
+    if (!written) {
+        prompts.Message(core::FormatText("Error saving configuration settings to:\n%s.\n%s.",
+                                         {written.path, written.reason}),
+                        "Error", platform::Buttons::kOk, platform::Icon::kError);
+    }
+    recent.Save(paths.recent_databases);
 }
 
 void RemoveRunWorkFiles(const config::ProgramPaths& paths) {

@@ -6,6 +6,8 @@
 
 #include "config/program_config.h"
 #include "config/program_paths.h"
+#include "config/recent_databases.h"
+#include "platform/prompts.h"
 
 // The decisions of start-up and shutdown that do not need a window.
 namespace app {
@@ -32,6 +34,11 @@ WindowPlacement InitialPlacement(const config::ProgramConfig& config);
 // normal one clears it and stores its frame; a minimized one leaves everything as it was.
 void StorePlacement(config::ProgramConfig& config, bool maximized, bool minimized,
                     const config::WindowGeometry& frame);
+
+// Writes the configuration, then the recent databases, as the program ends. A configuration
+// that cannot be written is reported; the program ends all the same.
+void SaveSettingsAtExit(const config::ProgramPaths& paths, const config::ProgramConfig& config,
+                        const config::RecentDatabases& recent, platform::Prompts& prompts);
 
 // The files and folders of one run, removed at shutdown (folders with their files).
 std::vector<std::string> RunWorkFiles(const config::ProgramPaths& paths);

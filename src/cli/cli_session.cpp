@@ -1,7 +1,5 @@
 #include "cli/cli_session.h"
 
-#include "core/database_files.h"
-
 namespace cli {
 namespace {
 
@@ -87,8 +85,7 @@ void CliContext::Fail(const std::string& path) const {
 }
 
 void CliContext::Open(const std::string& path) {
-    const std::string main = core::DatabaseNamesOf(path).main;
-    if (app::OpenDatabase(session_, services_, main) != 1) Fail(main);
+    if (app::OpenDatabase(session_, services_, path) != 1) Fail(path);
 }
 
 void CliContext::RequireFullAccess() const {

@@ -11,6 +11,11 @@ void RunCopy(CliContext& context, std::ostream& out) {
         throw CliError{target + ": source and target are the same database"};
     }
     context.Open(context.arguments().operands[0]);
+    // As Save As is, a copy is closed to a read-only login.
+    if (context.session().ReadOnly()) {
+        throw CliError{context.session().CurrentDatabasePath +
+                       ": copying this protected database needs an account with full access"};
+    }
     RequireFullAccessTo(context, target);
     app::Session& session = context.session();
     if (app::SaveDatabase(session, context.services(), target) != 1) context.Fail(target);

@@ -1,7 +1,6 @@
 // What several commands of reeldeck-cli share.
 #include "cli/commands.h"
 #include "core/accounts_file.h"
-#include "core/database_files.h"
 
 namespace cli {
 
@@ -11,19 +10,18 @@ void RequireOperands(const CliContext& context, std::size_t count, const char* u
     }
 }
 
-void RequireFullAccessTo(const CliContext& context, const std::string& main_path) {
+void RequireFullAccessTo(CliContext& context, const std::string& main_path) {
     std::vector<core::UserAccount> accounts;
-    core::ReadAccounts(accounts, core::DatabaseNamesOf(main_path).accounts);
-    if (accounts.empty()) return;
-    const CliArguments& arguments = context.arguments();
-    const core::UserAccount* account =
-        arguments.user && arguments.password
-            ? core::FindLogin(accounts, *arguments.user, *arguments.password)
-            : nullptr;
-    if (!account || account->Level != core::kFullAccess) {
-        throw CliError{main_path +
-                       ": replacing this protected database needs an account with full access"};
+    switch (app::MayReplaceDatabase(context.session(), context.services(), main_path, accounts)) {
+        case app::ReplaceAccess::kAllowed:
+            return;
+        case app::ReplaceAccess::kUnreadable:
+            throw CliError{context.prompts().LastError()};
+        case app::ReplaceAccess::kDenied:
+            break;
     }
+    throw CliError{main_path +
+                   ": replacing this protected database needs an account with full access"};
 }
 
 int ColumnNamed(CliContext& context, const std::string& name) {

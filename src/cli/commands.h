@@ -26,7 +26,8 @@ void SaveOpenDatabase(CliContext& context);
 
 // Throws a usage error unless the command got exactly `count` operands.
 void RequireOperands(const CliContext& context, std::size_t count, const char* usage);
-// Throws unless the login gives full access to the (existing or new) database at `main_path`.
-void RequireFullAccessTo(const CliContext& context, const std::string& main_path);
+// Throws unless the (existing or new) database at `main_path` may be replaced: it has no
+// accounts, or the login gives full access to it.
+void RequireFullAccessTo(CliContext& context, const std::string& main_path);
 
 }  // namespace cli

@@ -35,19 +35,24 @@ int CountImageFiles(const std::string& folder) {
     return count;
 }
 
-int CopyImages(const std::string& source, const std::string& target, bool keep_existing,
-               std::string_view extension, platform::Progress& progress) {
-    if (source.empty() || target.empty()) return -1;
-    if (source == target) return 0;
+ImageCopy CopyImages(const std::string& source, const std::string& target, bool keep_existing,
+                     std::string_view extension, platform::Progress& progress) {
+    if (source.empty() || target.empty()) return {.found = -1};
+    if (source == target) return {};
     const std::vector<std::string> files = FilesWithExtension(source, extension);
-    platform::ProgressScope scope(progress, static_cast<std::int64_t>(files.size()),
-                                  "Saving images...");
+    ImageCopy copy{.found = static_cast<int>(files.size())};
+    platform::ProgressScope scope(progress, copy.found, "Saving images...");
     for (const std::string& file : files) {
         const std::string destination = JoinPath(target, fs::path(file).filename().string());
         if (keep_existing && FileExists(destination)) continue;
-        if (CopyFileSafely(file, destination)) scope.Step();
+        FileResult copied = CopyFileSafely(file, destination);
+        if (copied) {
+            scope.Step();
+        } else if (copy.failed++ == 0) {
+            copy.first_failure = std::move(copied);
+        }
     }
-    return static_cast<int>(files.size());
+    return copy;
 }
 
 void DeleteFolderFiles(const std::string& folder) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_result.h"
 #include "platform/progress.h"
 
 // Record images: files named by the record's Key in the database's image folder.
@@ -23,12 +24,19 @@ std::string ResolveImageFolder(const std::string& image_path_file, const std::st
 // Number of image files (".gif", ".jpg", ".bmp") in a folder.
 int CountImageFiles(const std::string& folder);
 
+// What copying the images of one kind did.
+struct ImageCopy {
+    int found = 0;   // matching files in the source; -1 when either folder is empty
+    int failed = 0;  // files that could not be copied
+    FileResult first_failure = FileResult::Success();  // naming the file and the reason
+};
+
 // Copies every file of `source` whose extension is `extension` (ignoring case) into `target`
 // under the same name, with "Saving images..." progress. With `keep_existing` a file already in
-// the target stays untouched. Returns the number of matching files found, 0 without copying when
-// both folders are the same, -1 when either folder is empty. Failed copies are skipped.
-int CopyImages(const std::string& source, const std::string& target, bool keep_existing,
-               std::string_view extension, platform::Progress& progress);
+// the target stays untouched. Nothing is copied when both folders are the same. A failed copy
+// is skipped and counted.
+ImageCopy CopyImages(const std::string& source, const std::string& target, bool keep_existing,
+                     std::string_view extension, platform::Progress& progress);
 
 // Deletes every entry of the folder that is not a sub-folder; failures are ignored. Entries are
 // removed as links, never followed.

@@ -96,6 +96,27 @@ private:
     std::int64_t reported_ = 0;
 };
 
+// One pass over the bytes: most cells are short, and for them this beats two memchr calls.
+bool HasLineBreak(std::string_view text) {
+    for (char c : text) {
+        if (c == '\n' || c == '\r') return true;
+    }
+    return false;
+}
+
+// Appends a cell as one line of the file, whatever it holds: a line break that reached a cell is
+// stored the way the synopsis stores its breaks ("~"), and left out of other cells, so that it
+// cannot move every later cell of the file into another slot.
+void AppendAsOneLine(std::string& block, std::string_view cell, int slot) {
+    if (!HasLineBreak(cell)) {
+        block.append(cell);
+        return;
+    }
+    std::string text(cell);
+    if (slot == slot::kSynopsis) text = EncodeLineBreaks(std::move(text));
+    block.append(RemoveLineBreaks(std::move(text)));
+}
+
 FileResult ReadRecordsFrom(std::istream& in, VideoList& list, const Clock& clock,
                            const RecordReadOptions& options, platform::Progress& progress,
                            std::int64_t size, std::string_view progress_text) {
@@ -199,7 +220,7 @@ FileResult WriteRecords(const VideoList& list, std::ostream& out, platform::Prog
         block.clear();
         for (int slot = 0; slot < kSlotCount; ++slot) {
             const int source = sources[static_cast<std::size_t>(slot)];
-            if (source >= 0) block.append(record.Cell(source));
+            if (source >= 0) AppendAsOneLine(block, record.Cell(source), slot);
             block += '\n';
         }
         block += '\n';

@@ -40,7 +40,14 @@ FileResult WriteWanted(const WantedList& wanted, std::ostream& out, platform::Pr
                        std::string_view progress_text) {
     platform::ProgressScope scope(progress, wanted.Count(), progress_text);
     for (const std::string& title : wanted.Titles()) {
-        out.write(title.data(), static_cast<std::streamsize>(title.size()));
+        // One title per line: a line break that reached a title is left out, or the title
+        // would come back as two.
+        if (title.find_first_of("\r\n") != std::string::npos) {
+            const std::string one_line = RemoveLineBreaks(title);
+            out.write(one_line.data(), static_cast<std::streamsize>(one_line.size()));
+        } else {
+            out.write(title.data(), static_cast<std::streamsize>(title.size()));
+        }
         out.put('\n');
         scope.Step();
     }

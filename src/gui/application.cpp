@@ -77,7 +77,12 @@ int RunApplication(int argc, char** argv) {
         if (answer == QMessageBox::Abort) return 0;
         if (answer == QMessageBox::Ignore) {
             config.ignore_ie_missing_warning = true;
-            config::WriteConfig(config, paths.config);
+            const core::FileResult written = config::WriteConfig(config, paths.config);
+            if (!written) {
+                show_error(
+                    FromBytes(core::FormatText("Error saving configuration settings to:\n%s.\n%s.",
+                                               {written.path, written.reason})));
+            }
         }
     }
 

@@ -467,13 +467,7 @@ void MainWindow::Shutdown() {
     StorePanes();
     // The layout is a convenience: a failure to keep it costs the next start its pane sizes only.
     WriteWindowLayout(session_.paths.window_layout, saveState());
-    const core::FileResult written = config::WriteConfig(c, session_.paths.config);
-    if (!written) {
-        prompts().Message(core::FormatText("Error saving configuration settings to:\n%s.\n%s.",
-                                           {written.path, written.reason}),
-                          "Error", platform::Buttons::kOk, platform::Icon::kError);
-    }
-    session_.recent.Save(session_.paths.recent_databases);
+    app::SaveSettingsAtExit(session_.paths, c, session_.recent, prompts());
     app::RemoveRunWorkFiles(session_.paths);
     emit shutdownDone();
 }

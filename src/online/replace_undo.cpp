@@ -19,14 +19,14 @@ class UnsyncedCalls final : public core::FileSystemCalls {
 
 }  // namespace
 
-bool WriteReplaceUndo(const core::VideoList& list, const std::string& path) {
+core::FileResult WriteReplaceUndo(const core::VideoList& list, const std::string& path) {
     std::error_code error;
     std::filesystem::create_directories(core::ParentFolderOf(path), error);
     platform::NoProgress quiet;
     UnsyncedCalls calls;
-    if (core::WriteRecords(list, path, quiet, calls)) return true;
-    std::filesystem::remove(path, error);
-    return false;
+    core::FileResult written = core::WriteRecords(list, path, quiet, calls);
+    if (!written) std::filesystem::remove(path, error);
+    return written;
 }
 
 bool RestoreReplaceUndo(core::VideoList& list, const std::string& path, const core::Clock& clock) {

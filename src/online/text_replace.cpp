@@ -139,7 +139,13 @@ void TextReplace::AddToHistories() {
 }
 
 void TextReplace::WriteUndo() {
-    WriteReplaceUndo(session_.Videos, session_.paths.replace_undo);
+    const core::FileResult written = WriteReplaceUndo(session_.Videos, session_.paths.replace_undo);
+    if (written) return;
+    // The replace goes ahead; the user learns first that it will be final.
+    prompts_.Message(core::FormatText("Error saving the copy for undoing this replace:\n%s.\n%s."
+                                      "\n\nThis replace cannot be undone.",
+                                      {written.path, written.reason}),
+                     "Error", Buttons::kOk, Icon::kWarning);
 }
 
 void TextReplace::substitute_current() {

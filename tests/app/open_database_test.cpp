@@ -43,11 +43,17 @@ TEST_F(OpenDatabaseTest, AHeaderThatCannotBeReadIsReplacedByTheDefaultOne) {
         EXPECT_EQ(Cells("Title").size(), 3u);
         app::CloseDatabase(session_);
         const ScriptedPrompts::Shown& shown = LastMessage();
+        // A damaged header is kept beside, for the column layout it may still hold.
+        const std::string kept = bytes ? "\nThe old file has been kept as " + main_ + "h.bad." : "";
         EXPECT_EQ(shown.text, "Error opening video list header settings file:\n" + main_ + "h.\n" +
-                                  reason + ".\n\nA new one has been generated.");
+                                  reason + ".\n\nA new one has been generated." + kept);
         EXPECT_EQ(shown.buttons, Buttons::kOk);
         EXPECT_EQ(shown.icon, Icon::kError);
         EXPECT_EQ(ReadFileBytes(main_ + "h"), ReadFileBytes(paths_.default_header));
+        EXPECT_EQ(fs::exists(main_ + "h.bad"), bytes != nullptr);
+        if (bytes) {
+            EXPECT_EQ(ReadFileBytes(main_ + "h.bad"), bytes);
+        }
     }
 }
 
@@ -67,6 +73,20 @@ TEST_F(OpenDatabaseTest, AMissingWantedFileIsCreatedAndAnUnreadableOneLeftAlone)
               "Error opening wanted video database:\n" + main_ + "w.\nInput/output error.");
     EXPECT_EQ(ReadFileBytes(main_ + "w/inside"), "kept");
     EXPECT_EQ(session_.Wanted.Count(), 0);
+
+    // One that cannot be created is not said to be: here its name leaves no room for the
+    // temporary name it is written through.
+    app::CloseDatabase(session_);
+    fs::remove_all(main_ + "w");
+    const std::string longest = DataPath(std::string(250, 'x') + ".rdk");
+    for (const char* letter : {"", "a", "h", "i", "s"}) {
+        if (fs::exists(main_ + letter)) fs::rename(main_ + letter, longest + letter);
+    }
+    ASSERT_NO_FATAL_FAILURE(Open(longest));
+    EXPECT_EQ(LastMessage().text, "Error opening wanted video database:\n" + longest +
+                                      "w.\nNo such file or directory.\n\nA new one could not be "
+                                      "created:\n" +
+                                      longest + "w.\nFile name too long.");
 }
 
 TEST_F(OpenDatabaseTest, AMissingMainFileOpensNothingAndRepairsNothing) {
@@ -181,6 +201,34 @@ TEST_F(OpenProtectedTest, AnAccountsFileThatCannotBeReadOpensNothing) {
 }
 
 // ---- File > Open and the recent databases ----
+
+TEST_F(AppTest, AFileThatIsNoDatabaseIsRefusedBeforeTheOpenOneIsClosed) {
+    const std::string films = WriteDatabase("films.rdk");
+    ASSERT_NO_FATAL_FAILURE(Open(films));
+    Change();
+    WriteFileBytes(DataPath("notes.txt"), "Shopping list\nmilk\n");
+    WriteFileBytes(DataPath("picture.rdk"), std::string("\xFF\xD8\xFF\xE0\0\x10JFIF", 10));
+    fs::copy_file(films, DataPath("renamed.txt"));
+    const auto before = Snapshot(DataPath(""));
+    // No answer is scripted: the save-changes prompt must not come.
+    prompts_.QueueOpenFile(DataPath("notes.txt"));
+    app::OpenCommand(session_, services_);
+    app::OpenRecentCommand(session_, services_, DataPath("picture.rdk"));
+    app::OpenRecentCommand(session_, services_, DataPath("renamed.txt"));
+    const std::string not_a_database = ".\nThe file is not a Reeldeck database.";
+    EXPECT_EQ(Messages(),
+              (Texts{"Error opening database:\n" + DataPath("notes.txt") + not_a_database,
+                     "Error opening database:\n" + DataPath("picture.rdk") + not_a_database,
+                     "Error opening database:\n" + DataPath("renamed.txt") +
+                         ".\nThe name of a database file ends in \".rdk\"."}));
+    EXPECT_EQ(session_.CurrentDatabasePath, films);
+    EXPECT_TRUE(session_.Modified);
+
+    // Nor is anything created beside it when it is opened with no database open.
+    app::CloseDatabase(session_);
+    EXPECT_EQ(app::OpenDatabase(session_, services_, DataPath("picture.rdk")), -1);
+    EXPECT_EQ(Snapshot(DataPath("")), before);
+}
 
 TEST_F(AppTest, OpenAsksForADatabaseFileAndOffersToSaveChangesFirst) {
     const std::string first = WriteDatabase("first.rdk"), second = WriteDatabase("second.rdk");

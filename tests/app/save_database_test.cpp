@@ -175,6 +175,26 @@ TEST_F(SaveAsTest, TheSameNameSavesWithoutCopyingImagesAndACancelledPickerSavesN
     EXPECT_EQ(session_.ImageFolder, DataPath("films"));
 }
 
+TEST_F(SaveAsTest, ImagesThatCannotBeCopiedAreReportedAndTheDatabaseIsSaved) {
+    WriteFileBytes(DataPath("copy"), "a file where the image folder goes");
+    prompts_.QueueSaveFile(DataPath("copy"));
+    app::SaveAsCommand(session_, services_);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].rfind("Error creating image folder:\n" + DataPath("copy") + ".\n", 0),
+              0u);
+    EXPECT_NE(Messages()[0].find(".\n\nThe images were not copied."), std::string::npos);
+    EXPECT_FALSE(session_.Modified);  // the database itself is saved
+    EXPECT_EQ(ReadFileBytes(DataPath("copy.rdkw")), "Dune\nHeat\n");
+
+    fs::create_directories(DataPath("other/1100000000.jpg"));  // a folder where an image goes
+    session_.ImageFolder = DataPath("films");
+    prompts_.QueueSaveFile(DataPath("other"));
+    app::SaveAsCommand(session_, services_);
+    EXPECT_EQ(LastMessage().text, "Error copying image:\n" + DataPath("other/1100000000.jpg") +
+                                      ".\nIs a directory.\n\n1 of 3 images were not copied.");
+    EXPECT_EQ(ReadFileBytes(DataPath("other/1100000100.gif")), "gif bytes");
+}
+
 // ---- Save As over a protected database ----
 
 class SaveAsProtectedTest : public AppTest {
@@ -243,6 +263,21 @@ TEST_F(SaveAsProtectedTest, TheTargetsAdministratorOverwritesItAndItKeepsItsAcco
     EXPECT_EQ(login_.Shown(), 2);
     EXPECT_EQ(session_.CurrentDatabasePath, shared);
     EXPECT_EQ(session_.Accounts, (Accounts{Guest("x", "y"), Administrator("Ann", "secret")}));
+}
+
+TEST_F(SaveAsProtectedTest, ATargetWhoseAccountsCannotBeReadIsNeverReplaced) {
+    fs::remove(target_ + "a");
+    fs::create_directory(target_ + "a");
+    const auto before = Snapshot(temp_.path());
+    prompts_.QueueSaveFile(target_);
+    app::SaveAsCommand(session_, services_);
+    prompts_.QueueSaveFile(target_);
+    app::NewCommand(session_, services_);
+    EXPECT_EQ(Messages(),
+              Texts(2, "Error opening database:\n" + target_ + "a.\nInput/output error."));
+    EXPECT_EQ(login_.Shown(), 1);  // the open database's own login only
+    EXPECT_EQ(Snapshot(temp_.path()), before);
+    ExpectOwnDatabaseUnchanged();
 }
 
 TEST_F(SaveAsProtectedTest, AFailedWriteAfterTheCheckRestoresTheOpenDatabasesAccounts) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "scripted_prompts.h"
 #include "temp_folder.h"
 
 namespace {
@@ -63,6 +64,23 @@ TEST(Shutdown, RemovesTheRunsWorkFilesAndFoldersOnly) {
     }
     EXPECT_TRUE(std::filesystem::exists(folder / "res/splash.svg"));
     EXPECT_TRUE(std::filesystem::exists(folder / "cfg/cfg.txt"));
+}
+
+TEST(Shutdown, SaysWhenTheConfigurationCannotBeWrittenAndStillWritesTheRecentList) {
+    TempFolder folder;
+    const config::ProgramPaths paths = config::ProgramPaths::ForFolder(folder.path());
+    std::filesystem::create_directories(paths.config);  // a folder where the file should go
+    WriteFileBytes(folder / "films.rdk", "");
+    config::ProgramConfig config;
+    config::RecentDatabases recent;
+    recent.Add(folder / "films.rdk");
+    ScriptedPrompts prompts;
+    app::SaveSettingsAtExit(paths, config, recent, prompts);
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_EQ(prompts.Messages()[0].text,
+              "Error saving configuration settings to:\n" + paths.config + ".\nIs a directory.");
+    EXPECT_EQ(prompts.Messages()[0].title, "Error");
+    EXPECT_NE(ReadFileBytes(paths.recent_databases).find(folder / "films.rdk"), std::string::npos);
 }
 
 TEST(SplashTimer, AnimatesThenWaitsForTheLoginBeforeFinishing) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -87,8 +88,7 @@ TEST_F(RecordFileTest, ReadsEverySlotIntoItsColumnAndWritesTheFileBackByteForByt
     // Through a file, with a synopsis far longer than any buffer and every kind of byte.
     std::string synopsis;
     for (int i = 0; synopsis.size() < 200 * 1024; ++i) {
-        synopsis +=
-            "Line " + std::to_string(i) + " of the story~with |bars|, \r, \xE9t\xE9, <tags> ";
+        synopsis += "Line " + std::to_string(i) + " of the story~with |bars|, \xE9t\xE9, <tags> ";
     }
     synopsis += std::string(1, '\0') + "end";
     list_.SetCell(1, list_.ColumnIndexOf("Synopsis"), synopsis);
@@ -99,6 +99,26 @@ TEST_F(RecordFileTest, ReadsEverySlotIntoItsColumnAndWritesTheFileBackByteForByt
     ASSERT_EQ(core::ReadRecords(list_, path, clock_, {}, progress_).value, 3);
     EXPECT_EQ(Cells("Synopsis")[1], synopsis);
     EXPECT_EQ(Write(), written);
+}
+
+TEST_F(RecordFileTest, LineBreaksThatReachACellStayInsideItsLine) {
+    ASSERT_EQ(Read(FullBlock(0) + FullBlock(1) + FullBlock(2)).value, 3);
+    const std::pair<const char*, const char*> broken[] = {
+        {"Title", "Star\nWars"}, {"Synopsis", "One\r\nTwo\nThree\rFour\n"}, {"Cast", "\r\n"}};
+    std::map<std::string, Texts> expected;
+    for (const core::VideoColumn& column : list_.Columns()) {
+        expected[column.Name] = Cells(column.Name);
+    }
+    for (const auto& [column, text] : broken) list_.SetCell(1, list_.ColumnIndexOf(column), text);
+    expected["Title"][1] = "StarWars";
+    expected["Synopsis"][1] = "One~Two~ThreeFour~";
+    expected["Cast"][1] = "";
+
+    const std::string path = folder_ / "films.rdk";
+    ASSERT_TRUE(core::WriteRecords(list_, path, progress_).ok());
+    list_.DeleteAllRows();
+    ASSERT_EQ(core::ReadRecords(list_, path, clock_, {}, progress_).value, 3);
+    for (const auto& [column, cells] : expected) EXPECT_EQ(Cells(column), cells) << column;
 }
 
 TEST_F(RecordFileTest, NumberDateAddedFlagAndZeroDurationsFollowTheirRules) {

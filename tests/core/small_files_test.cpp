@@ -7,8 +7,10 @@
 
 #include "core/database_files.h"
 #include "core/image_path_file.h"
+#include "core/main_file_check.h"
 #include "core/sort_state_file.h"
 #include "core/wanted_file.h"
+#include "sample_lists.h"
 #include "temp_folder.h"
 #include "test_doubles.h"
 
@@ -56,10 +58,45 @@ TEST_F(SmallFilesTest, WantedFileHoldsOneTitlePerLineInListOrderAndReportsFailur
     ASSERT_TRUE(core::WriteWanted(wanted, folder_ / "empty.rdkw", progress_).ok());
     EXPECT_EQ(ReadFileBytes(folder_ / "empty.rdkw"), "");
 
+    // A line break that reached a title stays inside its line.
+    wanted.Add("Star\r\nWars");
+    wanted.Add("Ran\n");
+    ASSERT_TRUE(core::WriteWanted(wanted, path, progress_).ok());
+    EXPECT_EQ(ReadFileBytes(path), "Ran\nStarWars\n");
+
     FailingInput in("a\nb\n");
     EXPECT_EQ(core::ReadWanted(in, wanted, false, progress_).value, -1);
     std::ostream out(nullptr);  // a stream that takes nothing
     EXPECT_EQ(core::WriteWanted(wanted, out, progress_).value, -1);
+}
+
+TEST_F(SmallFilesTest, OnlyAFileOfRecordBlocksPassesForAMainFile) {
+    const std::string written = RecordBlock({{0, "1100000000"}, {3, "Heat"}}) + RecordBlock({});
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool passes;
+    } files[] = {
+        {"empty", "", true},
+        {"written", written, true},
+        {"written with CRLF", ToCrlf(written), true},
+        {"empty lines only", "\n\r\n\n", true},
+        {"a Key of another form", RecordBlock({{0, "tt0113277"}, {3, "Heat"}}), true},
+        {"a NUL byte after a Key", RecordBlock({{0, "42"}, {20, std::string("a\0b", 3)}}), true},
+        {"text after an empty line", "\nDear Ann,\n", false},
+        {"a picture", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0\n\n", 13), false},
+        {"a block holding a NUL byte", RecordBlock({{0, "x"}, {5, std::string("\0", 1)}}), false},
+    };
+    for (const auto& file : files) {
+        const std::string path = folder_ / "candidate.rdk";
+        WriteFileBytes(path, file.bytes);
+        const FileResult checked = core::CheckMainFile(path);
+        EXPECT_EQ(checked.ok(), file.passes) << file.name;
+        if (!file.passes) {
+            EXPECT_EQ(checked.reason, "The file is not a Reeldeck database") << file.name;
+        }
+    }
+    EXPECT_EQ(core::CheckMainFile(folder_.path()).Describe(), folder_.path() + ": Is a directory");
 }
 
 TEST_F(SmallFilesTest, SortFileHoldsTwoNumbersWithoutAFinalLineFeed) {

@@ -206,6 +206,18 @@ TEST_F(TextReplaceTest, UndoBringsBackTheListAsItWasBeforeTheLastReplace) {
     EXPECT_EQ(Cell(0, "Title"), "Aliens");
 }
 
+TEST_F(TextReplaceTest, AnUndoCopyThatCannotBeWrittenIsToldBeforeTheReplace) {
+    WriteFileBytes(core::ParentFolderOf(paths_.replace_undo), "in the way of the undo folder");
+    ReplaceAll("Alien", "Aliens");
+    EXPECT_EQ(Shown().at(0),
+              Message("Error", platform::Buttons::kOk, platform::Icon::kWarning,
+                      "Error saving the copy for undoing this replace:\n" + paths_.replace_undo +
+                          ".\nNot a directory.\n\nThis replace cannot be undone."));
+    EXPECT_EQ(Cell(0, "Title"), "Aliens");
+    replace_.undo_last_replace();
+    EXPECT_EQ(Cell(0, "Title"), "Aliens");
+}
+
 TEST_F(TextReplaceTest, ShowingThePaneTakesTheDockedPlaceOfTheSearchPane) {
     config_.search_window_visible = true;
     replace_.Show();
