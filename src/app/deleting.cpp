@@ -1,9 +1,11 @@
 #include "app/deleting.h"
 
+#include <numeric>
+#include <string>
 #include <vector>
 
 #include "app/list_sorting.h"
-#include "app/record_images.h"
+#include "core/images.h"
 
 namespace app {
 namespace {
@@ -12,14 +14,14 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-// The Key column when deleted rows take their image files with them; -1 when they do not.
-int ImageKeyColumn(const Session& session) {
-    if (!session.config.auto_delete_images || session.ImageFolder.empty()) return -1;
-    return session.Videos.ColumnIndexOf(core::column_name::kKey);
-}
-
-void DeleteImagesOf(const Session& session, int key_column, int row) {
-    DeleteRecordImages(session.ImageFolder, session.Videos.Cell(row, key_column));
+// When the settings say so, deletes the image files of these rows (any case of extension).
+void DeleteImagesOf(const Session& session, const std::vector<int>& rows) {
+    const int key = session.Videos.ColumnIndexOf(core::column_name::kKey);
+    if (!session.config.auto_delete_images || session.ImageFolder.empty() || key < 0) return;
+    std::vector<std::string> keys;
+    keys.reserve(rows.size());
+    for (int row : rows) keys.emplace_back(session.Videos.Cell(row, key));
+    core::DeleteImageFiles(session.ImageFolder, keys);
 }
 
 // Removes the selected rows in one pass: deleting them one at a time would move every later row
@@ -54,9 +56,7 @@ bool DeleteSelected(Session& session, platform::Prompts& prompts) {
     if (session.ReadOnly() || session.Videos.SelectedCount() == 0) return false;
     if (!ConfirmDeletion(session, prompts, "Delete selected records in the My Videos list?"))
         return false;
-    if (const int key = ImageKeyColumn(session); key >= 0) {
-        for (int row : session.Videos.SelectedRows()) DeleteImagesOf(session, key, row);
-    }
+    DeleteImagesOf(session, session.Videos.SelectedRows());
     RemoveSelectedRows(session.Videos);
     Deleted(session);
     return true;
@@ -67,9 +67,9 @@ bool DeleteAll(Session& session, platform::Prompts& prompts) {
     if (!ConfirmDeletion(session, prompts, "Delete all records in the My Videos list?")) {
         return false;
     }
-    if (const int key = ImageKeyColumn(session); key >= 0) {
-        for (int row = 0; row < session.Videos.RowCount(); ++row) DeleteImagesOf(session, key, row);
-    }
+    std::vector<int> every_row(static_cast<std::size_t>(session.Videos.RowCount()));
+    std::iota(every_row.begin(), every_row.end(), 0);
+    DeleteImagesOf(session, every_row);
     session.Videos.DeleteAllRows();
     Deleted(session);
     return true;

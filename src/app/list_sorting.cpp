@@ -1,9 +1,11 @@
 #include "app/list_sorting.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "core/text.h"
@@ -66,16 +68,37 @@ std::uint64_t PrefixOf(std::string_view folded) {
     return prefix;
 }
 
-enum Group : std::uint8_t { kEmpty, kTextBeforeDigits, kNumeric, kTextFromDigit, kTextAfterDigits };
-constexpr std::uint8_t kDateCell = 1;
-constexpr std::uint8_t kDurationCell = 2;
+// The groups of cells, in ascending order. Dates and durations each sort among their own kind,
+// so that one odd cell cannot change how the others compare; every other cell follows them, in
+// the order of the text rule with the numbers placed where a digit sorts (before the texts that
+// begin with a digit) and compared by their leading number.
+enum Group : std::uint8_t {
+    kEmpty,
+    kDate,
+    kDuration,
+    kTextBeforeDigits,
+    kNumeric,
+    kTextFromDigit,
+    kTextAfterDigits,
+};
+constexpr std::size_t kGroupCount = kTextAfterDigits + 1;
 
-// What the sort compares of one cell: its group, then a number (a numeric cell's value, or a
-// text's folded first eight bytes), then the rest of a folded text, kept with all the others in
-// one block of memory so that comparing two long texts does not reach into the rows.
+bool IsTextGroup(Group group) {
+    return group == kTextBeforeDigits || group == kTextFromDigit || group == kTextAfterDigits;
+}
+
+// A group's place in the order of the direction: descending is ascending turned round.
+std::size_t Rank(Group group, bool ascending) {
+    const std::size_t place = group;
+    return ascending ? place : kGroupCount - 1 - place;
+}
+
+// What the sort compares of one cell: its group, then a number (a date's, duration's or number's
+// value, or a text's folded first eight bytes), then the rest of a folded text, kept with all the
+// others in one block of memory so that comparing two long texts does not reach into the rows.
 struct SortKey {
     std::uint64_t number = 0;
-    std::uint32_t text_start = 0;  // texts: in the block of folded texts; numbers: their values
+    std::uint32_t text_start = 0;  // in the block of folded texts
     std::uint32_t text_length = 0;
     std::uint32_t row = 0;
     Group group = kEmpty;
@@ -89,10 +112,11 @@ class ColumnKeys {
     void Add(std::string_view cell) {
         SortKey key;
         key.row = static_cast<std::uint32_t>(keys_.size());
-        if (!cell.empty() && IsNumeric(cell)) {
-            key.group = kNumeric;
+        if (cell.empty()) {
+            key.group = kEmpty;
+        } else if (IsNumeric(cell)) {
             AddNumeric(key, cell);
-        } else if (!cell.empty()) {
+        } else {
             const auto first = static_cast<unsigned char>(core::FoldAscii(cell.front()));
             key.group = IsDigit(static_cast<char>(first)) ? kTextFromDigit
                         : first < '0'                     ? kTextBeforeDigits
@@ -105,67 +129,46 @@ class ColumnKeys {
         keys_.push_back(key);
     }
 
-    // A column whose numeric cells are all dates (or all durations) compares them by that
-    // value; otherwise every numeric cell compares by its leading number.
-    void ChooseNumericValues() {
-        const bool dates = kinds_seen_ == kDateCell;
-        const bool durations = kinds_seen_ == kDurationCell;
-        for (std::size_t i = 0; i < keys_.size(); ++i) {
-            if (keys_[i].group != kNumeric) continue;
-            const Numeric& numeric = numerics_[keys_[i].text_start];
-            keys_[i].number = dates || durations ? numeric.alternate : numeric.leading;
-        }
-    }
-
-    // The keys in their new order. Groups come in the order of the direction (empty cells first
-    // when ascending, last when descending), and within a group the keys are sorted by their
-    // values; equal values keep their rows' order (the row decides last, which makes the
-    // quicker unstable sort give the stable result).
+    // The keys in their new order: the groups in the order of the direction, and within a group
+    // the keys sorted by their values. Descending is ascending turned round. Equal values keep
+    // their rows' order in both directions (the row decides last, which makes the quicker
+    // unstable sort give the stable result).
     std::vector<SortKey> SortedKeys(bool ascending) const {
-        constexpr Group kAscending[] = {kEmpty, kTextBeforeDigits, kNumeric, kTextFromDigit,
-                                        kTextAfterDigits};
-        constexpr Group kDescending[] = {kTextAfterDigits, kTextFromDigit, kNumeric,
-                                         kTextBeforeDigits, kEmpty};
-        std::vector<SortKey> sorted;
-        sorted.reserve(keys_.size());
-        for (Group group : ascending ? kAscending : kDescending) {
-            const auto begin = static_cast<std::ptrdiff_t>(sorted.size());
-            for (const SortKey& key : keys_) {
-                if (key.group == group) sorted.push_back(key);
-            }
-            SortGroup(sorted.begin() + begin, sorted.end(), group, ascending);
+        // Where each group begins, then every key placed in its group in row order.
+        std::array<std::size_t, kGroupCount> begin{};
+        for (const SortKey& key : keys_) ++begin[Rank(key.group, ascending)];
+        std::size_t next = 0;
+        for (std::size_t& start : begin) next += std::exchange(start, next);
+        std::array<std::size_t, kGroupCount> end = begin;
+        std::vector<SortKey> sorted(keys_.size());
+        for (const SortKey& key : keys_) sorted[end[Rank(key.group, ascending)]++] = key;
+
+        for (std::size_t rank = 0; rank < kGroupCount; ++rank) {
+            SortGroup(sorted.begin() + static_cast<std::ptrdiff_t>(begin[rank]),
+                      sorted.begin() + static_cast<std::ptrdiff_t>(end[rank]), ascending);
         }
         return sorted;
     }
 
   private:
-    struct Numeric {
-        std::uint64_t leading = 0;
-        std::uint64_t alternate = 0;
-    };
-
-    void AddNumeric(SortKey& key, std::string_view cell) {
-        Numeric numeric;
-        numeric.leading = static_cast<std::uint64_t>(LeadingNumber(cell));
-        std::uint8_t kind = 0;
+    static void AddNumeric(SortKey& key, std::string_view cell) {
         if (IsDate(cell)) {
-            kind = kDateCell;
-            numeric.alternate = static_cast<std::uint64_t>(DateKey(cell));
+            key.group = kDate;
+            key.number = static_cast<std::uint64_t>(DateKey(cell));
         } else if (IsDuration(cell)) {
-            kind = kDurationCell;
-            numeric.alternate = static_cast<std::uint64_t>(DigitsValue(cell));
+            key.group = kDuration;
+            key.number = static_cast<std::uint64_t>(DigitsValue(cell));
+        } else {
+            key.group = kNumeric;
+            key.number = static_cast<std::uint64_t>(LeadingNumber(cell));
         }
-        // The one kind every numeric cell so far has, or 0 when they differ.
-        kinds_seen_ = kinds_seen_ == 0xff ? kind : (kinds_seen_ == kind ? kind : 0);
-        key.text_start = static_cast<std::uint32_t>(numerics_.size());
-        numerics_.push_back(numeric);
     }
 
     using KeyIterator = std::vector<SortKey>::iterator;
 
-    void SortGroup(KeyIterator begin, KeyIterator end, Group group, bool ascending) const {
-        if (group == kEmpty) return;  // already in row order
-        if (group == kNumeric) {
+    void SortGroup(KeyIterator begin, KeyIterator end, bool ascending) const {
+        if (begin == end || begin->group == kEmpty) return;  // empty cells stay in row order
+        if (!IsTextGroup(begin->group)) {
             std::sort(begin, end, [ascending](const SortKey& a, const SortKey& b) {
                 if (a.number != b.number) return ascending == (a.number < b.number);
                 return a.row < b.row;
@@ -187,8 +190,6 @@ class ColumnKeys {
 
     std::vector<SortKey> keys_;
     std::string texts_;
-    std::vector<Numeric> numerics_;
-    std::uint8_t kinds_seen_ = 0xff;  // none met yet
 };
 
 // Asks for a row's text a few rows ahead of its use: rows live apart in memory, and fetching
@@ -234,8 +235,6 @@ void SortRows(core::VideoList& list, int list_index, bool ascending) {
         PrefetchRow(rows, row + kPrefetchDistance, list_index);
         column.Add(rows[row].Cell(list_index));
     }
-    column.ChooseNumericValues();
-
     std::vector<SortKey> sorted = column.SortedKeys(ascending);
     ApplyOrder(rows, sorted);
 }

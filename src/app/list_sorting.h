@@ -7,18 +7,18 @@
 
 namespace app {
 
-// How two cells of the sorted column compare: years, month/day/year dates and hh:mm:ss
-// durations by their value, texts of digits by their leading number, anything else as text
-// ignoring case. Empty cells come first when ascending and last when descending.
+// How the cells of the sorted column order: years, month/day/year dates and hh:mm:ss durations
+// by their value, texts of digits by their leading number, anything else as text ignoring case.
 //
-// The rules are meant for two cells at a time, and across a column that mixes kinds of text
-// they could contradict each other (9 < 10 as numbers, "10" < "5a" < "9" as texts). The sort
-// therefore orders by a key per cell that follows the rules wherever a column is consistent:
-// the column's numeric cells all compare by date when they are all dates, by duration when
-// they are all durations, and otherwise by their leading number; they sit among the texts where
-// a digit sorts, before texts that begin with a digit.
-//
-// Equal cells keep their order (the sort is stable).
+// Comparing two cells at a time would contradict itself across a column that mixes kinds of text
+// (9 < 10 as numbers, "10" < "5a" < "9" as texts), and would let one odd cell make every date
+// compare by its month. The sort therefore orders by a key per cell:
+//   ascending:  empty cells, dates (by date), durations (by duration), then every other cell in
+//               text order, with numbers (by their leading number, a year being one) placed where
+//               a digit sorts: before the texts that begin with a digit.
+//   descending: exactly the reverse: the other cells first, then durations and dates (latest
+//               first), empty cells last.
+// Equal cells keep their order in both directions (the sort is stable).
 void SortRows(core::VideoList& list, int list_index, bool ascending);
 
 // Sorts by a column, renumbers "#" and records the state. A column that is not in the table

@@ -55,6 +55,16 @@ void SetViewedDate(RecordFields& fields, std::string_view date) {
     fields.viewed_year = Part(date, 6, 4);
 }
 
+// The first empty field of a viewed date: a date such as "03/0/2004" is no date, so a viewed
+// video is stored only with all three.
+std::optional<EditorField> EmptyDateField(const RecordFields& fields) {
+    if (!fields.viewed) return std::nullopt;
+    if (fields.month.empty()) return EditorField::kMonth;
+    if (fields.day.empty()) return EditorField::kDay;
+    if (fields.viewed_year.empty()) return EditorField::kViewedYear;
+    return std::nullopt;
+}
+
 }  // namespace
 
 RecordEditor::RecordEditor(Session& session, Services services, Mode mode)
@@ -275,6 +285,12 @@ RecordEditor::OkResult RecordEditor::Ok() {
         services_.prompts.Message("A video title is required.", "Reeldeck Tip", Buttons::kOk,
                                   Icon::kInformation);
         focus_ = EditorField::kTitle;
+        return {};
+    }
+    if (const std::optional<EditorField> empty = EmptyDateField(fields_)) {
+        services_.prompts.Message("A month, day and year are required for the date viewed.",
+                                  "Reeldeck Tip", Buttons::kOk, Icon::kInformation);
+        focus_ = *empty;
         return {};
     }
     if (mode_ == Mode::kEdit) {

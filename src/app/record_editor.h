@@ -155,8 +155,9 @@ class RecordEditor {
         bool stored = false;  // a record was added or changed
         bool close = false;   // the window ends
     };
-    // Checks the title (and, when adding, asks about a title and year already in the list),
-    // then adds or stores the record.
+    // Checks the title and, for a viewed video, that the date has a month, day and year (the
+    // focus goes to the first empty one), and when adding asks about a title and year already in
+    // the list; then adds or stores the record.
     OkResult Ok();
     // The field that has the focus; none means the page tree.
     std::optional<EditorField> FocusedField() const { return focus_; }

@@ -85,6 +85,8 @@ std::string StoreRecordImage(const std::string& image_folder, std::string_view k
     if (image_folder.empty() || source.empty() || !IsPlainName(key) || !core::FileExists(source)) {
         return {};
     }
+    // The record's own image, whatever the case of its extension, stays as it is.
+    if (SameFile(source, core::ImageFileOf(image_folder, key))) return source;
     const std::string name = core::FileNameOf(source);
     const std::string extension =
         name.find('.') == std::string::npos ? "" : core::ToLowerAscii(core::ExtensionOf(name));
@@ -98,22 +100,14 @@ std::string StoreRecordImage(const std::string& image_folder, std::string_view k
                                                         : ConvertInto(source, target, converter);
         if (!copied) return {};
     }
-    std::error_code error;
-    for (std::string_view other : core::kImageExtensions) {
-        if (other == stored_extension) continue;
-        std::filesystem::remove(
-            core::JoinPath(image_folder, std::string(key) + "." + std::string(other)), error);
-    }
+    const std::string keys[] = {std::string(key)};
+    core::DeleteImageFiles(image_folder, keys, target);
     return target;
 }
 
 void DeleteRecordImages(const std::string& image_folder, std::string_view key) {
-    if (image_folder.empty() || !IsPlainName(key)) return;
-    std::error_code error;
-    for (std::string_view extension : core::kImageExtensions) {
-        std::filesystem::remove(
-            core::JoinPath(image_folder, std::string(key) + "." + std::string(extension)), error);
-    }
+    const std::string keys[] = {std::string(key)};
+    core::DeleteImageFiles(image_folder, keys);
 }
 
 }  // namespace app

@@ -27,13 +27,15 @@ std::string PreviewImagePath(std::string_view program_folder, std::string_view e
 
 // Stores the picture `source` as the image of the record with `key`: as folder/key.jpg, .gif or
 // .bmp after the source's own type (the extension in lower case, so that the record finds it),
-// any other picture as ".jpg", converted unless it already is a JPEG file. The record's images
-// of the other two types are removed afterwards, so the new one is the one shown. Returns the
-// stored path; empty when nothing was stored (the record's images are then as they were).
+// any other picture as ".jpg", converted unless it already is a JPEG file. The record's other
+// image files (of any type, in any letter case) are removed afterwards, so the new one is the
+// one shown. The record's own image given as `source` is left as it is. Returns the stored path;
+// empty when nothing was stored (the record's images are then as they were).
 std::string StoreRecordImage(const std::string& image_folder, std::string_view key,
                              const std::string& source, platform::ImageConverter& converter);
 
-// Deletes folder/key.bmp, .gif and .jpg; missing files are no error.
+// Deletes the record's image files: folder/key.bmp, .gif and .jpg in any letter case; missing
+// files are no error.
 void DeleteRecordImages(const std::string& image_folder, std::string_view key);
 
 // True if the file begins as every JPEG file does.

@@ -1,12 +1,15 @@
 #include "core/images.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "core/database_files.h"
 #include "core/image_path_file.h"
 #include "core/paths.h"
+#include "core/text.h"
 
 namespace core {
 namespace fs = std::filesystem;
@@ -16,6 +19,34 @@ std::string ImageFileOf(const std::string& image_folder, std::string_view key) {
     const std::string base = JoinPath(image_folder, key);
     const std::string extension = FindImageExtension(base);
     return extension.empty() ? std::string() : base + extension;
+}
+
+void DeleteImageFiles(const std::string& image_folder, std::span<const std::string> keys,
+                      const std::string& keep) {
+    std::unordered_set<std::string_view> wanted(keys.begin(), keys.end());
+    wanted.erase("");  // an empty Key names no record's file
+    if (image_folder.empty() || wanted.empty()) return;
+    const auto is_image_extension = [](std::string_view extension) {
+        return std::any_of(std::begin(kImageExtensions), std::end(kImageExtensions),
+                           [&](std::string_view known) { return EqualsNoCase(extension, known); });
+    };
+    std::error_code error;
+    std::vector<fs::path> doomed;
+    for (fs::directory_iterator it(image_folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        const std::size_t dot = name.rfind('.');
+        if (dot == std::string::npos || !wanted.contains(std::string_view(name).substr(0, dot)) ||
+            !is_image_extension(std::string_view(name).substr(dot + 1))) {
+            continue;
+        }
+        std::error_code check;
+        if (it->is_directory(check) && !it->is_symlink(check)) continue;
+        // On a file system that ignores case, "key.JPG" may be the very file kept as "key.jpg".
+        if (!keep.empty() && fs::equivalent(it->path(), keep, check)) continue;
+        doomed.push_back(it->path());
+    }
+    for (const fs::path& path : doomed) fs::remove(path, error);
 }
 
 std::string ResolveImageFolder(const std::string& image_path_file,
@@ -62,7 +93,8 @@ void DeleteFolderFiles(const std::string& folder) {
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::error_code type_error;
         // A link is removed itself, whatever it points to; a real sub-folder is kept.
-        if (it->is_symlink(type_error) || !it->is_directory(type_error)) doomed.push_back(it->path());
+        if (it->is_symlink(type_error) || !it->is_directory(type_error))
+            doomed.push_back(it->path());
     }
     for (const fs::path& path : doomed) fs::remove(path, error);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,10 +17,18 @@ constexpr std::string_view kImageExtensions[] = {"jpg", "gif", "bmp"};
 // that exists; empty when there is none.
 std::string ImageFileOf(const std::string& image_folder, std::string_view key);
 
+// Deletes every image file of the records with these Keys: key.jpg, key.gif and key.bmp with the
+// extension in any letter case ("key.JPG", "key.Gif"), so that no older picture is left to be
+// found in place of a newer one. A file that is `keep` (a path; none when empty) is spared. One
+// listing of the folder serves every Key; failures are ignored.
+void DeleteImageFiles(const std::string& image_folder, std::span<const std::string> keys,
+                      const std::string& keep = {});
+
 // The image folder a database uses: the folder its image-path file names, or, when that file
 // is missing or names a folder that does not exist, the default folder beside the main file,
 // which is created.
-std::string ResolveImageFolder(const std::string& image_path_file, const std::string& default_folder);
+std::string ResolveImageFolder(const std::string& image_path_file,
+                               const std::string& default_folder);
 
 // Number of image files (".gif", ".jpg", ".bmp") in a folder.
 int CountImageFiles(const std::string& folder);

@@ -22,6 +22,13 @@ void SetCell(core::VideoList& list, int row, int column, std::string_view text) 
     }
 }
 
+// A row's Key; empty for a row that is not in the list or a table without Keys.
+std::string KeyOf(const core::VideoList& list, int row) {
+    const int key = list.ColumnIndexOf(core::column_name::kKey);
+    if (key < 0 || row < 0 || row >= list.RowCount()) return {};
+    return std::string(list.Cell(row, key));
+}
+
 }  // namespace
 
 TextReplace::TextReplace(app::Session& session, SearchPanes& panes, platform::Prompts& prompts)
@@ -113,6 +120,7 @@ SearchPosition TextReplace::FindFrom(SearchPosition from) {
         }
     }
     if (found) {
+        matched_key_ = KeyOf(list, found->row);
         list.DeselectAll();
         list.Select(found->row, true);
         ShowReport(*found);
@@ -123,6 +131,24 @@ SearchPosition TextReplace::FindFrom(SearchPosition from) {
     prompts_.Message(core::FormatText("Finished searching for \"%s\".", {what_}), "Reeldeck",
                      Buttons::kOk, Icon::kInformation);
     return {};
+}
+
+SearchPosition TextReplace::CurrentMatch() {
+    core::VideoList& list = session_.Videos;
+    SearchPosition at = position_;
+    if (!matched_key_.empty() && KeyOf(list, at.row) != matched_key_) {
+        at.row = list.FindRow(list.ColumnIndexOf(core::column_name::kKey), matched_key_);
+    }
+    const TextMatcher matcher(what_, match_case_, column_value_);
+    if (at.row < 0 || at.row >= list.RowCount() || at.column >= list.ColumnCount() ||
+        !matcher.Matches(list.Cell(at.row, at.column))) {
+        return FindFrom(position_);
+    }
+    if (at.row != position_.row) {
+        list.DeselectAll();
+        list.Select(at.row, true);
+    }
+    return at;
 }
 
 void TextReplace::find_next() {
@@ -151,11 +177,12 @@ void TextReplace::WriteUndo() {
 void TextReplace::substitute_current() {
     if (!MayRun()) return;
     core::VideoList& list = session_.Videos;
-    if (position_.column <= 0 || what_.empty() || position_.row >= list.RowCount() ||
-        position_.column >= list.ColumnCount()) {
+    if (position_.column <= 0 || what_.empty()) {
         FocusWhat();
         return;
     }
+    position_ = CurrentMatch();
+    if (position_.column <= 0) return;
     WriteUndo();
     AddToHistories();
     const std::string_view cell = list.Cell(position_.row, position_.column);

@@ -72,6 +72,10 @@ class TextReplace {
   private:
     bool MayRun() const { return !session_.ReadOnly(); }
     SearchPosition FindFrom(SearchPosition position);
+    // The current match as the list stands now: rows may have been sorted, added or deleted
+    // since it was found. The matched record is followed to its row by its Key; when it is gone
+    // or its cell no longer matches, the next match is looked for from the old position.
+    SearchPosition CurrentMatch();
     void ShowReport(SearchPosition position);
     void AddToHistories();
     void WriteUndo();
@@ -90,6 +94,7 @@ class TextReplace {
     bool column_value_ = false;
     MatchReport report_;
     SearchPosition position_;
+    std::string matched_key_;  // the Key of the record of the last match found
     Focus focus_ = Focus::kNone;
 };
 

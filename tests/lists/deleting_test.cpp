@@ -2,6 +2,7 @@
 
 #include "app/deleting.h"
 #include "app/my_videos_buttons.h"
+#include "core/images.h"
 #include "core/paths.h"
 #include "prompted_session.h"
 
@@ -16,7 +17,7 @@ class DeletingTest : public PromptedSession {
     void SetUp() override {
         AddTitles({"Alien", "Brazil", "Casablanca", "Dune"});
         for (int row = 0; row < 4; ++row) {
-            for (const char* extension : {"jpg", "gif", "bmp"})
+            for (const char* extension : {"jpg", "JPG", "Gif", "BMP", "txt"})
                 WriteFileBytes(ImagePath(row, extension), "x");
         }
         config_.prompt_before_delete = false;
@@ -24,9 +25,7 @@ class DeletingTest : public PromptedSession {
 };
 
 TEST_F(DeletingTest, DeletesTheRowsAndTheirImagesOnlyWhenTheSettingsSaySo) {
-    const Cells gone = {ImagePath(1, "jpg"), ImagePath(1, "gif"), ImagePath(2, "bmp")};
-    const Cells kept = {ImagePath(0, "jpg"), ImagePath(3, "gif")};
-    config_.auto_delete_images = true;
+    const auto images = [&] { return core::CountImageFiles(session_.ImageFolder); };
     EXPECT_FALSE(app::DeleteSelected(session_, prompts_));  // nothing selected
     Select({1, 2});
     EXPECT_TRUE(app::DeleteSelected(session_, prompts_));
@@ -34,12 +33,19 @@ TEST_F(DeletingTest, DeletesTheRowsAndTheirImagesOnlyWhenTheSettingsSaySo) {
     EXPECT_EQ(ColumnCells("#"), (Cells{"1", "2"}));
     EXPECT_EQ(session_.Videos.SelectedCount(), 0);
     EXPECT_TRUE(session_.Modified);
-    for (const std::string& path : gone) EXPECT_FALSE(core::FileExists(path)) << path;
+    EXPECT_EQ(images(), 16);  // the settings keep them
 
-    config_.auto_delete_images = false;
+    // With the setting, every image file of a row goes, whatever the case of its extension.
+    config_.auto_delete_images = true;
+    const std::string dune = ImagePath(1, "JPG");
+    Select({0});
+    EXPECT_TRUE(app::DeleteSelected(session_, prompts_));
+    EXPECT_EQ(images(), 12);
+    EXPECT_TRUE(core::FileExists(dune));
     EXPECT_TRUE(app::DeleteAll(session_, prompts_));
     EXPECT_EQ(session_.Videos.RowCount(), 0);
-    for (const std::string& path : kept) EXPECT_TRUE(core::FileExists(path)) << path;
+    EXPECT_EQ(images(), 8);
+    EXPECT_EQ(core::CountFilesWithExtension(session_.ImageFolder, "txt"), 4);
     EXPECT_FALSE(app::DeleteAll(session_, prompts_));  // nothing left
 }
 

@@ -93,17 +93,22 @@ TEST_F(EditorImageTest, APictureThatCannotBeStoredLeavesTheRecordWithoutOne) {
     EXPECT_EQ(core::CountFilesWithExtension(folder_ / "films", "jpg"), 0);
 }
 
-TEST_F(EditorImageTest, ANewImageOfAnotherTypeReplacesTheRecordsImageAndKeepingItChangesNothing) {
-    EditWithImage("gif")->Ok();
-    EXPECT_EQ(ReadFileBytes(ImagePath(0, "gif")), "own");
+// Pictures copied from other systems often carry upper-case extensions.
+TEST_F(EditorImageTest, ANewImageReplacesTheRecordsImagesInAnyCaseAndKeepingItChangesNothing) {
+    EditWithImage("JPG")->Ok();
+    EXPECT_EQ(ReadFileBytes(ImagePath(0, "JPG")), "own");
+    EXPECT_FALSE(core::FileExists(ImagePath(0, "jpg")));
+    WriteFileBytes(ImagePath(0, "Bmp"), "older");
 
     auto editor = Open(Mode::kEdit);
-    EXPECT_EQ(editor->Picture(), ImagePath(0, "gif"));
-    prompts_.QueueOpenFile(Picture("new.jpg", "new"));
+    EXPECT_EQ(editor->Picture(), ImagePath(0, "JPG"));
+    prompts_.QueueOpenFile(Picture("new.gif", "new"));
     editor->Browse();
     editor->Ok();
-    EXPECT_FALSE(core::FileExists(ImagePath(0, "gif")));
-    EXPECT_EQ(ReadFileBytes(ImagePath(0, "jpg")), "new");
+    EXPECT_EQ(core::ImageFileOf(session_.ImageFolder, Key(0)), ImagePath(0, "gif"));
+    EXPECT_EQ(ReadFileBytes(ImagePath(0, "gif")), "new");
+    EXPECT_FALSE(core::FileExists(ImagePath(0, "JPG")));
+    EXPECT_FALSE(core::FileExists(ImagePath(0, "Bmp")));
 }
 
 TEST_F(EditorImageTest, DeleteRemovesTheRecordsOwnImageAfterAskingButNoPictureChosenElsewhere) {

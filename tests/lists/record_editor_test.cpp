@@ -150,16 +150,21 @@ TEST_F(RecordEditorTest, AddingStoresEveryFieldAsItsCellAndMayKeepTheFormForTheN
     EXPECT_FALSE(session_.Videos.FlagMark(0));
     EXPECT_TRUE(session_.Modified);
 
-    // The form stays filled. No time stores no duration; a short date is kept as typed.
+    // The form stays filled. No time stores no duration; a date with an empty field is refused.
     EXPECT_EQ(Fields(*editor, {Field::kTitle, Field::kYear}), (Texts{"Alien", "1979"}));
     editor->SetText(Field::kTitle, "Aliens");
     editor->SetText(Field::kOrValue, "0");
     editor->SetText(Field::kDay, "");
+    EXPECT_FALSE(editor->Ok().stored);
+    EXPECT_EQ(Shown(), Texts{Tip("A month, day and year are required for the date viewed.")});
+    EXPECT_EQ(editor->FocusedField(), Field::kDay);
+    EXPECT_EQ(session_.Videos.RowCount(), 1);
+    editor->SetText(Field::kDay, "9");
     editor->Ok();
     ASSERT_EQ(session_.Videos.RowCount(), 2);
     EXPECT_EQ(Cell(editor->StoredRow(), "Title"), "Aliens");
     EXPECT_EQ(Cell(editor->StoredRow(), "Duration"), "");
-    EXPECT_EQ(Cell(editor->StoredRow(), "Last Viewed"), "03/0/2004");
+    EXPECT_EQ(Cell(editor->StoredRow(), "Last Viewed"), "03/09/2004");
 }
 
 TEST_F(RecordEditorTest, TheNewRowIsSortedInAndSelectedAndItsKeyIsFreeWithinTheSecond) {
@@ -224,8 +229,10 @@ TEST_F(RecordEditorTest, EditingStoresIntoTheSelectedRowAndKeepsItsIdentity) {
     editor->SetText(Field::kYear, "1986");
     EXPECT_TRUE(editor->Ok().close);  // no duplicate question when editing
     EXPECT_EQ(session_.Videos.RowCount(), 2);
-    for (const auto& [column, cell] : {std::pair{"Title", "Other"}, {"Year", "1986"},
-                                      {"Date Added", "01/01/2001"}, {"Flag Value", "Lent"}})
+    for (const auto& [column, cell] : {std::pair{"Title", "Other"},
+                                       {"Year", "1986"},
+                                       {"Date Added", "01/01/2001"},
+                                       {"Flag Value", "Lent"}})
         EXPECT_EQ(Cell(row, column), cell) << column;
     EXPECT_EQ(Key(row), key);
 }
@@ -236,9 +243,8 @@ TEST_F(RecordEditorTest, AnAddedTitleLeavesTheWantedListWhenTheUserOrTheSettings
     prompts_.QueueAnswer(Answer::kNo);
     AddWithTitle("Heat")->Ok();
     EXPECT_EQ(session_.Wanted.Count(), 2);
-    EXPECT_EQ(Shown(),
-              Texts{Confirmation("Remove this title from the Wanted Videos list?",
-                                 platform::Buttons::kYesNo)});
+    EXPECT_EQ(Shown(), Texts{Confirmation("Remove this title from the Wanted Videos list?",
+                                          platform::Buttons::kYesNo)});
     prompts_.QueueAnswer(Answer::kYes);  // add the title once more
     prompts_.QueueAnswer(Answer::kYes);  // and remove it from the wanted list
     AddWithTitle("HEAT")->Ok();

@@ -12,6 +12,7 @@ using Cells = std::vector<std::string>;
 using State = core::SortState;
 
 struct OrderCase {
+    const char* name;
     const char* column;
     Cells cells;
     Cells ascending;  // descending is the reverse
@@ -30,37 +31,84 @@ TEST_P(SortOrderTest, AscendingAndTheReverseDescending) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, SortOrderTest,
-    // Numbers, dates and empty cells are covered by the list's own sorting tests.
-    ::testing::Values(// Among numbers a date reads as its leading digits.
-                      OrderCase{"Rank", {"12/25/2001", "5", "30"}, {"5", "12/25/2001", "30"}},
-                      // Case is ignored; bytes above 127 are no letters and sort after them.
-                      OrderCase{"Title",
-                                {"banana", "Apple", "cherry",
-                                 "\xc3\x89"
-                                 "clair",
-                                 "apple pie"},
-                                {"Apple", "apple pie", "banana", "cherry",
-                                 "\xc3\x89"
-                                 "clair"}},
-                      // Long texts that share their beginning compare whole.
-                      OrderCase{"Title",
-                                {"The Lord of the Rings 3", "the lord of the rings 10",
-                                 "The Lord of the Rings 2", "The Lord of the Rings"},
-                                {"The Lord of the Rings", "the lord of the rings 10",
-                                 "The Lord of the Rings 2", "The Lord of the Rings 3"}}));
+    ::testing::Values(
+        OrderCase{"YearsAfterEmptyCells",
+                  "Year",
+                  {"1999", "", "2004", "1985"},
+                  {"", "1985", "1999", "2004"}},
+        OrderCase{"DatesByYearThenMonthThenDay",
+                  "Last Viewed",
+                  {"01/01/2000", "12/31/1999", "03/15/1999", "02/01/2000"},
+                  {"03/15/1999", "12/31/1999", "01/01/2000", "02/01/2000"}},
+        OrderCase{"DurationsByLength",
+                  "Duration",
+                  {"01:05:00", "00:59:59", "10:00:00", "02:00:00"},
+                  {"00:59:59", "01:05:00", "02:00:00", "10:00:00"}},
+        OrderCase{"NumbersByValue", "Rank", {"10", "9", "100", "1"}, {"1", "9", "10", "100"}},
+        OrderCase{
+            "NumbersWithLettersAsText", "Rank", {"9a", "10", "9", "10a"}, {"9", "10", "10a", "9a"}},
+        // Case is ignored; bytes above 127 are no letters and sort after them.
+        OrderCase{"TextsIgnoringCase",
+                  "Title",
+                  {"banana", "Apple", "cherry",
+                   "\xc3\x89"
+                   "clair",
+                   "apple pie"},
+                  {"Apple", "apple pie", "banana", "cherry",
+                   "\xc3\x89"
+                   "clair"}},
+        OrderCase{"LongTextsComparedWhole",
+                  "Title",
+                  {"The Lord of the Rings 3", "the lord of the rings 10", "The Lord of the Rings 2",
+                   "The Lord of the Rings"},
+                  {"The Lord of the Rings", "the lord of the rings 10", "The Lord of the Rings 2",
+                   "The Lord of the Rings 3"}},
+        OrderCase{"NumbersWhereADigitSortsAmongTexts",
+                  "Title",
+                  {"z", "5b", "5", "(x)"},
+                  {"(x)", "5", "5b", "z"}},
+        // One cell of another kind leaves the dates in date order; it follows them.
+        OrderCase{"DatesBeforeOddCells",
+                  "Last Viewed",
+                  {"12/25/2001", "3/7/2004", "", "01/15/2002", "unknown", "02/01/2000"},
+                  {"", "02/01/2000", "12/25/2001", "01/15/2002", "3/7/2004", "unknown"}},
+        OrderCase{"DurationsBeforeOddCells",
+                  "Duration",
+                  {"01:30:00", "90", "00:45:10", "1:05:00"},
+                  {"00:45:10", "01:30:00", "1:05:00", "90"}},
+        OrderCase{"DatesThenDurationsThenNumbers",
+                  "Rank",
+                  {"5", "12/25/2001", "01:30:00", "30", "01/01/1999"},
+                  {"01/01/1999", "12/25/2001", "01:30:00", "5", "30"}}),
+    [](const ::testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
 
 class SortTest : public ListSession {};
 
-TEST_F(SortTest, RenumbersKeepsSelectionAndLoadOrderAndLeavesModified) {
-    AddTitles({"Heat", "Alien", "Casablanca"});
-    Select({0});
+TEST_F(SortTest, RowsMoveWholeKeepTheirSelectionAndAreRenumbered) {
+    AddRow({{"Title", "Heat"}, {"Synopsis", "about heat"}, {"Flag Value", "lent"}});
+    AddTitles({"Alien", "Casablanca", "Brazil"});
+    Select({0, 3});
     app::SortVideos(session_, Column("Title"), 1);
-    EXPECT_EQ(ColumnCells("Title"), (Cells{"Alien", "Casablanca", "Heat"}));
-    EXPECT_EQ(ColumnCells("#"), (Cells{"1", "2", "3"}));
-    EXPECT_EQ(Selected(), std::vector<int>{2});
-    EXPECT_EQ(session_.Videos.LoadOrder(2), 0);
+    EXPECT_EQ(ColumnCells("Title"), (Cells{"Alien", "Brazil", "Casablanca", "Heat"}));
+    EXPECT_EQ(ColumnCells("#"), (Cells{"1", "2", "3", "4"}));
+    EXPECT_EQ(Selected(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(Cell(3, "Synopsis"), "about heat");
+    EXPECT_TRUE(session_.Videos.FlagMark(3));
+    EXPECT_EQ(session_.Videos.LoadOrder(3), 0);
     EXPECT_FALSE(session_.Modified);
     EXPECT_EQ(session_.Sort, (State{Column("Title"), 1}));
+
+    app::SortVideos(session_, 99, 0);  // a column that is not in the table
+    EXPECT_EQ(ColumnCells("Title"), (Cells{"Alien", "Brazil", "Casablanca", "Heat"}));
+}
+
+TEST_F(SortTest, EqualCellsKeepTheirOrderInBothDirections) {
+    AddTitles({"b", "A", "a", "B"});
+    const Cells keys = ColumnCells("Key");
+    app::SortVideos(session_, Column("Title"), 1);
+    EXPECT_EQ(ColumnCells("Key"), (Cells{keys[1], keys[2], keys[0], keys[3]}));
+    app::SortVideos(session_, Column("Title"), 0);
+    EXPECT_EQ(ColumnCells("Key"), (Cells{keys[0], keys[3], keys[1], keys[2]}));
 }
 
 TEST_F(SortTest, MenuItemsSortByTheirColumnAndDirectionOrDoNothing) {

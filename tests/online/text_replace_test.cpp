@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "app/sort_commands.h"
 #include "core/paths.h"
 #include "online/text_replace.h"
 #include "search_session.h"
@@ -109,6 +110,41 @@ TEST_F(TextReplaceTest, ReplaceChangesTheCurrentMatchAndMovesToTheNext) {
     EXPECT_EQ(Shown(), Texts{Information("Finished searching for \"banana\".")});
     EXPECT_EQ(replace_.WhatHistory(), (Texts{"banana", "Cherry"}));
     EXPECT_EQ(replace_.WithHistory(), (Texts{"banana", "Cherry"}));
+}
+
+// Rows may be sorted, added or deleted between finding a match and replacing it: the replace
+// follows the matched record and never changes the one that took its row.
+TEST_F(TextReplaceTest, ReplaceFollowsTheMatchedRecordWhenTheListChanged) {
+    AddRow({{"Title", "Bananas"}});
+    replace_.SetWhat("banana");
+    replace_.SetWith("Cherry");
+    EXPECT_EQ(FindNext(), (SearchPosition{2, Column("Title")}));
+    app::SortVideos(session_, Column("Title"), 1);  // "Bananas" moves into row 2
+    replace_.substitute_current();
+    EXPECT_EQ(ColumnCells("Title"), (Texts{"Alien", "Cherry Split", "Bananas", "Brazil"}));
+    EXPECT_EQ(replace_.Position(), (SearchPosition{1, Column("Cast")}));
+
+    session_.Videos.InsertRow(0, "1");  // a record added above the match
+    session_.Videos.SetCell(0, Column("Cast"), "banana bread");
+    replace_.substitute_current();
+    EXPECT_EQ(ColumnCells("Cast"), (Texts{"banana bread", "Sigourney Weaver", "Cherry", "", ""}));
+    EXPECT_EQ(replace_.Position(), (SearchPosition{3, Column("Title")}));
+    EXPECT_EQ(Selected(), Rows{3});
+
+    session_.Videos.DeleteRow(3);  // the matched record is gone: the next match is looked for
+    replace_.substitute_current();
+    EXPECT_EQ(ColumnCells("Title"), (Texts{"", "Alien", "Cherry Split", "Brazil"}));
+    EXPECT_EQ(Cell(0, "Cast"), "banana bread");
+    EXPECT_EQ(replace_.Position(), SearchPosition{});
+    EXPECT_EQ(Shown(), Texts{Information("Finished searching for \"banana\".")});
+
+    replace_.SetWhat("cherry");
+    EXPECT_EQ(FindNext(), (SearchPosition{2, Column("Title")}));
+    replace_.SetColumnValue(true);  // the title no longer matches whole, the cast does
+    replace_.SetWith("Plum");
+    replace_.substitute_current();
+    EXPECT_EQ(Cell(2, "Title"), "Cherry Split");
+    EXPECT_EQ(Cell(2, "Cast"), "Plum");
 }
 
 TEST_F(TextReplaceTest, ChangingTheTextTheColumnOrThePaneStartsTheSearchOver) {
