@@ -34,38 +34,46 @@ std::string WebImageAddress(const std::string& lower_source) {
 
 }  // namespace
 
-void PutAddressEncoded(std::ostream& out, std::string_view text) {
+void PutAddressEncoded(PageOut& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    std::size_t plain_from = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (IsUnreserved(c)) continue;
-        Put(out, text.substr(plain_from, i - plain_from));
-        const char escape[3] = {'%', kHex[c >> 4], kHex[c & 0xf]};
-        out.write(escape, 3);
-        plain_from = i + 1;
+    // Each byte takes at most three; a cell too long for the buffer goes in pieces.
+    constexpr std::size_t kPiece = PageOut::Capacity() / 3;
+    for (std::size_t from = 0; from < text.size(); from += kPiece) {
+        const std::string_view piece = text.substr(from, kPiece);
+        char* const start = out.Claim(piece.size() * 3);
+        char* at = start;
+        for (const char byte : piece) {
+            const auto c = static_cast<unsigned char>(byte);
+            if (IsUnreserved(c)) {
+                *at++ = byte;
+            } else {
+                *at++ = '%';
+                *at++ = kHex[c >> 4];
+                *at++ = kHex[c & 0xf];
+            }
+        }
+        out.Advance(static_cast<std::size_t>(at - start));
     }
-    Put(out, text.substr(plain_from));
 }
 
-void PutAttributeEscaped(std::ostream& out, std::string_view text) {
+void PutAttributeEscaped(PageOut& out, std::string_view text) {
     std::size_t plain_from = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '&' && text[i] != '"') continue;
-        Put(out, text.substr(plain_from, i - plain_from));
-        Put(out, text[i] == '&' ? "&amp;" : "&quot;");
+        out.Put(text.substr(plain_from, i - plain_from));
+        out.Put(text[i] == '&' ? "&amp;" : "&quot;");
         plain_from = i + 1;
     }
-    Put(out, text.substr(plain_from));
+    out.Put(text.substr(plain_from));
 }
 
-void WriteHead(std::ostream& out, PageKind kind, const PreparedSettings& page, int record_count) {
-    if (kind == PageKind::kMyVideos) Put(out, "<!-- RDMVL -->\n");
-    Put(out, "<html>\n\n<head>\n\n<title>Reeldeck - ");
-    Put(out, page.title);
-    Put(out, " (");
-    Put(out, std::to_string(record_count));
-    Put(out, ")</title>\n\n<style type=\"text/css\">\n\n");
+void WriteHead(PageOut& out, PageKind kind, const PreparedSettings& page, int record_count) {
+    if (kind == PageKind::kMyVideos) out.Put("<!-- RDMVL -->\n");
+    out.Put("<html>\n\n<head>\n\n<title>Reeldeck - ");
+    out.Put(page.title);
+    out.Put(" (");
+    out.Put(std::to_string(record_count));
+    out.Put(")</title>\n\n<style type=\"text/css\">\n\n");
 
     const auto link_rule = [&](std::string_view opening, std::string_view decoration,
                                const std::string& color) {
@@ -91,7 +99,7 @@ void WriteHead(std::ostream& out, PageKind kind, const PreparedSettings& page, i
            "<tr>\n<td>";
 }
 
-void WriteLogo(std::ostream& out, const PageLogo& logo, const LogoFiles& files,
+void WriteLogo(PageOut& out, const PageLogo& logo, const LogoFiles& files,
                const PageAddresses& addresses) {
     if (logo.source.empty()) {
         CopyQuietly(files.standard_logo, files.page_logo);
@@ -114,16 +122,16 @@ void WriteLogo(std::ostream& out, const PageLogo& logo, const LogoFiles& files,
         out << '>';
     }
     out << "<img src=\"" << image << "\" alt=\"" << logo.display_text << "\" border=\"0\">";
-    if (!logo.link_address.empty()) Put(out, "</a>");
+    if (!logo.link_address.empty()) out.Put("</a>");
 }
 
-void WritePageLinks(std::ostream& out, PageKind kind, const std::vector<PageLink>& links,
+void WritePageLinks(PageOut& out, PageKind kind, const std::vector<PageLink>& links,
                     const PreparedSettings& page) {
-    Put(out, "</td>\n<td align=\"right\" valign=\"bottom\">");
+    out.Put("</td>\n<td align=\"right\" valign=\"bottom\">");
     bool first = true;
     for (const PageLink& link : links) {
         const std::string text = LinkText(link.display_text);
-        if (!first) Put(out, "<span class=\"text-text\"> | </span>");
+        if (!first) out.Put("<span class=\"text-text\"> | </span>");
         first = false;
         out << "<a href=\"" << LinkText(link.address) << "\" class=\"text-link\" title=\"" << text
             << "\" target=\"" << HtmlTargetOf(link.target) << "\">" << text << "</a>";
@@ -131,11 +139,11 @@ void WritePageLinks(std::ostream& out, PageKind kind, const std::vector<PageLink
     out << "</td>\n</tr>\n<tr>\n<td colspan=\"2\"><hr size=\"1\" color=\"" << page.borders
         << "\"></td>\n</tr>\n</table>\n\n";
     if (kind == PageKind::kWanted) {
-        Put(out, "<table border=\"0\" cellpadding=\"0\" cellspacing=\"6\">\n");
+        out.Put("<table border=\"0\" cellpadding=\"0\" cellspacing=\"6\">\n");
     }
 }
 
-void WriteFooter(std::ostream& out, const PreparedSettings& page, const PageAddresses& addresses) {
+void WriteFooter(PageOut& out, const PreparedSettings& page, const PageAddresses& addresses) {
     out << "</table>\n\n<table border=\"0\" cellpadding=\"0\" cellspacing=\"4\" width=\"100%\">\n"
            "<tr>\n<td><hr size=\"1\" color=\""
         << page.borders << "\"></td>\n</tr>\n<tr>\n<td align=\"right\"><a href=\""

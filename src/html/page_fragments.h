@@ -1,30 +1,26 @@
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <string_view>
 
 #include "html/html_theme.h"
+#include "html/page_out.h"
 #include "html/page_settings.h"
 
 // The parts of a list page that My Videos and Wanted Videos pages share: head, logo, page
-// links and footer, written straight into the page's stream.
+// links and footer.
 namespace html {
 
 enum class PageKind { kMyVideos, kWanted };
 
-inline void Put(std::ostream& out, std::string_view text) {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
-
 // Writes a cell inside an address: every byte other than A-Z, a-z, 0-9, "-", ".", "_" and "~"
 // as "%" and two upper-case hexadecimal digits, so a cell cannot end the attribute.
-void PutAddressEncoded(std::ostream& out, std::string_view text);
+void PutAddressEncoded(PageOut& out, std::string_view text);
 // Writes a cell inside a quoted attribute: "&" as "&amp;" and a double quote as "&quot;".
-void PutAttributeEscaped(std::ostream& out, std::string_view text);
+void PutAttributeEscaped(PageOut& out, std::string_view text);
 
 // From "<!-- RDMVL -->" (My Videos only) to the opening of the logo's table cell.
-void WriteHead(std::ostream& out, PageKind kind, const PreparedSettings& page, int record_count);
+void WriteHead(PageOut& out, PageKind kind, const PreparedSettings& page, int record_count);
 
 // Where the logo image comes from and goes to.
 struct LogoFiles {
@@ -34,14 +30,14 @@ struct LogoFiles {
 
 // The logo: the standard logo (copied beside the page) when the source is empty, a web image
 // when the source holds "www.", else the file copied beside the page. Failed copies are silent.
-void WriteLogo(std::ostream& out, const PageLogo& logo, const LogoFiles& files,
+void WriteLogo(PageOut& out, const PageLogo& logo, const LogoFiles& files,
                const PageAddresses& addresses);
 
 // The page links, then the rule under the top of the page.
-void WritePageLinks(std::ostream& out, PageKind kind, const std::vector<PageLink>& links,
+void WritePageLinks(PageOut& out, PageKind kind, const std::vector<PageLink>& links,
                     const PreparedSettings& page);
 
 // The closing table with the link to the product site; the page ends without a line feed.
-void WriteFooter(std::ostream& out, const PreparedSettings& page, const PageAddresses& addresses);
+void WriteFooter(PageOut& out, const PreparedSettings& page, const PageAddresses& addresses);
 
 }  // namespace html
