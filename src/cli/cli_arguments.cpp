@@ -21,12 +21,13 @@ std::optional<CliArguments> ParseArguments(int argc, char** argv, std::string& e
         const std::string arg = argv[i];
         if (!options_end && arg == "--") {
             options_end = true;
-        } else if (!options_end && (arg == "--user" || arg == "--password" || arg == "--in")) {
+        } else if (!options_end &&
+                   (arg == "--user" || arg == "--password" || arg == "--in" || arg == "--theme")) {
             if (i + 1 >= argc) {
                 error = "option " + arg + " needs a value";
                 return std::nullopt;
             }
-            if (arg == "--in") {
+            if (arg == "--in" || arg == "--theme") {
                 arguments.values[arg] = argv[++i];
             } else {
                 (arg == "--user" ? arguments.user : arguments.password) = argv[++i];
@@ -71,6 +72,10 @@ std::string UsageText() {
            "  list DB flagged|viewed|not-viewed|duplicates\n"
            "                   print the titles of the flagged, viewed or not viewed records,\n"
            "                   or of the records whose title an earlier record has\n"
+           "  export-html DB FOLDER [--theme NAME] [--wanted | --both]\n"
+           "                   write myvideos.html (--wanted: wanted.html; --both: both) of\n"
+           "                   all records into FOLDER with the theme NAME of cfg/hls (the\n"
+           "                   default theme when not given); the links use cfg/service.txt\n"
            "\n"
            "A database protected by accounts is opened only with --user and --password\n"
            "matching one of its accounts (both case-sensitive). Changing a protected\n"

@@ -21,7 +21,7 @@ struct CliError {
 // Messages of the database operations, kept until the command knows whether it failed: then
 // only the last error is shown; on success the others are shown as warnings.
 class CliPrompts final : public platform::Prompts {
-public:
+  public:
     // The answer to every question (OK/Yes when confirmed, Cancel/No otherwise).
     void SetConfirmed(bool confirmed) { confirmed_ = confirmed; }
     // The path a file picker returns.
@@ -38,7 +38,7 @@ public:
     // Every message that only told something (no question), as one line each.
     const std::vector<std::string>& Messages() const { return messages_; }
 
-private:
+  private:
     bool confirmed_ = false;
     std::string chosen_file_;
     std::vector<std::string> messages_;
@@ -47,20 +47,20 @@ private:
 
 // Logs in with --user and --password, as a person would type them into the login window.
 class CliLogin final : public app::LoginPresenter {
-public:
+  public:
     explicit CliLogin(const CliArguments& arguments) : arguments_(arguments) {}
     bool RunLogin(app::LoginWindow& window) override;
     // Why the last login failed, or empty.
     const std::string& Failure() const { return failure_; }
 
-private:
+  private:
     const CliArguments& arguments_;
     std::string failure_;
 };
 
 // What every command works with: the program's files and settings, the clock, and one session.
 class CliContext {
-public:
+  public:
     explicit CliContext(CliArguments arguments);
 
     const CliArguments& arguments() const { return arguments_; }
@@ -68,6 +68,7 @@ public:
     app::DatabaseServices& services() { return services_; }
     CliPrompts& prompts() { return prompts_; }
     const config::ProgramPaths& paths() const { return paths_; }
+    const config::ProgramConfig& config() const { return config_; }
 
     // Opens a database (with the login); throws CliError naming the file and the reason.
     void Open(const std::string& path);
@@ -76,7 +77,7 @@ public:
     // Throws CliError with the last error shown, about `path`.
     [[noreturn]] void Fail(const std::string& path) const;
 
-private:
+  private:
     CliArguments arguments_;
     config::ProgramPaths paths_;
     config::ProgramConfig config_;
