@@ -17,10 +17,10 @@ int Run(int argc, char** argv) {
     }
 
     const std::map<std::string, std::function<void(cli::CliContext&, std::ostream&)>> commands = {
-        {"info", cli::RunInfo},   {"copy", cli::RunCopy},     {"new", cli::RunNew},
-        {"sync", cli::RunSync},   {"delete", cli::RunDelete}, {"users", cli::RunUsers},
-        {"sort", cli::RunSort},   {"find", cli::RunFind},     {"replace", cli::RunReplace},
-        {"list", cli::RunList},
+        {"info", cli::RunInfo}, {"copy", cli::RunCopy},          {"new", cli::RunNew},
+        {"sync", cli::RunSync}, {"delete", cli::RunDelete},      {"users", cli::RunUsers},
+        {"sort", cli::RunSort}, {"find", cli::RunFind},          {"replace", cli::RunReplace},
+        {"list", cli::RunList}, {"open-html", cli::RunOpenHtml},
     };
     auto command = commands.find(arguments->command);
     if (command == commands.end()) {
