@@ -48,7 +48,8 @@ int OpenHtmlList(app::Session& session, app::DatabaseServices& services, const s
     session.Videos = std::move(videos);
     session.Wanted.Clear();
     session.Accounts.clear();
-    session.Sort = {};
+    // The rows stay in page order; the sort state names Date Added, as in a new database.
+    session.Sort = {session.Videos.ColumnIndexOf(core::column_name::kDateAdded), 1};
     session.CurrentDatabasePath = path;
     session.ImageFolder.clear();
     // A page has no accounts: whoever opens it may change the list (and save it as a database).
