@@ -28,6 +28,7 @@ int Run(int argc, char** argv) {
         {"replace", cli::RunReplace},
         {"list", cli::RunList},
         {"export-html", cli::RunExportHtml},
+        {"open-html", cli::RunOpenHtml},
     };
     auto command = commands.find(arguments->command);
     if (command == commands.end()) {

@@ -10,6 +10,7 @@
 #include "gui/accessories/system_info.h"
 #include "gui/accessories/system_info_dialog.h"
 #include "gui/main_window.h"
+#include "gui/open_html_list_dialog.h"
 #include "gui/startup_sequence.h"
 #include "gui/text_bytes.h"
 
@@ -92,6 +93,11 @@ void MainWindow::RegisterOperations() {
     };
     op[cmd::kOpenImageFolder] = [this, &s] {
         if (!s.ImageFolder.empty()) shell_.Open(s.ImageFolder);
+    };
+    op[cmd::kOpenHtmlList] = [this, &s, &d] {
+        html::OpenHtmlListWindow window(s, d, downloader_);
+        OpenHtmlListDialog dialog(window, this);
+        dialog.exec();
     };
     op[cmd::kSystemInformation] = [this] {
         SystemInfoDialog dialog(this);
