@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace gui {
 
@@ -68,8 +69,18 @@ void ColorPreview::paintEvent(QPaintEvent*) {
          false},
     };
     samples_.clear();
+    // Each column starts after the widest sample of the one before it.
     const int left = 12;
-    const int columns[3] = {left, left + width() / 5, left + width() * 3 / 5};
+    QFont bold = painter.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int columns[3] = {left, 0, 0};
+    for (int c = 1; c < 3; ++c) {
+        int widest = 0;
+        for (const Row& row : rows)
+            widest = std::max(widest, metrics.horizontalAdvance(row.texts[c - 1]));
+        columns[c] = columns[c - 1] + widest + 12;
+    }
     const int row_height = (height() - 16) / 3;
     for (int r = 0; r < 3; ++r) {
         QFont font = painter.font();

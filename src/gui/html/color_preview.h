@@ -21,6 +21,7 @@ class ColorPreview final : public QWidget {
     explicit ColorPreview(QWidget* parent = nullptr);
     void Show(const html::HtmlTheme& theme);
     QSize sizeHint() const override { return {300, 110}; }
+    QSize minimumSizeHint() const override { return {280, 100}; }
 
   signals:
     void colorClicked(gui::ThemeColor which);

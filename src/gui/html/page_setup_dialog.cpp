@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/html/column_chooser_dialog.h"
 #include "gui/html/theme_editor_dialogs.h"
