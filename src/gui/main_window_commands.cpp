@@ -93,6 +93,9 @@ void MainWindow::RegisterOperations() {
     op[cmd::kOpenImageFolder] = [this, &s] {
         if (!s.ImageFolder.empty()) shell_.Open(s.ImageFolder);
     };
+    op[cmd::kHtmlMyVideos] = [this] { OpenPageSetup(html::ListKind::kMyVideos); };
+    op[cmd::kHtmlWanted] = [this] { OpenPageSetup(html::ListKind::kWanted); };
+    op[cmd::kHtmlBoth] = [this] { OpenPageSetup(html::ListKind::kBoth); };
     op[cmd::kSystemInformation] = [this] {
         SystemInfoDialog dialog(this);
         dialog.exec();

@@ -26,12 +26,12 @@ core::Color& ColorOf(html::HtmlTheme& theme, ThemeColor which) {
     return theme.visited_link;
 }
 
-QColor ToQColor(core::Color color) {
+QColor QtColorOf(core::Color color) {
     return QColor(static_cast<int>(color & 0xff), static_cast<int>((color >> 8) & 0xff),
                   static_cast<int>((color >> 16) & 0xff));
 }
 
-core::Color FromQColor(const QColor& color) {
+core::Color CoreColorOf(const QColor& color) {
     return core::MakeColor(color.red(), color.green(), color.blue());
 }
 
@@ -48,8 +48,8 @@ void ColorPreview::Show(const html::HtmlTheme& theme) {
 void ColorPreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     html::HtmlTheme& t = theme_;
-    painter.fillRect(rect(), ToQColor(t.background));
-    painter.setPen(QPen(ToQColor(t.borders), 2));
+    painter.fillRect(rect(), QtColorOf(t.background));
+    painter.setPen(QPen(QtColorOf(t.borders), 2));
     painter.drawRect(rect().adjusted(1, 1, -1, -1));
 
     struct Row {
@@ -91,13 +91,13 @@ void ColorPreview::paintEvent(QPaintEvent*) {
             const QRect area(columns[c], 8 + r * row_height,
                              painter.fontMetrics().horizontalAdvance(rows[r].texts[c]) + 4,
                              row_height);
-            painter.setPen(ToQColor(ColorOf(t, rows[r].colors[c])));
+            painter.setPen(QtColorOf(ColorOf(t, rows[r].colors[c])));
             painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, rows[r].texts[c]);
             samples_.push_back({area, rows[r].colors[c]});
         }
         // The rule under the headings, as on a page.
         if (r == 0) {
-            painter.setPen(QPen(ToQColor(t.borders), 1));
+            painter.setPen(QPen(QtColorOf(t.borders), 1));
             const int y = 8 + row_height - 2;
             painter.drawLine(left, y, width() - left, y);
         }

@@ -39,7 +39,7 @@ class ColorPreview final : public QWidget {
     std::vector<Sample> samples_;
 };
 
-QColor ToQColor(core::Color color);
-core::Color FromQColor(const QColor& color);
+QColor QtColorOf(core::Color color);
+core::Color CoreColorOf(const QColor& color);
 
 }  // namespace gui

@@ -227,7 +227,7 @@ void PageSetupDialog::ShowTheme() {
     // The spin fields hold values in their ranges; the settings follow what is shown.
     model_.Settings().font_size = font_size_->value();
     for (int i = 0; i < kThemeColorCount; ++i) {
-        const QColor color = ToQColor(ColorOf(model_.Settings(), static_cast<ThemeColor>(i)));
+        const QColor color = QtColorOf(ColorOf(model_.Settings(), static_cast<ThemeColor>(i)));
         swatches_[static_cast<std::size_t>(i)]->setStyleSheet(
             QString("QPushButton { background: %1; border: 1px solid #808080; }")
                 .arg(color.name()));
@@ -251,10 +251,10 @@ void PageSetupDialog::UpdateButtons() {
 void PageSetupDialog::ChangeColor(ThemeColor which) {
     core::Color& color = ColorOf(model_.Settings(), which);
     // The custom colours of QColorDialog are kept by Qt for the whole run.
-    const QColor chosen =
-        QColorDialog::getColor(ToQColor(color), this, QString(), QColorDialog::DontUseNativeDialog);
+    const QColor chosen = QColorDialog::getColor(QtColorOf(color), this, QString(),
+                                                 QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid()) return;
-    color = FromQColor(chosen);
+    color = CoreColorOf(chosen);
     ShowTheme();
 }
 

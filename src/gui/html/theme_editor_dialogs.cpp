@@ -194,8 +194,8 @@ void PageLogoDialog::Browse() {
 
 void PageLogoDialog::UpdatePreview() {
     if (source_->text().isEmpty()) source_->setText(FromBytes(standard_logo_));
-    const QString background = ToQColor(settings_.background).name();
-    const QString border = ToQColor(settings_.borders).name();
+    const QString background = QtColorOf(settings_.background).name();
+    const QString border = QtColorOf(settings_.borders).name();
     const QString image = QString("<img src=\"%1\" alt=\"%2\">")
                               .arg(source_->text().toHtmlEscaped(), text_->text().toHtmlEscaped());
     const QString linked =

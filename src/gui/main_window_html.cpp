@@ -1,0 +1,30 @@
+// The HTML Page Setup window opened from Tools > Generate HTML List.
+#include "core/database_files.h"
+#include "core/paths.h"
+#include "gui/html/page_setup_dialog.h"
+#include "gui/main_window.h"
+
+namespace gui {
+
+void MainWindow::OpenPageSetup(html::ListKind kind) {
+    if (!session_.IsOpen()) return;
+    const html::ListCounts counts{session_.Videos.RowCount(), session_.Videos.SelectedCount(),
+                                  session_.Wanted.Count()};
+    html::PageSetup model(kind, counts, session_.paths, session_.config, prompts(),
+                          page_setup_run_);
+    PageSetupDialog dialog(
+        model,
+        {session_.Videos, core::DatabaseNamesOf(session_.CurrentDatabasePath).header,
+         core::JoinPath(session_.paths.folder, "res/hllogo.gif"), prompts()},
+        this);
+    dialog.on_generate = [this](const html::GenerationChoice& choice) {
+        GenerateHtmlPages(choice);
+    };
+    if (dialog.Start()) dialog.exec();
+}
+
+void MainWindow::GenerateHtmlPages(const html::GenerationChoice&) {
+    // Page generation plugs in here.
+}
+
+}  // namespace gui
