@@ -26,6 +26,7 @@
 #include "gui/panes/wanted_pane_widget.h"
 #include "gui/qt_prompts.h"
 #include "gui/session_adapter.h"
+#include "html/page_setup.h"
 #include "online/search_panes.h"
 #include "online/text_replace.h"
 #include "online/text_search.h"
@@ -150,6 +151,10 @@ class MainWindow final : public QMainWindow {
     void SetFullScreen(bool full_screen);
     void ShowTip(const char* text);
     void HeaderClicked(int list_index);
+    // Tools > Generate HTML List: the HTML Page Setup window for one list kind.
+    void OpenPageSetup(html::ListKind kind);
+    // The window's Generate button: writes the pages the window chose.
+    void GenerateHtmlPages(const html::GenerationChoice& choice);
 
     app::Session& session_;
     config::ServiceConfig& service_;
@@ -186,6 +191,7 @@ class MainWindow final : public QMainWindow {
     DetailsPaneWidget* details_widget_ = nullptr;
     QTimer auto_cycle_timer_;
     std::map<int, std::function<void()>> operations_;
+    html::PageSetupRun page_setup_run_;  // the page settings and output choice of this run
     bool full_screen_ = false;
     bool applying_search_panes_ = false;
     bool was_maximized_ = false;

@@ -99,6 +99,9 @@ void MainWindow::RegisterOperations() {
         OpenHtmlListDialog dialog(window, this);
         dialog.exec();
     };
+    op[cmd::kHtmlMyVideos] = [this] { OpenPageSetup(html::ListKind::kMyVideos); };
+    op[cmd::kHtmlWanted] = [this] { OpenPageSetup(html::ListKind::kWanted); };
+    op[cmd::kHtmlBoth] = [this] { OpenPageSetup(html::ListKind::kBoth); };
     op[cmd::kSystemInformation] = [this] {
         SystemInfoDialog dialog(this);
         dialog.exec();
