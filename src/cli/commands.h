@@ -17,6 +17,7 @@ void RunSort(CliContext& context, std::ostream& out);
 void RunFind(CliContext& context, std::ostream& out);
 void RunReplace(CliContext& context, std::ostream& out);
 void RunList(CliContext& context, std::ostream& out);
+void RunPrint(CliContext& context, std::ostream& out);
 
 // The column named by the user: exactly, or else ignoring case. Throws naming the choices when
 // there is none.

@@ -20,7 +20,7 @@ int Run(int argc, char** argv) {
         {"info", cli::RunInfo},   {"copy", cli::RunCopy},     {"new", cli::RunNew},
         {"sync", cli::RunSync},   {"delete", cli::RunDelete}, {"users", cli::RunUsers},
         {"sort", cli::RunSort},   {"find", cli::RunFind},     {"replace", cli::RunReplace},
-        {"list", cli::RunList},
+        {"list", cli::RunList},   {"print", cli::RunPrint},
     };
     auto command = commands.find(arguments->command);
     if (command == commands.end()) {
