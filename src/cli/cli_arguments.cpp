@@ -21,13 +21,13 @@ std::optional<CliArguments> ParseArguments(int argc, char** argv, std::string& e
         const std::string arg = argv[i];
         if (!options_end && arg == "--") {
             options_end = true;
-        } else if (!options_end &&
-                   (arg == "--user" || arg == "--password" || arg == "--in" || arg == "--theme")) {
+        } else if (!options_end && (arg == "--user" || arg == "--password" || arg == "--in" ||
+                                    arg == "--theme" || arg == "--html" || arg == "--pdf")) {
             if (i + 1 >= argc) {
                 error = "option " + arg + " needs a value";
                 return std::nullopt;
             }
-            if (arg == "--in" || arg == "--theme") {
+            if (arg != "--user" && arg != "--password") {
                 arguments.values[arg] = argv[++i];
             } else {
                 (arg == "--user" ? arguments.user : arguments.password) = argv[++i];
@@ -80,6 +80,13 @@ std::string UsageText() {
            "                   read a My Videos HTML list (a file, or an http:// or https://\n"
            "                   address, downloaded first) and save it as the database NEWDB\n"
            "                   (--yes to replace an existing one)\n"
+           "  print DB (--pdf FILE | --html FILE) [--wanted | --both]\n"
+           "           [--titles-only | --full-records] [--no-images] [--single-column]\n"
+           "                   write the print page of My Videos (--wanted: Wanted Videos)\n"
+           "                   as HTML to FILE; --both also writes Wanted Videos to FILE\n"
+           "                   with \"-wanted\" before its extension. The layout is that of\n"
+           "                   the program's last print (cfg/ps.txt), changed by the options.\n"
+           "                   --pdf is refused: printing to PDF needs the desktop program\n"
            "\n"
            "A database protected by accounts is opened only with --user and --password\n"
            "matching one of its accounts (both case-sensitive). Changing a protected\n"

@@ -29,6 +29,7 @@ int Run(int argc, char** argv) {
         {"list", cli::RunList},
         {"export-html", cli::RunExportHtml},
         {"open-html", cli::RunOpenHtml},
+        {"print", cli::RunPrint},
     };
     auto command = commands.find(arguments->command);
     if (command == commands.end()) {

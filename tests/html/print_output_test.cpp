@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/scripted_prompts.h"
+#include "html/print_output.h"
+#include "temp_folder.h"
+
+namespace {
+
+TEST(PrintChoices, EmptyListsCannotBeChosenAndSelectedNeedsSelectedVideos) {
+    using html::PrintList;
+    // Wanted chosen last time, but it is empty now: My Videos with its selection.
+    html::PrintChoices choices = html::OpenPrintChoices(PrintList::kWanted, 5, 2, 0);
+    EXPECT_EQ(choices.list, PrintList::kMyVideos);
+    EXPECT_FALSE(choices.wanted_enabled);
+    EXPECT_TRUE(choices.selected_enabled);
+    EXPECT_EQ(choices.records, html::PrintRecords::kSelected);
+
+    choices = html::OpenPrintChoices(PrintList::kBoth, 0, 0, 3);
+    EXPECT_EQ(choices.list, PrintList::kWanted);
+    EXPECT_FALSE(choices.my_videos_enabled);
+    EXPECT_FALSE(choices.include_images_enabled);
+
+    choices =
+        html::ChooseList(html::OpenPrintChoices(PrintList::kBoth, 5, 2, 3), PrintList::kWanted, 2);
+    EXPECT_FALSE(choices.selected_enabled);
+    EXPECT_EQ(choices.records, html::PrintRecords::kAll);
+    EXPECT_TRUE(html::ChooseList(choices, PrintList::kBoth, 2).include_images_enabled);
+}
+
+class PrintListsTest : public ::testing::Test {
+  protected:
+    html::PrintRun Run() {
+        return {settings_,
+                videos_,
+                wanted_,
+                folder_ / "images",
+                folder_ / "pm.html",
+                folder_ / "pw.html",
+                folder_ / "pprev.gif",
+                "01/02/03",
+                prompts_,
+                progress_,
+                [this](const std::string& page) { printed_.push_back(page); }};
+    }
+
+    TempFolder folder_;
+    html::PrintSettings settings_;
+    core::VideoList videos_;
+    core::WantedList wanted_;
+    ScriptedPrompts prompts_;
+    platform::NoProgress progress_;
+    std::vector<std::string> printed_;
+};
+
+TEST_F(PrintListsTest, BothSkipsAnEmptyListSilentlyButOneListSaysItIsEmpty) {
+    videos_.SetColumns({core::BuiltInColumn("Title", 3, 0)});
+    videos_.InsertRow(0, "Heat");
+    WriteFileBytes(folder_ / "pw.html", "an old page");
+    settings_.list = html::PrintList::kBoth;
+    html::PrintLists(Run());
+    EXPECT_EQ(printed_, std::vector<std::string>{folder_ / "pm.html"});
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "pw.html"));
+    EXPECT_TRUE(prompts_.Messages().empty());
+
+    settings_.list = html::PrintList::kWanted;
+    html::PrintLists(Run());
+    ASSERT_EQ(prompts_.Messages().size(), 1u);
+    EXPECT_EQ(prompts_.Messages()[0].text, "The Wanted Video list is empty");
+    EXPECT_EQ(prompts_.Messages()[0].title, "Print Cancelled");
+}
+
+TEST_F(PrintListsTest, APageThatCannotBeWrittenIsReportedAndNotPrinted) {
+    wanted_.Add("Ran");
+    settings_.list = html::PrintList::kWanted;
+    html::PrintRun run = Run();
+    run.wanted_page = folder_ / "missing/pw.html";
+    html::PrintLists(run);
+    EXPECT_TRUE(printed_.empty());
+    ASSERT_EQ(prompts_.Messages().size(), 1u);
+    EXPECT_EQ(prompts_.Messages()[0].title, "Print Output Error");
+    EXPECT_NE(prompts_.Messages()[0].text.find("\n\n" + run.wanted_page + "\n\nReason: "),
+              std::string::npos);
+}
+
+}  // namespace
