@@ -99,7 +99,12 @@ TEST_P(NewDeniedTest, OverAProtectedDatabaseWithoutAnAdministratorLogin) {
 
 INSTANTIATE_TEST_SUITE_P(NewCommand, NewDeniedTest,
                          ::testing::Values(ScriptedLogin::Cancel(),
-                                           ScriptedLogin::Ok("guest", "look")));
+                                           ScriptedLogin::Ok("guest", "look")),
+                         [](const auto& info) {
+                             return info.param.kind == ScriptedLogin::Step::Kind::kCancel
+                                        ? "LoginCancelled"
+                                        : "GuestLogin";
+                         });
 
 TEST_F(NewCommandTest, CancelInTheSavePromptKeepsTheOpenDatabaseButTheNewFilesExist) {
     const Accounts own = {Administrator("boss", "b"), Guest("me", "mine")};

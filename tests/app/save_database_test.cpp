@@ -9,12 +9,6 @@ namespace {
 
 const char* const kCompanions[] = {"", "a", "h", "i", "s", "w"};
 
-Accounts AccountsInFile(const std::string& path) {
-    Accounts accounts;
-    core::ReadAccounts(accounts, path);
-    return accounts;
-}
-
 class SaveTest : public AppTest {
   protected:
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(Open(main_)); }
@@ -101,7 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
         BlockedFile{"h", "Error saving video list header information:\n", {"", "w", "i", "s", "a"}},
         BlockedFile{"", "Error saving database:\n", {"w", "i", "s", "a"}},
         BlockedFile{"w", "Error saving wanted video database:\n", {"i", "s", "a"}},
-        BlockedFile{"s", "Error saving database:\n", {"a"}}));
+        BlockedFile{"s", "Error saving database:\n", {"a"}}),
+    [](const auto& info) {
+        return std::string("Companion_") + (*info.param.letter ? info.param.letter : "main");
+    });
 
 TEST_F(SaveTest, WithoutADatabaseFileSaveAsksForOne) {
     // A list read from another kind of file is saved under a name the user gives.
@@ -240,7 +237,12 @@ TEST_P(SaveAsDeniedTest, WritesNothingAndKeepsTheOpenDatabasesAccounts) {
 
 INSTANTIATE_TEST_SUITE_P(SaveAs, SaveAsDeniedTest,
                          ::testing::Values(ScriptedLogin::Cancel(),
-                                           ScriptedLogin::Ok("guest", "look")));
+                                           ScriptedLogin::Ok("guest", "look")),
+                         [](const auto& info) {
+                             return info.param.kind == ScriptedLogin::Step::Kind::kCancel
+                                        ? "LoginCancelled"
+                                        : "GuestLogin";
+                         });
 
 TEST_F(SaveAsProtectedTest, TheTargetsAdministratorOverwritesItAndItKeepsItsAccounts) {
     prompts_.QueueSaveFile(target_);

@@ -54,10 +54,6 @@ struct Rule {
     const char* enabled;
 };
 
-void PrintTo(const Rule& rule, std::ostream* out) {
-    *out << rule.name;
-}
-
 class MenuConditionTest : public MenuRulesTest, public ::testing::WithParamInterface<Rule> {};
 
 TEST_P(MenuConditionTest, EnabledInItsSituations) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/duration_fields.h"
+#include "param_name.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
         DurationCase{{"01", "23", "45"}, DurationUnit::kSeconds, "5025", {"01", "23", "45"}},
         DurationCase{{"01", "30", "59"}, DurationUnit::kHours, "1.50", {"01", "30", "00"}},
         DurationCase{{"0", "15", ""}, DurationUnit::kHours, "0.25", {"00", "15", "00"}},
-        DurationCase{{"", "", ""}, DurationUnit::kMinutes, "0", {"00", "00", "00"}}));
+        DurationCase{{"", "", ""}, DurationUnit::kMinutes, "0", {"00", "00", "00"}}),
+    [](const auto& info) { return ParamName(info.index, std::string(info.param.or_value)); });
 
 TEST(DurationCellTest, TextsAreReadByTheirLeadingDigitsAndNoTimeIsAnEmptyCell) {
     EXPECT_EQ(app::OrValueOf("2", "20", "", DurationUnit::kHours), "2.33");

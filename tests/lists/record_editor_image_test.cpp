@@ -9,6 +9,7 @@
 #include "core/paths.h"
 #include "fakes/fake_downloader.h"
 #include "fakes/fake_image_converter.h"
+#include "param_name.h"
 #include "prompted_session.h"
 
 namespace {
@@ -163,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
                       AddressCase{"http://example.com/cover.webp#top", Verdict::kPicture, "webp"},
                       AddressCase{"http://example.com/page.html", Verdict::kNotPicture, ""},
                       AddressCase{"http://example.com/img?name=a.jpg", Verdict::kNotPicture, ""},
-                      AddressCase{"http://example.jpg", Verdict::kNotPicture, ""}));
+                      AddressCase{"http://example.jpg", Verdict::kNotPicture, ""}),
+    [](const auto& info) { return ParamName(info.index, info.param.typed); });
 
 TEST_F(EditorImageTest, ADownloadedPictureIsShownAndBecomesTheFile) {
     auto editor = Open(Mode::kAdd);

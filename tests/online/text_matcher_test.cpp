@@ -2,6 +2,7 @@
 
 #include "online/substitute.h"
 #include "online/text_matcher.h"
+#include "param_name.h"
 
 namespace {
 
@@ -34,7 +35,12 @@ INSTANTIATE_TEST_SUITE_P(
                       MatchCase{"the", true, true, "The", false},
                       // Bytes above 127 match only themselves.
                       MatchCase{"\xc3\xa9t\xc3\xa9", false, false, "L'\xc3\xa9t\xc3\xa9", true},
-                      MatchCase{"\xc3\xa9t\xc3\xa9", false, false, "L'\xc3\x89T\xc3\x89", false}));
+                      MatchCase{"\xc3\xa9t\xc3\xa9", false, false, "L'\xc3\x89T\xc3\x89", false}),
+    [](const auto& info) {
+        const MatchCase& c = info.param;
+        return ParamName(info.index, std::string(c.what) + (c.match_case ? " case" : "") +
+                                         (c.whole ? " whole" : "") + " in " + c.cell);
+    });
 
 TEST(TextMatcherFindTest, FindsEveryPlaceLeftToRightInCellsOfAnyLength) {
     const TextMatcher ab("aB", false, false);
@@ -75,6 +81,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // Nothing beyond any length is lost.
                       SubstituteCase{std::string(20000, 'a') + "Smith" + std::string(20000, 'b'),
                                      "smith", "Jones", false,
-                                     std::string(20000, 'a') + "Jones" + std::string(20000, 'b')}));
+                                     std::string(20000, 'a') + "Jones" + std::string(20000, 'b')}),
+    [](const auto& info) {
+        const SubstituteCase& c = info.param;
+        return ParamName(info.index, std::string(c.what) + " by " + c.with +
+                                         (c.match_case ? " case " : " ") + c.text);
+    });
 
 }  // namespace

@@ -188,13 +188,8 @@ TEST_F(TextReplaceTest, ReplaceAllChangesEveryMatchOnceAndReportsTheRecords) {
     EXPECT_FALSE(session_.Videos.FlagMark(1));
 }
 
-TEST_F(TextReplaceTest, LongCellsAreReplacedWholeAndNothingIsLost) {
-    const std::string tail(30000, 'z');
-    session_.Videos.SetCell(1, Column("Synopsis"),
-                            std::string(12000, 'y') + "Smith" + tail + "smith");
-    ReplaceAll("smith", "John Smith");
-    EXPECT_EQ(Cell(1, "Synopsis"), std::string(12000, 'y') + "John Smith" + tail + "John Smith");
-
+// Long texts inside a cell are the substitution's own cases; here, a whole cell's long value.
+TEST_F(TextReplaceTest, ALongCellIsReplacedWhole) {
     session_.Videos.SetCell(0, Column("Synopsis"), std::string(2000, 'q'));
     replace_.SetColumnValue(true);
     ReplaceAll(std::string(2000, 'Q'), "short");

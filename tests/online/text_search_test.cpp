@@ -3,6 +3,7 @@
 #include "app/list_videos.h"
 #include "online/inside_choices.h"
 #include "online/text_search.h"
+#include "param_name.h"
 #include "search_session.h"
 
 namespace {
@@ -60,7 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"All Columns", false, true, "Comedy", {2, 3}, {"alien", "Brazil"}},
         FindCase{"All Columns", false, false, "comedy", {1, 2, 3}, {"Alien", "Brazil"}},
         FindCase{"Title", false, false, "the", {0}, {"The Matrix"}},
-        FindCase{"All Columns", false, false, "zzz", {}, {}}));
+        FindCase{"All Columns", false, false, "zzz", {}, {}}),
+    [](const auto& info) {
+        const FindCase& c = info.param;
+        return ParamName(info.index, std::string(c.text) + " in " + c.inside +
+                                         (c.column_value ? " value" : "") +
+                                         (c.match_case ? " case" : ""));
+    });
 
 TEST_F(TextSearchTest, AnEmptyTextSearchesNothingAndTheHistoryKeepsEachTextOnce) {
     Find("alien");
