@@ -64,7 +64,8 @@ PrintOptionsDialog::PrintOptionsDialog(PrintOptionsContext context, QWidget* par
 
     preview_ = new QTextBrowser(this);
     preview_->setObjectName("printPreview");
-    preview_->setMinimumSize(420, 300);
+    // Wide enough that the right-hand columns of a full record (rating, duration) do not wrap.
+    preview_->setMinimumSize(560, 300);
     auto* print = Button("Print", "print", this);
     auto* cancel = Button("Cancel", "cancel", this);
     print->setDefault(true);
