@@ -27,6 +27,7 @@
 #include "gui/qt_prompts.h"
 #include "gui/session_adapter.h"
 #include "html/page_setup.h"
+#include "html/print_settings.h"
 #include "online/search_panes.h"
 #include "online/text_replace.h"
 #include "online/text_search.h"
@@ -155,6 +156,9 @@ class MainWindow final : public QMainWindow {
     void OpenPageSetup(html::ListKind kind);
     // The window's Generate button: writes the pages the window chose.
     void GenerateHtmlPages(const html::GenerationChoice& choice);
+    // File > Print and List > Print Selected (which opens on My Videos): the Print Output
+    // Options window.
+    void OpenPrintOptions(bool my_videos);
 
     app::Session& session_;
     config::ServiceConfig& service_;
@@ -191,7 +195,8 @@ class MainWindow final : public QMainWindow {
     DetailsPaneWidget* details_widget_ = nullptr;
     QTimer auto_cycle_timer_;
     std::map<int, std::function<void()>> operations_;
-    html::PageSetupRun page_setup_run_;  // the page settings and output choice of this run
+    html::PageSetupRun page_setup_run_;   // the page settings and output choice of this run
+    html::PrintSettings print_settings_;  // the print settings and list choice of this run
     bool full_screen_ = false;
     bool applying_search_panes_ = false;
     bool was_maximized_ = false;

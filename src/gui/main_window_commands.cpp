@@ -46,6 +46,7 @@ void MainWindow::RegisterOperations() {
     op[cmd::kClose] = [&] { app::ConfirmCloseDatabase(s, d); };
     op[cmd::kDelete] = [&] { app::DeleteDatabaseCommand(s, d); };
     op[cmd::kLogout] = [&] { app::LogoutCommand(s, d); };
+    op[cmd::kPrint] = [this] { OpenPrintOptions(false); };
     op[cmd::kExit] = [this] { close(); };
 
     // Tool bar
@@ -53,6 +54,7 @@ void MainWindow::RegisterOperations() {
     op[cmd::kToolOpen] = op[cmd::kOpen];
     op[cmd::kToolSave] = unless_read_only(op[cmd::kSave]);
     op[cmd::kToolSaveAs] = unless_read_only(op[cmd::kSaveAs]);
+    op[cmd::kToolPrint] = op[cmd::kPrint];
     op[cmd::kToolWanted] = [this] { TogglePane(wanted_dock_); };
     op[cmd::kToolDetails] = [this] { TogglePane(details_dock_); };
     op[cmd::kToolPlayer] = [this] { TogglePane(player_dock_); };
@@ -74,6 +76,7 @@ void MainWindow::RegisterOperations() {
         for (int row = 0; row < s.Videos.RowCount(); ++row) s.Videos.Select(row, true);
         my_videos_->ShowListSelection();
     };
+    op[cmd::kPrintSelected] = [this] { OpenPrintOptions(true); };
     op[cmd::kGridlines] = [this, &s] {
         s.config.video_list_grid_visible = !s.config.video_list_grid_visible;
         my_videos_->SetGridVisible(s.config.video_list_grid_visible);

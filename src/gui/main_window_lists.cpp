@@ -182,6 +182,8 @@ void MainWindow::ConnectPanes() {
             &MainWindow::ShowSearchResults);
     connect(details_widget_, &DetailsPaneWidget::hideRequested, this,
             [this] { details_dock_->hide(); });
+    connect(details_widget_, &DetailsPaneWidget::printRequested, this,
+            [this] { RunCommand(cmd::kPrint); });
     connect(my_videos_->view(), &VideoTableView::editRequested, this,
             [this] { RunCommand(cmd::kEditSelected); });
 }
