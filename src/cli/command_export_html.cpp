@@ -6,6 +6,7 @@
 #include "config/service_config.h"
 #include "html/html_theme.h"
 #include "html/page_generation.h"
+#include "html/theme_folder.h"
 
 namespace cli {
 namespace {
@@ -20,8 +21,8 @@ class NoShell final : public platform::Shell {
 // as it keeps the Page Setup window from opening: a page without one would be black on black.
 std::string LoadNamedTheme(const CliContext& context, html::HtmlTheme& theme) {
     const std::optional<std::string> given = context.arguments().Value("--theme");
-    const std::string name = given.value_or(context.config().default_html_list_options_database);
-    if (name.empty()) throw CliError{"no default theme is set; give --theme NAME of cfg/hls"};
+    const std::string name = given.value_or(html::DefaultThemeName(context.config()));
+    if (name.empty()) throw CliError{"give --theme NAME of a theme in cfg/hls"};
     // The name becomes a file name inside the theme folder and nowhere else.
     if (name.find_first_of("/\\") != std::string::npos || name.front() == '.') {
         throw CliError{"\"" + name + "\" is not a theme name"};

@@ -63,7 +63,7 @@ struct ProgramConfig {
     bool video_list_rank_online = true;
     bool video_list_autosize_columns = false;
     bool window_auto_activate = true;
-    std::string default_html_list_options_database = "Default";  // a theme shipped in cfg/hls
+    std::string default_html_list_options_database;  // empty: the shipped "Default" theme
     int video_list_cycle_frequency = 1000;
     bool ff2_import_images = true;
     bool rd_my_import_images = true;

@@ -34,7 +34,7 @@ PageSetup::PageSetup(ListKind kind, ListCounts counts, const config::ProgramPath
     : kind_(kind), counts_(counts), paths_(paths), config_(config), prompts_(prompts), run_(run) {}
 
 bool PageSetup::Open() {
-    const std::string& name = config_.default_html_list_options_database;
+    const std::string name = DefaultThemeName(config_);
     if (!LoadWithMessage(name)) return false;
     Relist(name);
     return true;
@@ -80,7 +80,7 @@ bool PageSetup::DeleteSelected() {
     }
     std::error_code error;
     std::filesystem::remove(ThemePath(paths_.theme_folder, name), error);
-    const std::string& default_name = config_.default_html_list_options_database;
+    const std::string default_name = DefaultThemeName(config_);
     if (!LoadWithMessage(default_name)) return false;
     Relist(default_name);
     return true;
@@ -130,7 +130,7 @@ GenerationChoice PageSetup::Generation() const {
 }
 
 bool PageSetup::IsDefault(const std::string& name) const {
-    return core::EqualsNoCase(name, config_.default_html_list_options_database);
+    return core::EqualsNoCase(name, DefaultThemeName(config_));
 }
 
 bool PageSetup::LoadWithMessage(const std::string& name) {

@@ -53,6 +53,11 @@ std::string BackupPathOf(const std::string& path) {
 
 }  // namespace
 
+std::string DefaultThemeName(const config::ProgramConfig& config) {
+    const std::string& name = config.default_html_list_options_database;
+    return name.empty() ? std::string("Default") : name;
+}
+
 std::string ThemePath(const std::string& theme_folder, std::string_view name) {
     return core::JoinPath(theme_folder, std::string(name) + ".txt");
 }

@@ -5,11 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include "config/program_config.h"
 #include "core/file_result.h"
 #include "html/html_theme.h"
 
 // The theme folder: one "<name>.txt" file per theme. Listing, saving and deleting themes.
 namespace html {
+
+// The default theme's name: the setting, or the shipped "Default" theme while none is set (a
+// configuration written before themes were shipped names none).
+std::string DefaultThemeName(const config::ProgramConfig& config);
 
 // folder + "/" + name + ".txt".
 std::string ThemePath(const std::string& theme_folder, std::string_view name);

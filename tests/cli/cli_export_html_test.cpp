@@ -20,7 +20,8 @@ TEST(CliExportHtml, WritesThePagesWithTheNamedThemeAndRefusesOtherNames) {
                    "255\nLOGOSRC=|||\n");
     std::filesystem::create_directories(folder / "out");
 
-    ExpectFailure(cli.Run({"export-html", main, folder / "out"}), "no default theme is set");
+    ExpectFailure(cli.Run({"export-html", main, folder / "out"}),
+                  "cannot load the theme \"Default\"");
     ExpectFailure(cli.Run({"export-html", main, folder / "out", "--theme", "../Clean"}),
                   "is not a theme name");
     ExpectFailure(cli.Run({"export-html", main, folder / "out", "--theme", "None"}),
