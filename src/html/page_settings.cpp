@@ -3,12 +3,6 @@
 namespace html {
 namespace {
 
-// What may stand inside an attribute or a style rule.
-std::string MarkupSafe(std::string text) {
-    text = core::RemoveAngleBrackets(core::RemoveNewlines(std::move(text)));
-    return core::RemoveChar(core::RemoveChar(std::move(text), '"'), '\'');
-}
-
 std::string OrDefault(const std::string& text, const char* fallback) {
     return MarkupSafe(text.empty() ? std::string(fallback) : text);
 }
@@ -39,6 +33,19 @@ PageAddresses PageAddresses::FromService(const config::ServiceConfig& service) {
     return {base + "/rd/1.0/action/list.pl?", service.product_site_url, service.product_site_name};
 }
 
+std::string MarkupSafe(std::string text) {
+    text = core::RemoveAngleBrackets(core::RemoveNewlines(std::move(text)));
+    return core::RemoveChar(core::RemoveChar(std::move(text), '"'), '\'');
+}
+
+CssFont CssFontOf(std::string_view style_name) {
+    if (style_name.empty() || core::EqualsNoCase(style_name, "Regular"))
+        return {"normal", "normal"};
+    const std::string lower = core::ToLowerAscii(std::string(style_name));
+    if (lower.find("bold") == std::string::npos) return {MarkupSafe(lower), "normal"};
+    return {lower.find("italic") != std::string::npos ? "italic" : "normal", "bold"};
+}
+
 PreparedSettings PrepareSettings(const PageSettings& settings, std::string_view list_name) {
     PreparedSettings prepared;
     prepared.title =
@@ -49,19 +56,9 @@ PreparedSettings PrepareSettings(const PageSettings& settings, std::string_view 
     prepared.font_face = OrDefault(settings.font_face, "Verdana");
     prepared.font_size = OrDefault(settings.font_size, "10");
 
-    // A picker's style name becomes a CSS style and weight; a name without "bold" is itself the
-    // style.
-    prepared.font_style = "normal";
-    prepared.font_weight = "normal";
-    if (!settings.font_style.empty() && !core::EqualsNoCase(settings.font_style, "Regular")) {
-        const std::string lower = core::ToLowerAscii(settings.font_style);
-        if (lower.find("bold") != std::string::npos) {
-            prepared.font_weight = "bold";
-            if (lower.find("italic") != std::string::npos) prepared.font_style = "italic";
-        } else {
-            prepared.font_style = MarkupSafe(lower);
-        }
-    }
+    const CssFont font = CssFontOf(settings.font_style);
+    prepared.font_style = font.style;
+    prepared.font_weight = font.weight;
 
     prepared.background = core::ColorToHtml(settings.background);
     prepared.heading = core::ColorToHtml(settings.heading);

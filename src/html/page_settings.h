@@ -54,6 +54,19 @@ struct PreparedSettings {
     std::string background, heading, text, link, visited_link, active_link, borders;  // "#rrggbb"
 };
 
+// A text without line breaks, angle brackets or quotes, so that it cannot leave the markup or
+// style value it is written into.
+std::string MarkupSafe(std::string text);
+
+// A font picker's style name as a CSS font style and weight: empty or "Regular" is normal and
+// normal; a name holding "bold" is bold, italic when it also holds "italic"; any other name,
+// lower-cased, is itself the style.
+struct CssFont {
+    std::string style;
+    std::string weight;
+};
+CssFont CssFontOf(std::string_view style_name);
+
 // `list_name` is "My Videos" or "Wanted Videos".
 PreparedSettings PrepareSettings(const PageSettings& settings, std::string_view list_name);
 

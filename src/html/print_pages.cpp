@@ -4,6 +4,7 @@
 
 #include "core/images.h"
 #include "core/safe_file.h"
+#include "html/page_settings.h"
 
 namespace html {
 namespace {
@@ -20,26 +21,12 @@ struct PageStyle {
     std::string text;
 };
 
-// The style value keeps no character that could end the style sheet or its declaration.
-std::string CssValue(std::string text) {
-    text = core::RemoveAngleBrackets(core::RemoveNewlines(std::move(text)));
-    return core::RemoveChar(core::RemoveChar(std::move(text), '"'), '\'');
-}
-
 PageStyle PageStyleOf(const PrintSettings& settings) {
     PageStyle page;
-    page.face = CssValue(settings.font_face.empty() ? "Verdana" : settings.font_face);
-    const std::string lower = core::ToLowerAscii(settings.font_style);
-    if (settings.font_style.empty() || settings.font_style == "Regular") {
-        page.style = "normal";
-        page.weight = "normal";
-    } else if (lower.find("bold") != std::string::npos) {
-        page.style = lower.find("italic") != std::string::npos ? "italic" : "normal";
-        page.weight = "bold";
-    } else {
-        page.style = CssValue(lower);
-        page.weight = "normal";
-    }
+    page.face = MarkupSafe(settings.font_face.empty() ? "Verdana" : settings.font_face);
+    const CssFont font = CssFontOf(settings.font_style);
+    page.style = font.style;
+    page.weight = font.weight;
     // No size yet (no settings file was ever written) would print invisible 0pt text.
     page.size = std::to_string(settings.font_size > 0 ? settings.font_size : 10);
     page.heading = core::ColorToHtml(settings.heading);
