@@ -63,6 +63,21 @@ platform::Answer FromQt(int button) {
     }
 }
 
+// The picker's filter: the label's name with the patterns as Qt reads them (separated by
+// spaces), since a label such as "HTML files (*.htm, *.html)" would make "*.htm," a pattern.
+QStringList PatternsOf(const platform::FileFilter& filter) {
+    return FromBytes(filter.pattern).split(';', Qt::SkipEmptyParts);
+}
+
+QString NameFilterOf(const platform::FileFilter& filter) {
+    QString name = FromBytes(filter.label);
+    const QStringList patterns = PatternsOf(filter);
+    if (patterns.isEmpty()) return name;
+    const qsizetype open = name.lastIndexOf(" (");
+    if (open > 0 && name.endsWith(')')) name.truncate(open);
+    return name + " (" + patterns.join(' ') + ")";
+}
+
 }  // namespace
 
 void QtPrompts::BeforeShowing() const {
@@ -91,13 +106,14 @@ std::optional<std::string> QtPrompts::PickFile(std::string_view title,
     BeforeShowing();
     QFileDialog dialog(parent_, FromBytes(title),
                        last_folder_.isEmpty() ? QDir::homePath() : last_folder_);
-    dialog.setNameFilter(FromBytes(filter.label));
+    dialog.setNameFilter(NameFilterOf(filter));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (saving) {
         // With the extension added by the picker, replacing an existing database is confirmed.
-        const QString pattern = FromBytes(filter.pattern);
-        if (pattern.startsWith("*.")) dialog.setDefaultSuffix(pattern.mid(2));
+        const QStringList patterns = PatternsOf(filter);
+        if (!patterns.isEmpty() && patterns.first().startsWith("*."))
+            dialog.setDefaultSuffix(patterns.first().mid(2));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString chosen = dialog.selectedFiles().first();

@@ -38,9 +38,33 @@ TEST(CliPrint, WritesThePrintPagesInTheLayoutAskedFor) {
     EXPECT_TRUE(std::filesystem::exists(folder / "both.html"));
     EXPECT_FALSE(std::filesystem::exists(folder / "both-wanted.html"));
 
-    ExpectFailure(cli.Run({"print", main, "--pdf", folder / "out.pdf"}),
-                  "printing to PDF needs the desktop program");
     ExpectFailure(cli.Run({"print", main, "--html", folder / "none/page.html"}), "cannot write");
+}
+
+// PDF files come from reeldeck-pdf, which is built with the desktop program.
+TEST(CliPrint, PrintsPdfFilesThroughTheDesktopProgramsPrinter) {
+    TempFolder folder;
+    CliRunner cli(folder / "program");
+    const std::string main = WriteFilms(folder / "films.rdk", {{{"Title", "Heat"}}});
+    const std::filesystem::path pdf = folder / "films.pdf";
+    const bool printer_built =
+        std::filesystem::exists(std::filesystem::path(REELDECK_CLI).parent_path() / "reeldeck-pdf");
+
+    CliRun run = cli.Run({"print", main, "--pdf", pdf, "--both"});
+    if (!printer_built) {
+        ExpectFailure(run, "printing to PDF needs reeldeck-pdf");
+        return;
+    }
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_EQ(ReadFileBytes(pdf).rfind("%PDF-", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(folder / "films-wanted.pdf"));  // no wanted titles
+
+    // A folder that does not exist: an error, and no part file or temporary page left behind.
+    ExpectFailure(cli.Run({"print", main, "--pdf", folder / "none/films.pdf"}),
+                  "could not be printed");
+    EXPECT_FALSE(std::filesystem::exists(folder / "none"));
+    ExpectFailure(cli.Run({"print", main, "--pdf", pdf, "--html", folder / "films.html"}),
+                  "usage:");
 }
 
 }  // namespace

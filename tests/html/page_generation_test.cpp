@@ -3,6 +3,9 @@
 #include <filesystem>
 
 #include "app/recording_progress.h"
+#include "core/header_file.h"
+#include "core/record_file.h"
+#include "html/html_list_reader.h"
 #include "html/page_generation.h"
 #include "temp_folder.h"
 
@@ -142,6 +145,40 @@ TEST_F(PageGeneration, EmptyListsWriteNothingAndAFailedWriteKeepsThePreviousPage
     request.folder = folder / "no-such-folder";
     EXPECT_EQ(html::GenerateMyVideosPage(request, FourFilms(), services, true), -1);
     EXPECT_TRUE(shell.opened.empty());
+}
+
+// The demo database, with cells that the links must encode, published and read back: every
+// column on the page comes back cell by cell.
+TEST_F(PageGeneration, DemoDatabaseReadsBackFromItsPage) {
+    core::VideoList demo;
+    const core::FixedClock clock(1'700'000'000);
+    platform::NoProgress quiet;
+    ASSERT_TRUE(core::ReadHeader(demo, REELDECK_SOURCE_DATA "/demo/demo.rdkh"));
+    ASSERT_TRUE(core::ReadRecords(demo, REELDECK_SOURCE_DATA "/demo/demo.rdk", clock, {}, quiet));
+    const int hostile = demo.InsertRow(demo.RowCount(), "1");
+    demo.SetCell(hostile, demo.ColumnIndexOf("Title"), "Tom \" onmouseover=\"x & y");
+    demo.SetCell(hostile, demo.ColumnIndexOf("Category"), "Kids & \"Family\" 100%");
+    ASSERT_GT(demo.RowCount(), 1000);
+
+    ASSERT_EQ(html::GenerateMyVideosPage(request, demo, services, false), 1);
+    core::VideoList read;
+    html::HtmlListRead outcome;
+    ASSERT_TRUE(html::ReadHtmlListFile(folder / "myvideos.html", read, clock, quiet, outcome));
+    ASSERT_TRUE(outcome.recognised);
+    EXPECT_TRUE(outcome.dropped_headings.empty());
+    ASSERT_EQ(read.RowCount(), demo.RowCount());
+
+    int compared = 0;
+    for (const core::VideoColumn& column : demo.Columns()) {
+        if (!column.HtmlShown || column.Name == "Key" || column.Name == "#") continue;
+        const int back = read.ColumnIndexOf(column.Name);
+        ASSERT_GE(back, 0) << column.Name;
+        for (int row = 0; row < demo.RowCount(); ++row)
+            ASSERT_EQ(read.Cell(row, back), demo.Cell(row, column.ListIndex))
+                << column.Name << " of row " << row;
+        ++compared;
+    }
+    EXPECT_GE(compared, 4);
 }
 
 TEST(PageSettings, FontStyleGivesStyleAndWeight) {
