@@ -93,14 +93,13 @@ std::string_view SqlOrder(SortOrder order) {
     return "id";
 }
 
-// The WHERE clause of a query; its one parameter ?1 is the find text (lower-cased by SQLite
-// unless the case must match). Only fixed column names go into the SQL text.
+// The WHERE clause of a query; its one parameter ?1 is FindParameter(). Only fixed column names
+// go into the SQL text. LIKE folds ASCII letters only, as the program does; instr() keeps case.
 std::string MatchClause(const Query& query) {
     if (query.find.empty()) return "?1 = ''";
     const auto one = [&](Column column) {
         const std::string name(SqlColumn(column));
-        return query.match_case ? "instr(" + name + ", ?1) > 0"
-                                : "instr(lower(" + name + "), lower(?1)) > 0";
+        return query.match_case ? "instr(" + name + ", ?1) > 0" : name + " LIKE ?1 ESCAPE '\\'";
     };
     if (query.look_in) return one(*query.look_in);
     std::string clause;
@@ -110,6 +109,17 @@ std::string MatchClause(const Query& query) {
         clause += (clause.empty() ? "(" : " OR ") + one(column);
     }
     return clause + ")";
+}
+
+// The find text as it is for instr(), or as a LIKE pattern that matches it anywhere.
+std::string FindParameter(const Query& query) {
+    if (query.match_case || query.find.empty()) return query.find;
+    std::string pattern = "%";
+    for (char c : query.find) {
+        if (c == '%' || c == '_' || c == '\\') pattern += '\\';
+        pattern += c;
+    }
+    return pattern + "%";
 }
 
 Title TitleOf(const SqliteStatement& row) {
@@ -189,20 +199,22 @@ void SqliteCatalogue::Return(std::unique_ptr<SqliteConnection> connection) {
 SearchPage SqliteCatalogue::Search(const Query& query) {
     Lease db(*this);
     const std::string where = MatchClause(query);
+    const std::string find = FindParameter(query);
     SearchPage page;
-    // One read transaction, so that the total and the page agree.
-    SqliteTransaction reading(*db, false);
-    SqliteStatement count(*db, "SELECT count(*) FROM titles WHERE " + where);
-    count.Bind(1, query.find);
-    if (count.Step()) page.total = count.Integer(0);
-    if (query.start < page.total && query.count > 0) {
-        SqliteStatement rows(*db, std::string("SELECT ") + kTitleColumns + " FROM titles WHERE " +
-                                      where + " ORDER BY " + std::string(SqlOrder(query.sort)) +
-                                      " LIMIT ?2 OFFSET ?3");
-        rows.Bind(1, query.find).Bind(2, std::int64_t{query.count}).Bind(3, query.start);
-        while (rows.Step()) page.titles.push_back(TitleOf(rows));
+    // The page carries the total; only a page past the end needs it counted apart.
+    SqliteStatement rows(*db, std::string("SELECT ") + kTitleColumns +
+                                  ", count(*) OVER () FROM titles WHERE " + where + " ORDER BY " +
+                                  std::string(SqlOrder(query.sort)) + " LIMIT ?2 OFFSET ?3");
+    rows.Bind(1, find).Bind(2, std::int64_t{query.count}).Bind(3, query.start);
+    while (rows.Step()) {
+        page.titles.push_back(TitleOf(rows));
+        page.total = rows.Integer(14);
     }
-    reading.Commit();
+    if (page.titles.empty()) {
+        SqliteStatement count(*db, "SELECT count(*) FROM titles WHERE " + where);
+        count.Bind(1, find);
+        if (count.Step()) page.total = count.Integer(0);
+    }
     return page;
 }
 
