@@ -201,20 +201,20 @@ SearchPage SqliteCatalogue::Search(const Query& query) {
     const std::string where = MatchClause(query);
     const std::string find = FindParameter(query);
     SearchPage page;
-    // The page carries the total; only a page past the end needs it counted apart.
-    SqliteStatement rows(*db, std::string("SELECT ") + kTitleColumns +
-                                  ", count(*) OVER () FROM titles WHERE " + where + " ORDER BY " +
-                                  std::string(SqlOrder(query.sort)) + " LIMIT ?2 OFFSET ?3");
-    rows.Bind(1, find).Bind(2, std::int64_t{query.count}).Bind(3, query.start);
-    while (rows.Step()) {
-        page.titles.push_back(TitleOf(rows));
-        page.total = rows.Integer(14);
+    // Counting apart keeps the page query a top-N sort (or an index walk for the title order),
+    // much cheaper than a count over the window; one read transaction makes them agree.
+    SqliteTransaction reading(*db, false);
+    SqliteStatement count(*db, "SELECT count(*) FROM titles WHERE " + where);
+    count.Bind(1, find);
+    if (count.Step()) page.total = count.Integer(0);
+    if (query.start < page.total) {
+        SqliteStatement rows(*db, std::string("SELECT ") + kTitleColumns + " FROM titles WHERE " +
+                                      where + " ORDER BY " + std::string(SqlOrder(query.sort)) +
+                                      " LIMIT ?2 OFFSET ?3");
+        rows.Bind(1, find).Bind(2, std::int64_t{query.count}).Bind(3, query.start);
+        while (rows.Step()) page.titles.push_back(TitleOf(rows));
     }
-    if (page.titles.empty()) {
-        SqliteStatement count(*db, "SELECT count(*) FROM titles WHERE " + where);
-        count.Bind(1, find);
-        if (count.Step()) page.total = count.Integer(0);
-    }
+    reading.Commit();
     return page;
 }
 
