@@ -53,6 +53,8 @@ int Serve(vdb::Catalogue& catalogue, const vdb::ProgramOptions& options) {
     sigaddset(&stop_signals, SIGINT);
     sigaddset(&stop_signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
+    // A client that goes away in the middle of a reply must not end the service.
+    signal(SIGPIPE, SIG_IGN);
 
     vdb::Server server(catalogue, options.server);
     std::string error;
@@ -68,11 +70,11 @@ int Serve(vdb::Catalogue& catalogue, const vdb::ProgramOptions& options) {
     });
     std::cout << "reeldeck-vdb: " << catalogue.TitleCount() << " titles from " << options.database
               << ", serving http://" << options.server.address << ":" << port << "/" << std::endl;
-    server.Serve();
+    const bool served = server.Serve();
     pthread_kill(waiter.native_handle(), SIGTERM);  // wakes the waiter when serving failed
     waiter.join();
     std::cout << "reeldeck-vdb: stopped" << std::endl;
-    return 0;
+    return served ? 0 : 1;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "vdb/poster.h"
 
+#include <fontconfig/fontconfig.h>
 #include <gd.h>
 #include <gdfontg.h>
 
@@ -26,12 +27,19 @@ std::mutex& DrawingMutex() {
     return mutex;
 }
 
+// The library's font cache, set up before the first poster and freed when the program ends.
+struct FontCache {
+    FontCache() : ready(gdFontCacheSetup() == 0 && gdFTUseFontConfig(1) != 0) {}
+    ~FontCache() {
+        gdFontCacheShutdown();
+        FcFini();  // the library leaves fontconfig's configuration behind
+    }
+    bool ready;
+};
+
 bool FontsReady() {
-    static const bool ready = [] {
-        gdFontCacheSetup();
-        return gdFTUseFontConfig(1) != 0;
-    }();
-    return ready;
+    static const FontCache cache;
+    return cache.ready;
 }
 
 // A colour from the title (FNV-1a), dark enough for white text.

@@ -281,8 +281,8 @@ int Server::Bind(std::string& error) {
     return impl_->port;
 }
 
-void Server::Serve() {
-    impl_->http.listen_after_bind();
+bool Server::Serve() {
+    return impl_->http.listen_after_bind();
 }
 
 bool Server::Start(std::string& error) {

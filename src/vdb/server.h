@@ -27,8 +27,8 @@ class Server {
 
     // Binds the address; the port bound, or -1 with `error` saying why.
     int Bind(std::string& error);
-    // Serves until Stop(), on the calling thread.
-    void Serve();
+    // Serves until Stop(), on the calling thread; false when serving could not begin.
+    bool Serve();
     // Bind() and Serve() on a thread of the server's own; false when binding failed.
     bool Start(std::string& error);
     void Stop();
