@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-multimedia-dev qt6-svg-dev
     qt6-image-formats-plugins libqt6svg6 libgl-dev
     gstreamer1.0-plugins-good gstreamer1.0-libav
-    libcurl4-openssl-dev libcpp-httplib-dev
+    libcurl4-openssl-dev libcpp-httplib-dev libsqlite3-dev libgd-dev libfontconfig-dev fonts-dejavu-core
     xvfb xauth
 )
 
