@@ -9,6 +9,7 @@ packages=(
     qt6-image-formats-plugins libqt6svg6 libgl-dev
     gstreamer1.0-plugins-good gstreamer1.0-libav
     libcurl4-openssl-dev libcpp-httplib-dev
+    libzip-dev libpugixml-dev
     xvfb xauth
 )
 
