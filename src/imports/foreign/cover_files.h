@@ -22,7 +22,7 @@ std::string CoverExtension(std::string_view file_name);
 // never under names taken from the source, so no source can place a file elsewhere. The files
 // written are removed again when the read fails (the writer is destroyed without Keep()).
 class CoverWriter {
-public:
+  public:
     explicit CoverWriter(std::filesystem::path folder) : folder_(std::move(folder)) {}
     ~CoverWriter();
     CoverWriter(const CoverWriter&) = delete;
@@ -39,7 +39,7 @@ public:
 
     void Keep() { written_.clear(); }
 
-private:
+  private:
     std::filesystem::path folder_;
     bool folder_made_ = false;
     std::vector<std::filesystem::path> written_;

@@ -24,10 +24,10 @@ constexpr std::string_view kFilmCollection = "GCfilms";
 // files write the release year as "year" and the running time as "length".
 const std::unordered_map<std::string_view, std::string_view>& OurColumns() {
     static const std::unordered_map<std::string_view, std::string_view> columns = {
-        {"title", "Title"},       {"date", "Year"},         {"year", "Year"},
+        {"title", "Title"},       {"date", "Year"},          {"year", "Year"},
         {"age", "MPAA"},          {"certification", "MPAA"}, {"time", "Duration"},
-        {"length", "Duration"},   {"genre", "Category"},    {"actors", "Cast"},
-        {"director", "Director"}, {"producer", "Producer"}, {"writer", "Writer"},
+        {"length", "Duration"},   {"genre", "Category"},     {"actors", "Cast"},
+        {"director", "Director"}, {"producer", "Producer"},  {"writer", "Writer"},
         {"synopsis", "Synopsis"},
     };
     return columns;
@@ -36,16 +36,26 @@ const std::unordered_map<std::string_view, std::string_view>& OurColumns() {
 // The labels GCstar shows for its other film fields; a field not listed keeps its own name.
 const std::unordered_map<std::string, std::string>& Labels() {
     static const std::unordered_map<std::string, std::string> labels = {
-        {"original", "Original Title"}, {"country", "Nationality"},
-        {"format", "Format"},           {"number", "Number"},
-        {"place", "Location"},          {"rating", "Personal Rating"},
-        {"ratingpress", "Press Rating"}, {"added", "Added"},
-        {"webPage", "Web Page"},        {"audio", "Audio"},
-        {"subt", "Subtitles"},          {"serie", "Collection"},
-        {"rank", "Rank"},               {"trailer", "Trailer"},
-        {"video", "Video"},             {"comment", "Comments"},
-        {"borrower", "Borrower"},       {"lendDate", "Lending Date"},
-        {"tags", "Tags"},               {"favourite", "Favourite"},
+        {"original", "Original Title"},
+        {"country", "Nationality"},
+        {"format", "Format"},
+        {"number", "Number"},
+        {"place", "Location"},
+        {"rating", "Personal Rating"},
+        {"ratingpress", "Press Rating"},
+        {"added", "Added"},
+        {"webPage", "Web Page"},
+        {"audio", "Audio"},
+        {"subt", "Subtitles"},
+        {"serie", "Collection"},
+        {"rank", "Rank"},
+        {"trailer", "Trailer"},
+        {"video", "Video"},
+        {"comment", "Comments"},
+        {"borrower", "Borrower"},
+        {"lendDate", "Lending Date"},
+        {"tags", "Tags"},
+        {"favourite", "Favourite"},
     };
     return labels;
 }
@@ -81,7 +91,7 @@ std::string RatingOfAge(const std::string& age) {
 }
 
 class GcstarRead {
-public:
+  public:
     GcstarRead(const fs::path& file, const fs::path& cover_folder)
         : file_(file), covers_(cover_folder) {}
 
@@ -118,7 +128,7 @@ public:
         return core::FileResult::Success(rows);
     }
 
-private:
+  private:
     core::FileResult Fail(const std::string& reason) const {
         return core::FileResult::Failure(file_.string(), reason);
     }

@@ -12,7 +12,7 @@ namespace imports {
 // Fills a ForeignTable row by row from named values. A name gets its slot the first time any
 // row gives it a value, so the fields come in source order and every row's cells line up.
 class TableBuilder {
-public:
+  public:
     void BeginRow();
     // Sets a cell of the current row. An empty value is no value; when the row already has a
     // value for the name (two source fields meaning the same), the first one stays.
@@ -24,7 +24,7 @@ public:
     std::size_t RowCount() const { return table_.rows.size(); }
     ForeignTable Take();
 
-private:
+  private:
     ForeignTable table_;
     std::unordered_map<std::string, std::size_t> slots_;
     std::vector<bool> seen_;

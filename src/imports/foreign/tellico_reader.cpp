@@ -26,9 +26,9 @@ constexpr std::uintmax_t kMaxXmlBytes = 512ull * 1024 * 1024;
 // Tellico's fields whose meaning is one of this program's columns, by field name.
 const std::unordered_map<std::string_view, std::string_view>& OurColumns() {
     static const std::unordered_map<std::string_view, std::string_view> columns = {
-        {"title", "Title"},       {"year", "Year"},         {"certification", "MPAA"},
-        {"running-time", "Duration"}, {"genre", "Category"}, {"cast", "Cast"},
-        {"director", "Director"}, {"producer", "Producer"}, {"writer", "Writer"},
+        {"title", "Title"},           {"year", "Year"},         {"certification", "MPAA"},
+        {"running-time", "Duration"}, {"genre", "Category"},    {"cast", "Cast"},
+        {"director", "Director"},     {"producer", "Producer"}, {"writer", "Writer"},
         {"plot", "Synopsis"},
     };
     return columns;
@@ -68,8 +68,8 @@ const std::unordered_map<std::string, std::string>& DefaultTitles() {
 std::string RatingOf(std::string certification) {
     constexpr std::string_view kCountry = " (USA)";
     if (certification.size() > kCountry.size() &&
-        certification.compare(certification.size() - kCountry.size(), kCountry.size(),
-                              kCountry) == 0) {
+        certification.compare(certification.size() - kCountry.size(), kCountry.size(), kCountry) ==
+            0) {
         certification.resize(certification.size() - kCountry.size());
     }
     return certification;
@@ -86,7 +86,7 @@ std::string DateOf(const pugi::xml_node& element) {
 }
 
 class TellicoRead {
-public:
+  public:
     TellicoRead(const fs::path& file, const fs::path& cover_folder)
         : file_(file), covers_(cover_folder) {}
 
@@ -125,7 +125,7 @@ public:
         return core::FileResult::Success(rows);
     }
 
-private:
+  private:
     core::FileResult Fail(const std::string& reason) const {
         return core::FileResult::Failure(file_.string(), reason);
     }
@@ -181,8 +181,7 @@ private:
     // The cover names an image kept in the file's <images> section (base64) or in the
     // archive's images/ folder. A cover that is missing, damaged or too large is skipped.
     core::FileResult ReadCover(const std::string& id) {
-        if (id.empty() || id.find('/') != std::string::npos ||
-            id.find('\\') != std::string::npos) {
+        if (id.empty() || id.find('/') != std::string::npos || id.find('\\') != std::string::npos) {
             return core::FileResult::Success(0);
         }
         const std::size_t row = builder_.RowCount() - 1;
@@ -195,7 +194,8 @@ private:
             if (!decoded) return core::FileResult::Success(0);
             bytes = std::move(*decoded);
             if (extension.empty()) {
-                extension = CoverExtension(std::string(".") + it->second.attribute("format").value());
+                extension =
+                    CoverExtension(std::string(".") + it->second.attribute("format").value());
             }
         } else {
             std::string reason;

@@ -11,7 +11,7 @@ namespace imports {
 // A zip archive opened for reading, whose entries are read whole into memory up to a size
 // limit, so that a damaged or hostile archive cannot make a read run away.
 class ZipArchive {
-public:
+  public:
     ZipArchive() = default;
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;
@@ -26,7 +26,7 @@ public:
     Read ReadEntry(const std::string& name, std::uintmax_t max_bytes, std::string* bytes,
                    std::string* reason);
 
-private:
+  private:
     struct zip* archive_ = nullptr;
 };
 
