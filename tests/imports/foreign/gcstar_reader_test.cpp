@@ -1,0 +1,123 @@
+#include "imports/gcstar_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "temp_folder.h"
+
+namespace {
+
+std::string Gcs(const std::string& type, const std::string& items) {
+    return R"(<?xml version="1.0" encoding="UTF-8"?>
+<collection type=")" +
+           type + R"(" items="4" version="1.7.0">
+ <information><maxId>4</maxId></information>
+)" + items +
+           "</collection>\n";
+}
+
+class GcstarReaderTest : public ::testing::Test {
+  protected:
+    TempFolder temp_;
+    std::string file_ = temp_ / "films.gcs";
+    std::string covers_ = temp_ / "covers";
+    imports::ForeignTable table_;
+
+    std::string Cell(std::size_t row, const std::string& field) const {
+        for (const auto& [slot, name] : table_.fields) {
+            if (name == field)
+                return slot < static_cast<int>(table_.rows[row].size()) ? table_.rows[row][slot]
+                                                                        : std::string();
+        }
+        return "<no field " + field + ">";
+    }
+};
+
+TEST_F(GcstarReaderTest, ReadsFilmsWithOurColumnNamesAndCopiesCovers) {
+    std::filesystem::create_directory(temp_ / "images");
+    WriteFileBytes(temp_ / "images/alien.JPG", "JPEGDATA");
+    WriteFileBytes(temp_ / "heat.png", "PNGDATA");
+    WriteFileBytes(temp_ / "huge.jpg", "");
+    std::filesystem::resize_file(temp_ / "huge.jpg", 21 * 1024 * 1024);
+    WriteFileBytes(file_, Gcs("GCfilms", R"(
+ <item id="1" title="Alien" date="25/05/1979" time="117 min" director="Ridley Scott"
+       original="Alien" image="images/alien.JPG" backpic="" age="16" seen="1" format="DVD">
+  <synopsis>In space
+no one can hear you scream.</synopsis>
+  <actors>
+   <line><col>Sigourney Weaver</col><col>Ripley</col></line>
+   <line><col>Tom Skerritt</col><col>Dallas</col></line>
+  </actors>
+  <genre><line><col>Horror</col></line><line><col>Science Fiction</col></line></genre>
+  <country><line><col>USA</col></line></country>
+ </item>
+ <item id="2" title="Heat" date="1995" time="2h50" age="1" seen="0" image=")" +
+                                             (temp_ / "heat.png") + R"("
+       actors="Al Pacino, Robert De Niro" genre="Crime" />
+ <item id="3" title="Big" time="1:30" age="0" image="huge.jpg" />
+ <item id="4" title="Lost" time="none" image="gone/missing.jpg" />
+)"));
+    const core::FileResult result = imports::ReadGcstar(file_, covers_, &table_);
+    ASSERT_TRUE(result) << result.Describe();
+    EXPECT_EQ(result.value, 4);
+    ASSERT_EQ(table_.rows.size(), 4u);
+
+    EXPECT_EQ(Cell(0, "Title"), "Alien");
+    EXPECT_EQ(Cell(0, "Year"), "1979");
+    EXPECT_EQ(Cell(0, "Duration"), "01:57:00");
+    EXPECT_EQ(Cell(0, "Director"), "Ridley Scott");
+    EXPECT_EQ(Cell(0, "MPAA"), "16+");
+    EXPECT_EQ(Cell(0, "Synopsis"), "In space\nno one can hear you scream.");
+    EXPECT_EQ(Cell(0, "Cast"), "Sigourney Weaver, Tom Skerritt");
+    EXPECT_EQ(Cell(0, "Category"), "Horror, Science Fiction");
+    EXPECT_EQ(Cell(0, "Nationality"), "USA");
+    EXPECT_EQ(Cell(0, "Original Title"), "Alien");
+    EXPECT_EQ(Cell(0, "Format"), "DVD");
+    EXPECT_EQ(Cell(1, "Year"), "1995");
+    EXPECT_EQ(Cell(1, "Duration"), "02:50:00");
+    EXPECT_EQ(Cell(1, "MPAA"), "All ages");
+    EXPECT_EQ(Cell(1, "Cast"), "Al Pacino, Robert De Niro");
+    EXPECT_EQ(Cell(2, "Duration"), "01:30:00");
+    EXPECT_EQ(Cell(2, "MPAA"), "");
+    EXPECT_EQ(Cell(3, "Duration"), "");
+    for (const auto& field : table_.fields) EXPECT_NE(field.name, "backpic");
+    EXPECT_EQ(table_.seen, (std::vector<bool>{true, false, false, false}));
+
+    // Covers are copied under the reader's own names; a missing or oversized one is skipped.
+    ASSERT_EQ(table_.covers.size(), 4u);
+    EXPECT_EQ(table_.covers[0], std::filesystem::path(covers_) / "0.jpg");
+    EXPECT_EQ(ReadFileBytes(table_.covers[0]), "JPEGDATA");
+    EXPECT_EQ(ReadFileBytes(table_.covers[1]), "PNGDATA");
+    EXPECT_TRUE(table_.covers[2].empty());
+    EXPECT_TRUE(table_.covers[3].empty());
+}
+
+TEST_F(GcstarReaderTest, MalformedFilesGiveAClearErrorAndNoTable) {
+    const struct {
+        const char* name;
+        std::string text;
+        const char* reason;
+    } cases[] = {
+        {"broken XML", "<collection type=\"GCfilms\"><item title=\"A\">", "broken XML at byte"},
+        {"not XML", "\x89PNG\r\n", "broken XML"},
+        {"no collection", "<films/>", "no <collection> element"},
+        {"book collection", Gcs("GCbooks", "<item title=\"Dune\"/>"),
+         "not a film collection (GCstar collection type \"GCbooks\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFileBytes(file_, c.text);
+        table_.fields = {{0, "untouched"}};
+        const core::FileResult result = imports::ReadGcstar(file_, covers_, &table_);
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.path, file_);
+        EXPECT_NE(result.reason.find(c.reason), std::string::npos) << result.reason;
+        EXPECT_EQ(table_.fields.size(), 1u);
+    }
+    const core::FileResult missing = imports::ReadGcstar(temp_ / "none.gcs", covers_, &table_);
+    EXPECT_FALSE(missing);
+    EXPECT_FALSE(missing.reason.empty());
+}
+
+}  // namespace
