@@ -13,10 +13,6 @@ namespace {
 
 namespace name = core::column_name;
 
-std::string CellText(std::string text) {
-    return core::RemoveAngleBrackets(core::RemoveLineBreaks(std::move(text)));
-}
-
 void SetCells(core::VideoList& list, int row,
               const std::vector<std::pair<std::string, std::string>>& cells) {
     for (const auto& [column, text] : cells) {
@@ -30,6 +26,11 @@ std::string KeyOf(const core::VideoList& list, int row) {
 }
 
 }  // namespace
+
+std::string CleanCell(std::string text, bool synopsis) {
+    if (synopsis) text = core::EncodeLineBreaks(std::move(text));
+    return core::RemoveAngleBrackets(core::RemoveLineBreaks(std::move(text)));
+}
 
 std::vector<int> CustomColumns(const core::VideoList& list) {
     std::vector<int> columns;
@@ -63,7 +64,7 @@ std::vector<std::pair<std::string, std::string>> RecordCells(const RecordFields&
     for (std::size_t i = 0; i < custom.size() && i < fields.custom.size(); ++i) {
         cells.emplace_back(list.Column(custom[i]).Name, fields.custom[i]);
     }
-    for (auto& cell : cells) cell.second = CellText(std::move(cell.second));
+    for (auto& cell : cells) cell.second = CleanCell(std::move(cell.second));
     return cells;
 }
 
