@@ -1,7 +1,7 @@
 #include "imports/csv_file.h"
 
 #include <fstream>
-#include <sstream>
+#include <algorithm>
 
 #include "core/paths.h"
 #include "core/safe_file.h"
@@ -25,10 +25,9 @@ class CsvParser {
             if (pos_ < text_.size() && text_[pos_] == '"') {
                 if (!Quoted(field, error)) return false;
             } else {
-                const std::size_t end = text_.find_first_of(",\r\n", pos_);
-                field.assign(text_.substr(
-                    pos_, end == std::string_view::npos ? std::string_view::npos : end - pos_));
-                pos_ = end == std::string_view::npos ? text_.size() : end;
+                const std::size_t end = FieldEnd(pos_);
+                field.assign(text_.substr(pos_, end - pos_));
+                pos_ = end;
             }
             if (pos_ >= text_.size()) return true;
             const char c = text_[pos_++];
@@ -40,6 +39,17 @@ class CsvParser {
     int line() const { return line_; }
 
   private:
+    // Where an unquoted field ends: at a comma, a line end or the end of the text. The three
+    // bytes sort at or below ',', so one comparison passes nearly every other byte.
+    std::size_t FieldEnd(std::size_t pos) const {
+        const std::size_t size = text_.size();
+        for (; pos < size; ++pos) {
+            const char c = text_[pos];
+            if (c <= ',' && (c == ',' || c == '\n' || c == '\r')) break;
+        }
+        return pos;
+    }
+
     bool Quoted(std::string& field, std::string& error) {
         const int start_line = line_;
         ++pos_;
@@ -128,8 +138,10 @@ core::FileResult ParseCsv(std::string_view text, ForeignTable* table) {
                 table->fields.push_back({static_cast<int>(i), fields[i]});
             have_names = true;
         } else {
+            const std::size_t width = fields.size();
             table->rows.push_back(std::move(fields));
             fields = {};
+            fields.reserve(width);
         }
     }
     if (!error.empty()) return core::FileResult::Failure({}, error);
@@ -140,10 +152,13 @@ core::FileResult ParseCsv(std::string_view text, ForeignTable* table) {
 core::FileResult ReadCsv(const std::string& path, ForeignTable* table) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return core::FileResult::Failure(path, core::SystemErrorText(errno));
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return core::FileResult::Failure(path, core::SystemErrorText(EIO));
-    core::FileResult parsed = ParseCsv(bytes.view(), table);
+    std::string bytes(static_cast<std::size_t>(std::max<std::int64_t>(core::FileSize(path), 0)),
+                      '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad() || in.gcount() != static_cast<std::streamsize>(bytes.size())) {
+        return core::FileResult::Failure(path, core::SystemErrorText(EIO));
+    }
+    core::FileResult parsed = ParseCsv(bytes, table);
     if (!parsed) parsed.path = path;
     return parsed;
 }

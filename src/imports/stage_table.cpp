@@ -17,6 +17,13 @@ core::FileResult StageTable(const core::VideoList& target, const core::Clock& cl
         if (core::EqualsNoCase(field.name, core::column_name::kKey)) key_column = field.slot;
     }
     RecordBuilder builder(target, clock, request.options.place_the_in_back);
+    // The first pair of a field receives it; a later pair of the same field gets nothing.
+    std::vector<Pair> pairs;
+    for (const Pair& pair : request.pairs) {
+        if (std::none_of(pairs.begin(), pairs.end(),
+                         [&](const Pair& kept) { return kept.source_slot == pair.source_slot; }))
+            pairs.push_back(pair);
+    }
     platform::ProgressScope scope(progress, static_cast<std::int64_t>(table->rows.size()),
                                   "Importing " + request.source_path);
     staged->records.reserve(table->rows.size());
@@ -36,11 +43,7 @@ core::FileResult StageTable(const core::VideoList& target, const core::Clock& cl
         } else {
             builder.BeginFresh();
         }
-        // The first pair of a field receives it; a later pair of the same field gets nothing.
-        std::vector<int> filled;
-        for (const Pair& pair : request.pairs) {
-            if (std::find(filled.begin(), filled.end(), pair.source_slot) != filled.end()) continue;
-            filled.push_back(pair.source_slot);
+        for (const Pair& pair : pairs) {
             builder.Set(pair.target_index, cell(row, pair.source_slot),
                         pair.target_index == builder.title_index());
         }
