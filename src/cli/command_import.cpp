@@ -80,10 +80,14 @@ void ReadSource(CliContext& context, const std::string& path, const CoverFolder&
         }
         source = {
             imports::SourceKind::kFilmfolio, std::move(summary.fields), summary.image_folder, {}};
-    } else if (extension == "csv" || extension == "tc" || extension == "gcs") {
+    } else if (extension == "csv") {
+        imports::SourceSummary summary;
+        if (core::FileResult read = imports::ReadCsvSource(path, &summary); !read)
+            FailReading(read);
+        source = {imports::SourceKind::kCsv, std::move(summary.fields), {}, {}};
+    } else if (extension == "tc" || extension == "gcs") {
         source.kind = imports::SourceKind::kTable;
-        const core::FileResult read = extension == "csv" ? imports::ReadCsv(path, &source.table)
-                                      : extension == "tc"
+        const core::FileResult read = extension == "tc"
                                           ? imports::ReadTellico(path, covers.path(), &source.table)
                                           : imports::ReadGcstar(path, covers.path(), &source.table);
         if (!read) FailReading(read);

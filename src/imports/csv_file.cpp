@@ -1,7 +1,10 @@
 #include "imports/csv_file.h"
 
-#include <fstream>
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <deque>
+#include <fstream>
 
 #include "core/paths.h"
 #include "core/safe_file.h"
@@ -14,19 +17,20 @@ class CsvParser {
   public:
     explicit CsvParser(std::string_view text) : text_(text) {}
 
-    // Reads one record into `fields`; false at the end of the text. `error` is set on damage.
-    bool Next(std::vector<std::string>& fields, std::string& error) {
-        fields.clear();
+    // Reads one record; false at the end of the text. The fields are views into the text, or
+    // into the parser for quoted fields with doubled quotes; they live until the next call.
+    // `error` is set on damage.
+    bool Next(std::string& error) {
+        fields_.clear();
+        unescaped_.clear();
         if (pos_ >= text_.size()) return false;
         ++line_;
         while (true) {
-            fields.emplace_back();
-            std::string& field = fields.back();
             if (pos_ < text_.size() && text_[pos_] == '"') {
-                if (!Quoted(field, error)) return false;
+                if (!Quoted(error)) return false;
             } else {
                 const std::size_t end = FieldEnd(pos_);
-                field.assign(text_.substr(pos_, end - pos_));
+                fields_.push_back(text_.substr(pos_, end - pos_));
                 pos_ = end;
             }
             if (pos_ >= text_.size()) return true;
@@ -36,13 +40,22 @@ class CsvParser {
             return true;
         }
     }
-    int line() const { return line_; }
+    std::span<const std::string_view> fields() const { return fields_; }
 
   private:
     // Where an unquoted field ends: at a comma, a line end or the end of the text. The three
     // bytes sort at or below ',', so one comparison passes nearly every other byte.
     std::size_t FieldEnd(std::size_t pos) const {
         const std::size_t size = text_.size();
+        // Eight bytes at a time while none of them is a comma or a control byte.
+        constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+        constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+        for (; pos + 8 <= size; pos += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, text_.data() + pos, 8);
+            const std::uint64_t commas = word ^ (kOnes * ',');
+            if ((((commas - kOnes) & ~commas) | ((word - kOnes * 0x0E) & ~word)) & kHighs) break;
+        }
         for (; pos < size; ++pos) {
             const char c = text_[pos];
             if (c <= ',' && (c == ',' || c == '\n' || c == '\r')) break;
@@ -50,9 +63,10 @@ class CsvParser {
         return pos;
     }
 
-    bool Quoted(std::string& field, std::string& error) {
+    bool Quoted(std::string& error) {
         const int start_line = line_;
-        ++pos_;
+        const std::size_t start = ++pos_;
+        std::string* escaped = nullptr;  // made at the first doubled quote
         while (true) {
             const std::size_t quote = text_.find('"', pos_);
             if (quote == std::string_view::npos) {
@@ -61,13 +75,13 @@ class CsvParser {
                 return false;
             }
             const std::string_view part = text_.substr(pos_, quote - pos_);
-            for (char c : part) {
-                if (c == '\n') ++line_;
-            }
-            field.append(part);
+            line_ += static_cast<int>(std::count(part.begin(), part.end(), '\n'));
+            if (escaped) escaped->append(part);
             pos_ = quote + 1;
             if (pos_ < text_.size() && text_[pos_] == '"') {
-                field += '"';
+                if (!escaped)
+                    escaped = &unescaped_.emplace_back(text_.substr(start, quote - start));
+                escaped->push_back('"');
                 ++pos_;
                 continue;
             }
@@ -78,6 +92,8 @@ class CsvParser {
                         "field must be doubled)";
                 return false;
             }
+            fields_.push_back(escaped ? std::string_view(*escaped)
+                                      : text_.substr(start, quote - start));
             return true;
         }
     }
@@ -85,11 +101,9 @@ class CsvParser {
     std::string_view text_;
     std::size_t pos_ = 0;
     int line_ = 0;
+    std::vector<std::string_view> fields_;
+    std::deque<std::string> unescaped_;  // a deque: adding one moves none of the others
 };
-
-bool IsEmptyRecord(const std::vector<std::string>& fields) {
-    return fields.size() == 1 && fields[0].empty();
-}
 
 void WriteField(std::ostream& out, std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos &&
@@ -124,43 +138,75 @@ std::vector<int> ExportedColumns(const core::VideoList& videos, bool all_columns
 
 }  // namespace
 
-core::FileResult ParseCsv(std::string_view text, ForeignTable* table) {
+core::FileResult ForEachCsvRecord(
+    std::string_view text, const std::function<bool(std::span<const std::string_view>)>& record) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    *table = {};
     CsvParser parser(text);
-    std::vector<std::string> fields;
     std::string error;
-    bool have_names = false;
-    while (parser.Next(fields, error)) {
-        if (IsEmptyRecord(fields)) continue;
-        if (!have_names) {
-            for (std::size_t i = 0; i < fields.size(); ++i)
-                table->fields.push_back({static_cast<int>(i), fields[i]});
-            have_names = true;
-        } else {
-            const std::size_t width = fields.size();
-            table->rows.push_back(std::move(fields));
-            fields = {};
-            fields.reserve(width);
-        }
+    std::int64_t records = 0;
+    while (parser.Next(error)) {
+        const std::span<const std::string_view> fields = parser.fields();
+        if (fields.size() == 1 && fields[0].empty()) continue;  // an empty line
+        ++records;
+        if (!record(fields)) break;
     }
     if (!error.empty()) return core::FileResult::Failure({}, error);
-    if (!have_names) return core::FileResult::Failure({}, "the file is empty (no column names)");
-    return core::FileResult::Success(static_cast<std::int64_t>(table->rows.size()));
+    if (records == 0) return core::FileResult::Failure({}, "the file is empty (no column names)");
+    return core::FileResult::Success(records);
+}
+
+core::FileResult ParseCsv(std::string_view text, ForeignTable* table) {
+    *table = {};
+    core::FileResult parsed = ForEachCsvRecord(text, [&](std::span<const std::string_view> fields) {
+        if (table->fields.empty()) {
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                table->fields.push_back({static_cast<int>(i), std::string(fields[i])});
+        } else {
+            table->rows.emplace_back(fields.begin(), fields.end());
+        }
+        return true;
+    });
+    return parsed ? core::FileResult::Success(static_cast<std::int64_t>(table->rows.size()))
+                  : parsed;
+}
+
+core::FileResult ReadWholeFile(const std::string& path, std::string* bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return core::FileResult::Failure(path, core::SystemErrorText(errno));
+    bytes->assign(static_cast<std::size_t>(std::max<std::int64_t>(core::FileSize(path), 0)), '\0');
+    in.read(bytes->data(), static_cast<std::streamsize>(bytes->size()));
+    if (in.bad() || in.gcount() != static_cast<std::streamsize>(bytes->size())) {
+        return core::FileResult::Failure(path, core::SystemErrorText(EIO));
+    }
+    return core::FileResult::Success();
 }
 
 core::FileResult ReadCsv(const std::string& path, ForeignTable* table) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return core::FileResult::Failure(path, core::SystemErrorText(errno));
-    std::string bytes(static_cast<std::size_t>(std::max<std::int64_t>(core::FileSize(path), 0)),
-                      '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad() || in.gcount() != static_cast<std::streamsize>(bytes.size())) {
-        return core::FileResult::Failure(path, core::SystemErrorText(EIO));
-    }
+    std::string bytes;
+    if (core::FileResult read = ReadWholeFile(path, &bytes); !read) return read;
     core::FileResult parsed = ParseCsv(bytes, table);
     if (!parsed) parsed.path = path;
     return parsed;
+}
+
+core::FileResult ReadCsvSource(const std::string& path, SourceSummary* summary) {
+    std::string bytes;
+    if (core::FileResult read = ReadWholeFile(path, &bytes); !read) return read;
+    *summary = {};
+    core::FileResult parsed =
+        ForEachCsvRecord(bytes, [&](std::span<const std::string_view> fields) {
+            if (summary->fields.empty()) {
+                for (std::size_t i = 0; i < fields.size(); ++i)
+                    summary->fields.push_back({static_cast<int>(i), std::string(fields[i])});
+            }
+            return true;
+        });
+    if (!parsed) {
+        parsed.path = path;
+        return parsed;
+    }
+    summary->record_count = parsed.value - 1;
+    return core::FileResult::Success(summary->record_count);
 }
 
 core::FileResult WriteCsv(const core::VideoList& videos, const CsvExportOptions& options,

@@ -32,6 +32,8 @@ core::FileResult Stage(const app::Session& session, const ImportRequest& request
             return StageDatabase(session.Videos, session.clock, request, progress, staged);
         case SourceKind::kFilmfolio:
             return StageFilmfolio(session.Videos, session.clock, request, progress, staged);
+        case SourceKind::kCsv:
+            return StageCsv(session.Videos, session.clock, request, progress, staged);
         case SourceKind::kTable:
             return StageTable(session.Videos, session.clock, request, progress, staged);
     }
@@ -57,6 +59,7 @@ void CopyImages(app::Session& session, const ImportRequest& request, const Stage
     if (!request.options.images || session.ImageFolder.empty()) return;
     std::error_code error;
     fs::create_directories(session.ImageFolder, error);
+    if (request.kind == SourceKind::kCsv) return;  // a CSV file names no images
     if (request.kind != SourceKind::kTable) {
         if (request.options.image_folder.empty()) return;
         for (std::string_view extension : {"gif", "jpg", "bmp"}) {

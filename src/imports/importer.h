@@ -27,7 +27,8 @@ namespace imports {
 enum class SourceKind {
     kReeldeck,   // a main file ".rdk" of another database of this program
     kFilmfolio,  // a Filmfolio 2.0 movie database ".mff"
-    kTable,      // a ForeignTable (CSV, Tellico, GCstar)
+    kCsv,        // a CSV file (first record the column names; slot = column number)
+    kTable,      // a ForeignTable (Tellico, GCstar, or CSV already read with ReadCsv)
 };
 
 struct ImportOptions {

@@ -1,7 +1,6 @@
 #include "imports/record_builder.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "app/record_storing.h"
@@ -11,33 +10,6 @@ namespace imports {
 namespace {
 
 namespace name = core::column_name;
-
-// Whether a cell may hold a byte that cleaning removes: "<", ">", or a control byte (line
-// breaks among them). Eight bytes are tested at a time; most cells hold none of them, and a
-// false alarm (a tab) only costs the cleaning that leaves the cell as it is.
-bool NeedsCleaning(std::string_view text) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-    const auto has_zero_byte = [](std::uint64_t x) { return ((x - kOnes) & ~x & kHighs) != 0; };
-    const auto has_byte_below = [](std::uint64_t x, std::uint64_t n) {
-        return ((x - kOnes * n) & ~x & kHighs) != 0;
-    };
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        // "<" (0x3C) and ">" (0x3E) differ only in bit 1.
-        if (has_zero_byte((word | (kOnes * 0x02)) ^ (kOnes * 0x3E)) ||
-            has_byte_below(word, 0x0E)) {
-            return true;
-        }
-    }
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '<' || c == '>' || c == '\n' || c == '\r') return true;
-    }
-    return false;
-}
 
 // The value of a Key in its usual form: digits without a leading zero, short enough to be a
 // number.
@@ -73,7 +45,6 @@ RecordBuilder::RecordBuilder(const core::VideoList& target, const core::Clock& c
       next_number_(target.RowCount() + 1),
       next_fresh_(clock.Now()),
       dates_(clock) {
-    
     for (int row = 0; row < target.RowCount(); ++row) Take(target.Cell(row, key_));
 }
 
@@ -127,7 +98,7 @@ void RecordBuilder::BeginFresh() {
 void RecordBuilder::Set(int target_index, std::string_view text, bool move_article) {
     if (target_index < 0 || target_index >= columns_ || target_index == key_) return;
     if (text == "00:00:00") text = {};
-    const bool clean = NeedsCleaning(text);
+    const bool clean = app::NeedsCleaning(text);
     if (!clean && !(move_article && place_the_in_back_)) {
         Store(target_index, text);
         return;
@@ -144,7 +115,9 @@ void RecordBuilder::SetIfEmpty(int target_index, std::string_view text) {
     }
 }
 
-void RecordBuilder::MarkSeen() { SetIfEmpty(last_viewed_, core::TodayDate(clock_)); }
+void RecordBuilder::MarkSeen() {
+    SetIfEmpty(last_viewed_, core::TodayDate(clock_));
+}
 
 core::VideoRecord RecordBuilder::Finish() {
     if (fresh_) ++rekeyed_;

@@ -28,6 +28,10 @@ core::FileResult StageDatabase(const core::VideoList& target, const core::Clock&
 core::FileResult StageFilmfolio(const core::VideoList& target, const core::Clock& clock,
                                 const ImportRequest& request, platform::Progress& progress,
                                 StagedImport* staged);
+// A CSV file, read straight from its bytes (no table of strings in between).
+core::FileResult StageCsv(const core::VideoList& target, const core::Clock& clock,
+                          const ImportRequest& request, platform::Progress& progress,
+                          StagedImport* staged);
 // The rows of a ForeignTable.
 core::FileResult StageTable(const core::VideoList& target, const core::Clock& clock,
                             const ImportRequest& request, platform::Progress& progress,
