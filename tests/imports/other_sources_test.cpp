@@ -132,11 +132,11 @@ TEST_F(OtherSources, CsvExportOfAllColumnsImportsBackTheSameRecords) {
     const std::vector<std::string> before = Rows();
     const std::string csv = folder_ / "out.csv";
     ASSERT_EQ(imports::ExportCsv(session_.Videos, {false, true}, csv).value, 2);
-    imports::ForeignTable table;
-    ASSERT_TRUE(imports::ReadCsv(csv, &table));
-    EXPECT_EQ(table.fields.size(), 21u);  // all but "#" and "Flag"
+    imports::SourceSummary summary;
+    ASSERT_EQ(imports::ReadCsvSource(csv, &summary).value, 2);
+    EXPECT_EQ(summary.fields.size(), 21u);  // all but "#" and "Flag"
     session_.Videos.DeleteAllRows();
-    ASSERT_TRUE(Import(imports::SourceKind::kTable, csv, table.fields, {}, &table).ok);
+    ASSERT_TRUE(Import(imports::SourceKind::kCsv, csv, summary.fields).ok);
     EXPECT_EQ(Rows(), before);
 
     session_.Videos.Select(1, true);
