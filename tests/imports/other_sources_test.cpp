@@ -65,6 +65,7 @@ struct CsvCase {
     std::string text;
     std::vector<std::vector<std::string>> rows;  // the first row: the field names
     std::string error;
+    friend void PrintTo(const CsvCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class CsvParsing : public ::testing::TestWithParam<CsvCase> {};
@@ -131,7 +132,8 @@ TEST_F(OtherSources, CsvExportOfAllColumnsImportsBackTheSameRecords) {
             {"Misc 5", " spaced "}});
     const std::vector<std::string> before = Rows();
     const std::string csv = folder_ / "out.csv";
-    ASSERT_EQ(imports::ExportCsv(session_.Videos, {false, true}, csv).value, 2);
+    const core::FileResult exported = imports::ExportCsv(session_.Videos, {false, true}, csv);
+    ASSERT_EQ(exported.value, 2) << exported.Describe();
     imports::SourceSummary summary;
     ASSERT_EQ(imports::ReadCsvSource(csv, &summary).value, 2);
     EXPECT_EQ(summary.fields.size(), 21u);  // all but "#" and "Flag"

@@ -48,6 +48,7 @@ struct RuleCase {
     std::vector<std::string> fields;
     std::map<std::string, std::string> paired;
     std::vector<std::string> ignored;
+    friend void PrintTo(const RuleCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class PairingRules : public ::testing::TestWithParam<RuleCase> {};
@@ -131,6 +132,7 @@ struct EnableCase {
     imports::WizardFields fields;
     bool paired;
     bool enabled;
+    friend void PrintTo(const EnableCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ImportEnabling : public ::testing::TestWithParam<EnableCase> {};
