@@ -1,6 +1,7 @@
 #include "app/record_storing.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "app/duration_fields.h"
 #include "app/list_sorting.h"
@@ -12,10 +13,6 @@ namespace app {
 namespace {
 
 namespace name = core::column_name;
-
-std::string CellText(std::string text) {
-    return core::RemoveAngleBrackets(core::RemoveLineBreaks(std::move(text)));
-}
 
 void SetCells(core::VideoList& list, int row,
               const std::vector<std::pair<std::string, std::string>>& cells) {
@@ -30,6 +27,57 @@ std::string KeyOf(const core::VideoList& list, int row) {
 }
 
 }  // namespace
+
+namespace {
+
+bool IsSpecial(char c) {
+    return c == '\n' || c == '\r' || c == '<' || c == '>';
+}
+
+// The first byte from `pos` on that cleaning changes, or the size. Eight bytes are tested at a
+// time for "<", ">" and control bytes; only a word that holds one is looked at byte by byte.
+std::size_t NextSpecial(std::string_view text, std::size_t pos) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    for (; pos + 8 <= text.size(); pos += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + pos, 8);
+        // "<" (0x3C) and ">" (0x3E) differ only in bit 1.
+        const std::uint64_t angles = (word | (kOnes * 0x02)) ^ (kOnes * 0x3E);
+        if ((((angles - kOnes) & ~angles) | ((word - kOnes * 0x0E) & ~word)) & kHighs) {
+            for (std::size_t end = pos + 8; pos < end; ++pos) {
+                if (IsSpecial(text[pos])) return pos;
+            }
+        }
+    }
+    for (; pos < text.size(); ++pos) {
+        if (IsSpecial(text[pos])) return pos;
+    }
+    return text.size();
+}
+
+}  // namespace
+
+bool NeedsCleaning(std::string_view text) {
+    return NextSpecial(text, 0) < text.size();
+}
+
+std::string CleanCell(std::string text, bool synopsis) {
+    // One pass in place, moving the runs between the bytes that change: a large import cleans
+    // many long cells.
+    std::size_t kept = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t special = NextSpecial(text, pos);
+        if (kept != pos) std::memmove(text.data() + kept, text.data() + pos, special - pos);
+        kept += special - pos;
+        if (special == text.size()) break;
+        if (text[special] == '\n' && synopsis) text[kept++] = '~';
+        pos = special + 1;
+    }
+    text.resize(kept);
+    return text;
+}
 
 std::vector<int> CustomColumns(const core::VideoList& list) {
     std::vector<int> columns;
@@ -63,7 +111,7 @@ std::vector<std::pair<std::string, std::string>> RecordCells(const RecordFields&
     for (std::size_t i = 0; i < custom.size() && i < fields.custom.size(); ++i) {
         cells.emplace_back(list.Column(custom[i]).Name, fields.custom[i]);
     }
-    for (auto& cell : cells) cell.second = CellText(std::move(cell.second));
+    for (auto& cell : cells) cell.second = CleanCell(std::move(cell.second));
     return cells;
 }
 

@@ -36,6 +36,13 @@ struct RecordFields {
     std::string image_file;
 };
 
+// A text as a cell may hold it, whichever way it came in (typed, imported, downloaded): the
+// synopsis keeps its line breaks as "~", other cells lose them, and no cell keeps "<" or ">",
+// so that a cell stays one line of the main file and puts no markup into published pages.
+std::string CleanCell(std::string text, bool synopsis = false);
+// Whether CleanCell would change the text: it holds a line break, "<" or ">".
+bool NeedsCleaning(std::string_view text);
+
 // The custom columns in table order: the ones the editor's Miscellaneous fields fill.
 std::vector<int> CustomColumns(const core::VideoList& list);
 

@@ -21,13 +21,17 @@ std::optional<CliArguments> ParseArguments(int argc, char** argv, std::string& e
         const std::string arg = argv[i];
         if (!options_end && arg == "--") {
             options_end = true;
-        } else if (!options_end && (arg == "--user" || arg == "--password" || arg == "--in" ||
-                                    arg == "--theme" || arg == "--html" || arg == "--pdf")) {
+        } else if (!options_end &&
+                   (arg == "--user" || arg == "--password" || arg == "--in" || arg == "--theme" ||
+                    arg == "--html" || arg == "--pdf" || arg == "--image-folder" ||
+                    arg == "--program" || arg == "--map")) {
             if (i + 1 >= argc) {
                 error = "option " + arg + " needs a value";
                 return std::nullopt;
             }
-            if (arg != "--user" && arg != "--password") {
+            if (arg == "--map") {
+                arguments.repeated[arg].push_back(argv[++i]);
+            } else if (arg != "--user" && arg != "--password") {
                 arguments.values[arg] = argv[++i];
             } else {
                 (arg == "--user" ? arguments.user : arguments.password) = argv[++i];
@@ -87,6 +91,21 @@ std::string UsageText() {
            "                   with \"-wanted\" before its extension. The layout is that of\n"
            "                   the program's last print (cfg/ps.txt), changed by the options.\n"
            "                   --pdf is refused: printing to PDF needs the desktop program\n"
+           "  import DB SOURCE [--images] [--image-folder DIR]\n"
+           "         [--map \"SOURCE NAME=TARGET NAME\"]... [--program FILE]\n"
+           "                   import the records of SOURCE into My Videos and save: another\n"
+           "                   database (.rdk), a Filmfolio 2.0 database (.mff, with --program\n"
+           "                   naming the Filmfolio program file beside its db/cfg.ini), a CSV\n"
+           "                   file (.csv, first row the column names), a Tellico (.tc) or\n"
+           "                   GCstar (.gcs) collection. Fields pair with columns of the same\n"
+           "                   name; each --map pairs one field (\"NAME=\" leaves it out).\n"
+           "                   Records whose Key is taken are skipped. --images copies the\n"
+           "                   source's images (from DIR if given), never overwriting\n"
+           "  import-wanted DB FILE\n"
+           "                   add the titles of a wanted list (.rdkw or .wff) to Wanted\n"
+           "                   Videos, skipping those already listed, and save\n"
+           "  export-csv DB FILE [--all-columns]\n"
+           "                   write My Videos as CSV: the shown columns, or every column\n"
            "\n"
            "A database protected by accounts is opened only with --user and --password\n"
            "matching one of its accounts (both case-sensitive). Changing a protected\n"

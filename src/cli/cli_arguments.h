@@ -15,6 +15,8 @@ struct CliArguments {
     std::optional<std::string> password;
     std::vector<std::string> flags;  // options without a value ("--yes", "--descending" ...)
     std::map<std::string, std::string> values;  // other options with a value ("--in Title")
+    // Options that may be given more than once ("--map A=B --map C=D"), in order.
+    std::map<std::string, std::vector<std::string>> repeated;
 
     bool Has(const std::string& flag) const;
     std::optional<std::string> Value(const std::string& option) const;

@@ -30,6 +30,9 @@ int Run(int argc, char** argv) {
         {"export-html", cli::RunExportHtml},
         {"open-html", cli::RunOpenHtml},
         {"print", cli::RunPrint},
+        {"import", cli::RunImport},
+        {"import-wanted", cli::RunImportWanted},
+        {"export-csv", cli::RunExportCsv},
     };
     auto command = commands.find(arguments->command);
     if (command == commands.end()) {

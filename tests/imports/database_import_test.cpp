@@ -1,0 +1,130 @@
+// Importing the records of another database, and undoing it.
+#include <gtest/gtest.h>
+
+#include "import_session.h"
+#include "imports/import_undo.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class DatabaseImport : public ImportSession {
+  protected:
+    DatabaseImport() {
+        AddRow({{"Title", "Heat"}, {"Date Added", "09/09/2001"}});  // Key 1000000000
+        source_ = WriteFilms(folder_ / "source.rdk",
+                             {{{"Key", "1000000000"}, {"Title", "Heat again"}, {"Flag Value", "x"}},
+                              {{"Key", "1100000000"},
+                               {"Title", "The Birds"},
+                               {"Cast", "Tippi"},
+                               {"Flag Value", "Lent"},
+                               {"Duration", "00:00:00"},
+                               {"Synopsis", "<b>Birds</b>~attack"}},
+                              {{"Key", "soon"}, {"Title", "Alien"}, {"Year", "1979"}}});
+    }
+    std::string source_;
+};
+
+TEST_F(DatabaseImport, AddsThePairedCellsSkipsTakenKeysAndRekeysBrokenOnes) {
+    const imports::ImportResult result = ImportDatabase(source_, Options(false, "", true));
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(result.message,
+              "2 records imported. (1 duplicate record keys were found\nand were not imported)"
+              "\n\n1 records without a valid key were given new keys.");
+    EXPECT_EQ(result.title, "Import");
+    // Sorted again by Date Added, ascending: the fresh Key (today) comes before 11/09/2004.
+    EXPECT_EQ(ColumnCells("Title"), (std::vector<std::string>{"Heat", "Alien", "Birds, The"}));
+    EXPECT_EQ(ColumnCells("#"), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(Key(1), std::to_string(kNow));
+    EXPECT_EQ(Cell(1, "Date Added"), "03/07/2004");
+    EXPECT_EQ(Cell(2, "Cast"), "Tippi");
+    EXPECT_EQ(Cell(2, "Flag Value"), "Lent");
+    EXPECT_TRUE(session_.Videos.FlagMark(2));
+    EXPECT_EQ(Cell(2, "Duration"), "");
+    EXPECT_EQ(Cell(2, "Synopsis"), "bBirds/b~attack");
+    EXPECT_EQ(Cell(2, "Date Added"), "11/09/2004");
+    EXPECT_TRUE(session_.Modified);
+    EXPECT_TRUE(imports::CanUndoMyVideosImport(paths_));
+}
+
+TEST_F(DatabaseImport, ASecondImportFindsEveryKeyTaken) {
+    const std::string two =
+        WriteFilms(folder_ / "two.rdk", {{{"Key", "1200000000"}}, {{"Key", "1200000001"}}});
+    EXPECT_EQ(ImportDatabase(two).message, "2 records imported successfully.");
+    EXPECT_EQ(ImportDatabase(two).message,
+              "0 records imported. (2 duplicate record keys were found\nand were not imported)");
+}
+
+TEST_F(DatabaseImport, DamagedOrMissingSourcesChangeNothing) {
+    const std::string bytes = ReadFileBytes(source_);
+    const std::vector<std::string> before = Rows();
+    WriteFileBytes(folder_ / "cut.rdk", bytes.substr(0, bytes.size() - 30));
+    std::string shifted = bytes;
+    shifted.insert(0, "1\n");
+    WriteFileBytes(folder_ / "shifted.rdk", shifted);
+    for (const auto& [path, reason] : std::vector<std::pair<std::string, std::string>>{
+             {folder_ / "cut.rdk", "the last record is cut short"},
+             {folder_ / "shifted.rdk", "line 24: a record does not end with an empty line"},
+             {folder_ / "missing.rdk", "No such file or directory"}}) {
+        const imports::ImportResult result = Import(imports::SourceKind::kReeldeck, path,
+                                                    imports::ReadDatabaseSource(source_).fields);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.message.starts_with("Error reading import file.\n" + path + ": "))
+            << result.message;
+        EXPECT_NE(result.message.find(reason), std::string::npos) << result.message;
+    }
+    EXPECT_EQ(Rows(), before);
+    EXPECT_FALSE(session_.Modified);
+    EXPECT_FALSE(imports::CanUndoMyVideosImport(paths_));
+}
+
+TEST_F(DatabaseImport, ReadOnlyUsersCannotImport) {
+    session_.AccessLevel = app::kReadOnlyAccess;
+    EXPECT_FALSE(ImportDatabase(source_).ok);
+    EXPECT_EQ(session_.Videos.RowCount(), 1);
+}
+
+TEST_F(DatabaseImport, ImagesAreCopiedWithoutOverwritingAndUndoRestoresTheFolder) {
+    const std::string images = folder_ / "source";
+    WriteFileBytes(images + "/1000000000.jpg", "theirs");
+    WriteFileBytes(images + "/1100000000.GIF", "birds");
+    WriteFileBytes(images + "/notes.txt", "not an image");
+    WriteFileBytes(session_.ImageFolder + "/1000000000.jpg", "ours");
+    WriteFileBytes(session_.ImageFolder + "/readme.txt", "kept");
+    const std::vector<std::string> rows_before = Rows();
+    const std::vector<std::string> folder_before = Folder(session_.ImageFolder);
+
+    const imports::ImportResult result = ImportDatabase(
+        source_, Options(true, imports::ReadDatabaseSource(source_).image_folder, false));
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(Folder(session_.ImageFolder),
+              (std::vector<std::string>{"1000000000.jpg=ours", "1100000000.GIF=birds",
+                                        "readme.txt=kept"}));
+    // Later changes to the folder are undone too; files that are not images stay.
+    fs::remove(session_.ImageFolder + "/1000000000.jpg");
+    WriteFileBytes(session_.ImageFolder + "/later.txt", "also kept");
+
+    ASSERT_TRUE(imports::UndoMyVideosImport(session_, progress_));
+    EXPECT_EQ(Rows(), rows_before);
+    std::vector<std::string> expected = folder_before;
+    expected.push_back("later.txt=also kept");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Folder(session_.ImageFolder), expected);
+    EXPECT_FALSE(imports::CanUndoMyVideosImport(paths_));
+    EXPECT_FALSE(fs::exists(paths_.import_undo_images));
+    EXPECT_FALSE(imports::UndoMyVideosImport(session_, progress_));
+}
+
+TEST_F(DatabaseImport, TheSourceSummaryReadsHeaderCountAndImageFolder) {
+    WriteFileBytes(source_ + "i", "C:\\nowhere\\images\\");
+    imports::SourceSummary summary = imports::ReadDatabaseSource(source_);
+    EXPECT_EQ(summary.record_count, 3);
+    EXPECT_EQ(summary.fields.size(), 23u);
+    EXPECT_EQ(summary.fields[3].name, "Title");
+    EXPECT_EQ(summary.fields[3].slot, 3);
+    EXPECT_EQ(summary.image_folder, "");
+    WriteFileBytes(source_ + "i", "\n" + folder_.path() + "\\films\\");
+    EXPECT_EQ(imports::ReadDatabaseSource(source_).image_folder, session_.ImageFolder);
+}
+
+}  // namespace
