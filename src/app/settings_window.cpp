@@ -53,9 +53,15 @@ std::string SettingsHelpTopic(SettingsPage page) {
     return std::string("settings.html#") + kAnchors[static_cast<int>(page)];
 }
 
-std::span<const SettingsCheckBox> GeneralCheckBoxes() { return kGeneral; }
-std::span<const SettingsCheckBox> MyVideosCheckBoxes() { return kMyVideos; }
-std::span<const LayoutPane> LayoutPanes() { return kPanes; }
+std::span<const SettingsCheckBox> GeneralCheckBoxes() {
+    return kGeneral;
+}
+std::span<const SettingsCheckBox> MyVideosCheckBoxes() {
+    return kMyVideos;
+}
+std::span<const LayoutPane> LayoutPanes() {
+    return kPanes;
+}
 
 SettingsWindow::SettingsWindow(Session& session, platform::Prompts& prompts)
     : session_(session),
@@ -71,7 +77,9 @@ std::string SettingsWindow::RecordCountText() const {
     return CountText(session_.Videos.RowCount(), "Records");
 }
 
-std::string SettingsWindow::ImageCountText() const { return CountText(image_count_, "Files"); }
+std::string SettingsWindow::ImageCountText() const {
+    return CountText(image_count_, "Files");
+}
 
 void SettingsWindow::SetImageFolder(std::string folder) {
     image_folder_ = std::move(folder);
@@ -146,9 +154,9 @@ void SettingsWindow::ApplyDatabase() {
     const core::DatabaseNames names = core::DatabaseNamesOf(session_.CurrentDatabasePath);
     auto report = [this](const core::FileResult& result) {
         if (result) return;
-        prompts_.Message(core::FormatText("Error saving database:\n%s.\n%s.",
-                                          {result.path, result.reason}),
-                         "Error", platform::Buttons::kOk, platform::Icon::kError);
+        prompts_.Message(
+            core::FormatText("Error saving database:\n%s.\n%s.", {result.path, result.reason}),
+            "Error", platform::Buttons::kOk, platform::Icon::kError);
     };
 
     std::string folder = image_folder_.empty() ? names.base : image_folder_;
@@ -163,7 +171,8 @@ void SettingsWindow::ApplyDatabase() {
         }
     }
 
-    std::vector<core::UserAccount> accounts = protect_ ? accounts_ : std::vector<core::UserAccount>{};
+    std::vector<core::UserAccount> accounts =
+        protect_ ? accounts_ : std::vector<core::UserAccount>{};
     if (accounts != session_.Accounts || !core::FileExists(names.accounts)) {
         session_.Accounts = std::move(accounts);
         report(core::WriteAccounts(session_.Accounts, names.accounts));

@@ -52,8 +52,8 @@ TEST(SettingsColumnsTest, OnlyCustomColumnsTakeNewUniqueNames) {
         bool renamed;
         bool refused;  // the duplicate tip is shown
     };
-    const Case cases[] = {{"Media", true, false},  {"fORMAT", true, false}, {"title", false, true},
-                          {"#", false, true},      {"", false, false},      {"   ", false, false}};
+    const Case cases[] = {{"Media", true, false}, {"fORMAT", true, false}, {"title", false, true},
+                          {"#", false, true},     {"", false, false},      {"   ", false, false}};
     for (const Case& c : cases) {
         ScriptedPrompts prompts;
         app::SettingsColumns lists(SmallTable());
@@ -64,8 +64,8 @@ TEST(SettingsColumnsTest, OnlyCustomColumnsTakeNewUniqueNames) {
         EXPECT_EQ(lists.NameFieldText(), "Format");
         EXPECT_EQ(lists.Rename(c.name, prompts), c.renamed) << c.name;
         EXPECT_EQ(lists.Column(4).Name, c.renamed ? c.name : "Format");
-        EXPECT_EQ(prompts.Texts(), c.refused ? Texts{"Duplicate column titles are not allowed."}
-                                             : Texts{});
+        EXPECT_EQ(prompts.Texts(),
+                  c.refused ? Texts{"Duplicate column titles are not allowed."} : Texts{});
     }
 }
 
