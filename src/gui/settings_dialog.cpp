@@ -262,7 +262,8 @@ QWidget* SettingsDialog::BuildDatabasePage() {
 void SettingsDialog::ColumnSelected(Side side, int row) {
     if (showing_) return;
     window_.Columns().Select(side, row);
-    ShowColumns();
+    // The lists stay as they are: the view that was clicked is still handling the click.
+    ShowColumnSelection();
 }
 
 void SettingsDialog::ChangeName() {
@@ -276,15 +277,29 @@ void SettingsDialog::ChangeName() {
 void SettingsDialog::ShowColumns() {
     showing_ = true;
     const app::SettingsColumns& columns = window_.Columns();
-    auto fill = [&](QListWidget* list, const std::vector<int>& entries, Side side) {
+    auto fill = [&](QListWidget* list, const std::vector<int>& entries) {
         list->clear();
         for (int list_index : entries) list->addItem(FromBytes(columns.Column(list_index).Name));
-        const bool selected = columns.SelectedSide() == side && columns.SelectedPosition() >= 0;
-        list->setCurrentRow(selected ? columns.SelectedPosition() : -1);
-        if (!selected) list->clearSelection();
     };
-    fill(hidden_, columns.Hidden(), Side::kHidden);
-    fill(visible_, columns.Visible(), Side::kVisible);
+    fill(hidden_, columns.Hidden());
+    fill(visible_, columns.Visible());
+    showing_ = false;
+    ShowColumnSelection();
+}
+
+void SettingsDialog::ShowColumnSelection() {
+    showing_ = true;
+    const app::SettingsColumns& columns = window_.Columns();
+    for (auto [list, side] :
+         {std::pair{hidden_, Side::kHidden}, std::pair{visible_, Side::kVisible}}) {
+        const bool selected = columns.SelectedSide() == side && columns.SelectedPosition() >= 0;
+        if (!selected) {
+            list->setCurrentRow(-1);
+            list->clearSelection();
+        } else if (list->currentRow() != columns.SelectedPosition()) {
+            list->setCurrentRow(columns.SelectedPosition());
+        }
+    }
     show_->setEnabled(columns.ShowEnabled());
     hide_->setEnabled(columns.HideEnabled());
     name_->setEnabled(columns.RenameEnabled());

@@ -45,6 +45,7 @@ class SettingsDialog final : public QDialog {
     void ChangeName();
     // Shows the model: lists, selections, enabled buttons, the Database page's texts.
     void ShowColumns();
+    void ShowColumnSelection();
     void ShowDatabase();
 
     app::SettingsWindow& window_;

@@ -2,6 +2,7 @@
 // pages and the main window shows them at once.
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,6 +12,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "core/accounts_file.h"
+#include "core/database_files.h"
 #include "gui/settings_dialog.h"
 #include "gui_fixture.h"
 
