@@ -80,7 +80,9 @@ MenuStates ListRules(const Session& session, const ViewState& view) {
     states.Set(cmd::kGridlines, true, view.gridlines);
     states.Set(cmd::kImageView, true, view.image_view);
     states.Set(cmd::kTextView, true, !view.image_view);
-    states.Set(cmd::kListProperties, !any || writable);
+    // Not even on an empty list: the Settings window would let a read-only user lift the
+    // database's protection.
+    states.Set(cmd::kListProperties, writable);
     // With a database open an empty list still takes new records.
     if (session.IsOpen()) states.Set(cmd::kAddNew, writable);
     return states;

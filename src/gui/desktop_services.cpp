@@ -1,8 +1,10 @@
 #include "gui/desktop_services.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -25,6 +27,20 @@ QtHelp::~QtHelp() {
 }
 
 void QtHelp::ShowContents() {
+    ShowPage(QUrl::fromLocalFile(contents_page_));
+}
+
+void QtHelp::ShowTopic(const std::string& topic) {
+    // Topics are pages beside the contents page, with the section after "#".
+    const QString text = FromBytes(topic);
+    const qsizetype hash = text.indexOf('#');
+    QUrl page = QUrl::fromLocalFile(QFileInfo(contents_page_).absolutePath() + "/" +
+                                    (hash < 0 ? text : text.left(hash)));
+    if (hash >= 0) page.setFragment(text.mid(hash + 1));
+    ShowPage(page);
+}
+
+void QtHelp::ShowPage(const QUrl& page) {
     if (!window_) {
         auto* window = new QDialog(parent_, Qt::Window);
         window->setObjectName("helpWindow");
@@ -39,7 +55,16 @@ void QtHelp::ShowContents() {
         window->resize(760, 620);
         window_ = window;
     }
-    browser_->setSource(QUrl::fromLocalFile(contents_page_));
+    browser_->setSource(page);
+    // Over a modal window (Settings' Help button) the help must take input too, so it becomes
+    // modal itself; otherwise it stays beside the main window.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality modality =
+        modal && modal != window_ ? Qt::ApplicationModal : Qt::NonModal;
+    if (window_->windowModality() != modality) {
+        window_->hide();
+        window_->setWindowModality(modality);
+    }
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -7,6 +7,7 @@
 #include "platform/shell.h"
 
 class QTextBrowser;
+class QUrl;
 class QWidget;
 
 namespace gui {
@@ -26,11 +27,14 @@ class QtHelp final : public platform::Help {
 
     void SetParent(QWidget* parent) { parent_ = parent; }
     void ShowContents() override;
+    void ShowTopic(const std::string& topic) override;
     std::string PopupText(const std::string& entry) override;
     // The help window, once shown.
     QWidget* Window() const;
 
   private:
+    void ShowPage(const QUrl& page);
+
     QString contents_page_;
     QString popup_page_;
     QPointer<QWidget> parent_;

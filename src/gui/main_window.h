@@ -13,6 +13,7 @@
 #include "app/menu_rules.h"
 #include "app/my_videos_buttons.h"
 #include "app/session.h"
+#include "app/settings_window.h"
 #include "app/wanted_pane.h"
 #include "config/service_config.h"
 #include "gui/login_dialog.h"
@@ -147,6 +148,13 @@ class MainWindow final : public QMainWindow {
     void KeepSearchPanesInConfig();
     void ApplyColumnWidths();
 
+    // The Settings window on a page; the tool-bar button opens the page shown last.
+    void OpenSettings(app::SettingsPage page);
+    // The Settings window stored its pages: the list, the panes and the menus show them.
+    void SettingsApplied(bool columns_changed);
+    // Shows, hides, docks and floats the panes and bars as the configuration says.
+    void ApplyPaneLayout();
+
     void TogglePane(PaneDock* dock);
     void OpenOnlinePage(const std::string& path);
     void SetFullScreen(bool full_screen);
@@ -197,6 +205,7 @@ class MainWindow final : public QMainWindow {
     std::map<int, std::function<void()>> operations_;
     html::PageSetupRun page_setup_run_;   // the page settings and output choice of this run
     html::PrintSettings print_settings_;  // the print settings and list choice of this run
+    app::SettingsPage last_settings_page_ = app::SettingsPage::kGeneral;
     bool full_screen_ = false;
     bool applying_search_panes_ = false;
     bool was_maximized_ = false;

@@ -48,6 +48,7 @@ void MainWindow::RegisterOperations() {
     op[cmd::kLogout] = [&] { app::LogoutCommand(s, d); };
     op[cmd::kPrint] = [this] { OpenPrintOptions(false); };
     op[cmd::kExit] = [this] { close(); };
+    op[cmd::kSettings] = [this] { OpenSettings(app::SettingsPage::kDatabase); };
 
     // Tool bar
     op[cmd::kToolNew] = op[cmd::kNew];
@@ -58,6 +59,7 @@ void MainWindow::RegisterOperations() {
     op[cmd::kToolWanted] = [this] { TogglePane(wanted_dock_); };
     op[cmd::kToolDetails] = [this] { TogglePane(details_dock_); };
     op[cmd::kToolPlayer] = [this] { TogglePane(player_dock_); };
+    op[cmd::kToolSettings] = [this] { OpenSettings(last_settings_page_); };
 
     // View
     op[cmd::kStatusBar] = [this] { status_->setVisible(status_->isHidden()); };
@@ -69,6 +71,7 @@ void MainWindow::RegisterOperations() {
     op[cmd::kFullScreen] = [this] { SetFullScreen(true); };
     op[cmd::kNormal] = [this] { SetFullScreen(false); };
     op[cmd::kTipsAndTricks] = [this] { ShowTipsAndTricks(*this); };
+    op[cmd::kLayout] = [this] { OpenSettings(app::SettingsPage::kLayout); };
 
     // List
     op[cmd::kSelectAll] = [this, &s] {
@@ -77,6 +80,7 @@ void MainWindow::RegisterOperations() {
         my_videos_->ShowListSelection();
     };
     op[cmd::kPrintSelected] = [this] { OpenPrintOptions(true); };
+    op[cmd::kListProperties] = [this] { OpenSettings(app::SettingsPage::kMyVideos); };
     op[cmd::kGridlines] = [this, &s] {
         s.config.video_list_grid_visible = !s.config.video_list_grid_visible;
         my_videos_->SetGridVisible(s.config.video_list_grid_visible);

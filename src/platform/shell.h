@@ -19,6 +19,12 @@ public:
     virtual ~Help() = default;
     // The contents page (also the first page shown at first start).
     virtual void ShowContents() = 0;
+    // A page of the guide and its section, e.g. "settings.html#layout". Without topics of its
+    // own a help shows the contents.
+    virtual void ShowTopic(const std::string& topic) {
+        (void)topic;
+        ShowContents();
+    }
     // One entry of the pop-up help, by its name; empty text when there is none.
     virtual std::string PopupText(const std::string& entry) = 0;
 };

@@ -41,8 +41,7 @@ std::optional<std::string> ScriptedPrompts::SaveFile(std::string_view title,
 std::optional<std::string> ScriptedPrompts::ChooseFolder(std::string_view title,
                                                          const std::string&) {
     pickers_.push_back({"folder", std::string(title), {}});
-    ADD_FAILURE() << "Unscripted folder picker \"" << title << "\"";
-    return std::nullopt;
+    return Next(folders_, {}, "folder picker \"" + std::string(title) + "\"");
 }
 
 std::vector<std::string> ScriptedPrompts::Texts() const {
@@ -56,5 +55,6 @@ std::string ScriptedPrompts::Unused() const {
     if (!answers_.empty()) unused += std::to_string(answers_.size()) + " answer(s) ";
     if (!open_files_.empty()) unused += std::to_string(open_files_.size()) + " open path(s) ";
     if (!save_files_.empty()) unused += std::to_string(save_files_.size()) + " save path(s) ";
+    if (!folders_.empty()) unused += std::to_string(folders_.size()) + " folder(s) ";
     return unused;
 }

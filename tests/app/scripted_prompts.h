@@ -29,6 +29,7 @@ class ScriptedPrompts final : public platform::Prompts {
     // The path the next open-file or save-file picker returns; nothing means cancelled.
     void QueueOpenFile(std::optional<std::string> path) { open_files_.push_back(std::move(path)); }
     void QueueSaveFile(std::optional<std::string> path) { save_files_.push_back(std::move(path)); }
+    void QueueFolder(std::optional<std::string> path) { folders_.push_back(std::move(path)); }
 
     platform::Answer Message(std::string_view text, std::string_view title,
                              platform::Buttons buttons, platform::Icon icon) override;
@@ -50,6 +51,7 @@ class ScriptedPrompts final : public platform::Prompts {
     std::deque<platform::Answer> answers_;
     std::deque<std::optional<std::string>> open_files_;
     std::deque<std::optional<std::string>> save_files_;
+    std::deque<std::optional<std::string>> folders_;
     std::vector<Shown> messages_;
     std::vector<Picker> pickers_;
 };

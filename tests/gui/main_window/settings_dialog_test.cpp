@@ -1,0 +1,125 @@
+// The Settings window opened from the main window: Cancel changes nothing; Apply and OK store the
+// pages and the main window shows them at once.
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "core/accounts_file.h"
+#include "core/database_files.h"
+#include "gui/settings_dialog.h"
+#include "gui_fixture.h"
+
+namespace {
+
+namespace cmd = app::cmd;
+using SettingsDialogTest = GuiFixture;
+
+template <typename Widget = QWidget>
+Widget* Find(const QWidget& parent, const QString& name) {
+    auto* widget = parent.findChild<Widget*>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+}
+
+void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// Runs a command that opens the Settings window and lets `use` work in it.
+void InSettings(gui::MainWindow& window, int command, std::function<void(QDialog&)> use) {
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_EQ(dialog->objectName(), "settingsDialog");
+        opened = true;
+        use(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    EXPECT_TRUE(window.RunCommand(command));
+    EXPECT_TRUE(opened);
+}
+
+// Makes changes on every page: grid lines off, "Misc 4" shown and renamed "Disc", Wanted Videos
+// hidden, Video Details floating, no password protection.
+void ChangeEveryPage(QDialog& dialog) {
+    Find<QCheckBox>(dialog, "gridlines")->setChecked(false);
+    auto* hidden = Find<QListWidget>(dialog, "hiddenColumns");
+    hidden->setCurrentRow(0);
+    Click(Find(dialog, "showColumn"));
+    auto* name = Find<QLineEdit>(dialog, "columnName");
+    EXPECT_TRUE(name->isEnabled());
+    EXPECT_EQ(name->text(), "Misc 4");
+    name->setText("Disc");
+    Click(Find(dialog, "changeName"));
+    Find<QCheckBox>(dialog, "paneShown6")->setChecked(false);    // Wanted Videos
+    Find<QRadioButton>(dialog, "paneFloat4")->setChecked(true);  // Video Details
+    Find<QCheckBox>(dialog, "passwordProtect")->setChecked(false);
+}
+
+TEST_F(SettingsDialogTest, CancelChangesNothingWhileApplyAndOkStoreAndShowAtOnce) {
+    login_.ExpectWindow({ScriptedLogin::Ok("Ann", "pw")});
+    const std::string main =
+        WriteDatabase("films.rdk", 3, 0, {}, {{"Ann", "pw", core::kFullAccess, "", ""}});
+    Open(main);
+    gui::VideoTableView* list = window_->myVideos()->view();
+    const int misc = Column("Misc 4");
+    const config::ProgramConfig config_before = config_;
+    const std::vector<core::VideoColumn> columns_before = session_->Videos.Columns();
+
+    InSettings(*window_, cmd::kListProperties, [&](QDialog& dialog) {
+        EXPECT_EQ(Find<QTabWidget>(dialog, "pages")->currentIndex(), 1);  // My Videos
+        ChangeEveryPage(dialog);
+        Click(Find(dialog, "cancelButton"));
+    });
+    EXPECT_EQ(config_, config_before);
+    EXPECT_EQ(session_->Videos.Columns(), columns_before);
+    EXPECT_EQ(session_->Accounts.size(), 1u);
+    EXPECT_FALSE(session_->Modified);
+    EXPECT_TRUE(list->showGrid());
+    EXPECT_TRUE(list->horizontalHeader()->isSectionHidden(misc));
+    EXPECT_FALSE(window_->dock("wantedDock")->isHidden());
+
+    InSettings(*window_, cmd::kLayout, [&](QDialog& dialog) {
+        EXPECT_EQ(Find<QTabWidget>(dialog, "pages")->currentIndex(), 2);  // Layout
+        ChangeEveryPage(dialog);
+        Click(Find(dialog, "applyButton"));
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_FALSE(list->showGrid());
+        EXPECT_FALSE(list->horizontalHeader()->isSectionHidden(misc));
+        EXPECT_EQ(list->model()->headerData(misc, Qt::Horizontal).toString(), "Disc");
+        EXPECT_TRUE(window_->dock("wantedDock")->isHidden());
+        EXPECT_TRUE(window_->dock("detailsDock")->isFloating());
+        EXPECT_TRUE(session_->Accounts.empty());
+        Find<QCheckBox>(dialog, "paneShown0")->setChecked(false);  // Status Bar
+        Click(Find(dialog, "okButton"));
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_TRUE(window_->status()->isHidden());
+    EXPECT_TRUE(session_->Modified);
+    EXPECT_NE(window_->windowTitle().indexOf("*films.rdk"), -1);
+
+    // Kept where the program keeps them: cfg.txt at once, the accounts file of the database.
+    RestartSettings();
+    EXPECT_FALSE(config_.video_list_grid_visible);
+    EXPECT_FALSE(config_.wanted_videos_visible);
+    EXPECT_FALSE(config_.video_details_docked);
+    EXPECT_FALSE(config_.status_bar_visible);
+    std::vector<core::UserAccount> accounts;
+    EXPECT_EQ(core::ReadAccounts(accounts, core::DatabaseNamesOf(main).accounts).value, 0);
+
+    // The tool-bar button opens the page shown last.
+    InSettings(*window_, cmd::kToolSettings, [&](QDialog& dialog) {
+        EXPECT_EQ(Find<QTabWidget>(dialog, "pages")->currentIndex(), 2);
+    });
+}
+
+}  // namespace
