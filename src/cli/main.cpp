@@ -30,6 +30,7 @@ int Run(int argc, char** argv) {
         {"export-html", cli::RunExportHtml},
         {"open-html", cli::RunOpenHtml},
         {"print", cli::RunPrint},
+        {"stats", cli::RunStats},
     };
     auto command = commands.find(arguments->command);
     if (command == commands.end()) {
