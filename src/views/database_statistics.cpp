@@ -10,14 +10,89 @@ namespace {
 
 namespace name = core::column_name;
 
-constexpr int kGeneralSteps = 10;
+// Progress is reported in batches: a step per row would cost more than the row.
+constexpr int kRowsPerStep = 1024;
+// Rows whose cells are fetched from memory while a row is counted, rather than waited for.
+constexpr int kRowsAhead = 16;
 
-int NotViewedCount(const core::VideoList& videos) {
-    const int column = videos.ColumnIndexOf(name::kLastViewed);
-    if (column < 0) return videos.RowCount();
-    int count = 0;
-    for (int row = 0; row < videos.RowCount(); ++row) count += videos.Row(row).Cell(column).empty();
-    return count;
+// What the figures take from the rows, gathered in one pass: each record's block of cells is
+// read from memory once, not once per field.
+struct RowFigures {
+    struct Field {
+        int column = -1;
+        ValueKind kind = ValueKind::kSingle;
+        ValueTally tally;
+    };
+    std::vector<Field> fields;  // in the order of ValueFields()
+    DurationTally durations;
+    int not_viewed = 0;
+};
+
+ValueKind KindOf(std::string_view field) {
+    const bool names = field == name::kCast || field == name::kDirector ||
+                       field == name::kProducer || field == name::kWriter;
+    return names ? ValueKind::kNames : ValueKind::kSingle;
+}
+
+std::optional<RowFigures> GatherRowFigures(const core::VideoList& videos, std::stop_token stop,
+                                           platform::Progress& progress) {
+    RowFigures figures;
+    std::vector<int> columns;  // every column read, for fetching ahead
+    for (std::string_view field : ValueFields()) {
+        figures.fields.push_back({videos.ColumnIndexOf(field), KindOf(field), {}});
+        columns.push_back(figures.fields.back().column);
+    }
+    const int duration = videos.ColumnIndexOf(name::kDuration);
+    const int last_viewed = videos.ColumnIndexOf(name::kLastViewed);
+    columns.insert(columns.end(), {duration, last_viewed});
+    std::erase(columns, -1);
+
+    // The values of the next row are found and hashed, and their places in the tallies asked
+    // for, while this row's are counted: the counting then rarely waits for memory.
+    struct Pending {
+        std::size_t field;
+        std::string_view text;
+        std::uint64_t hash;
+    };
+    std::vector<Pending> current, next;
+    const auto prepare = [&figures, &videos](int row, std::vector<Pending>& values) {
+        values.clear();
+        const core::VideoRecord& record = videos.Row(row);
+        for (std::size_t i = 0; i < figures.fields.size(); ++i) {
+            const RowFigures::Field& field = figures.fields[i];
+            if (field.column < 0) continue;
+            ValueTally::ForEachValue(record.Cell(field.column), field.kind,
+                                     [&](std::string_view text) {
+                                         const std::uint64_t hash = ValueTally::HashOf(text);
+                                         field.tally.Prefetch(hash);
+                                         values.push_back({i, text, hash});
+                                     });
+        }
+    };
+
+    const int rows = videos.RowCount();
+    if (rows > 0) prepare(0, next);
+    for (int row = 0; row < rows; ++row) {
+        if (stop.stop_requested()) return std::nullopt;
+        if (row + kRowsAhead < rows) {
+            const core::VideoRecord& ahead = videos.Row(row + kRowsAhead);
+            for (int column : columns) {
+                const std::string_view cell = ahead.Cell(column);
+                __builtin_prefetch(cell.data());
+                __builtin_prefetch(cell.data() + cell.size());
+            }
+        }
+        std::swap(current, next);
+        if (row + 1 < rows) prepare(row + 1, next);
+        for (const Pending& value : current)
+            figures.fields[value.field].tally.Add(value.text, value.hash, row);
+        const core::VideoRecord& record = videos.Row(row);
+        if (duration >= 0) figures.durations.Add(record.Cell(duration));
+        if (last_viewed < 0 || record.Cell(last_viewed).empty()) ++figures.not_viewed;
+        if ((row + 1) % kRowsPerStep == 0) progress.Step(kRowsPerStep);
+    }
+    progress.Step(rows % kRowsPerStep);
+    return figures;
 }
 
 std::string TimeOrNothing(const std::optional<std::int64_t>& time, const core::Clock& clock) {
@@ -69,46 +144,36 @@ std::optional<DatabaseStatistics> ComputeStatistics(const StatisticsSource& sour
                                                     StatisticsObserver& observer) {
     const core::VideoList& videos = source.videos;
     const int rows = videos.RowCount();
-    DatabaseStatistics result;
-    GeneralFigures& general = result.general;
-
     if (stop.stop_requested()) return std::nullopt;
-    observer.Begin(kGeneralSteps, "Loading general information...");
+    observer.Begin(rows, "Loading general information...");
     const DatabaseFileFigures files =
         ReadDatabaseFileFigures(source.main_path, source.image_folder);
-    // One step per figure shown, as the page fills.
-    const auto step = [&](std::string& figure, std::string text) {
-        figure = std::move(text);
-        observer.Step(1);
-    };
-    step(general.name, core::FileNameOf(source.main_path));
-    step(general.created, TimeOrNothing(files.created, source.clock));
-    step(general.modified, TimeOrNothing(files.modified, source.clock));
-    step(general.image_count, std::to_string(files.image_count));
-    step(general.image_size, SizeText(files.image_bytes));
-    step(general.my_videos, std::to_string(rows));
-    if (stop.stop_requested()) return std::nullopt;
-    const int not_viewed = NotViewedCount(videos);
-    step(general.not_viewed,
-         std::to_string(not_viewed) + " (" + PercentText(not_viewed, rows) + "%)");
-    step(general.image_percent, PercentText(files.image_count, rows) + "%");
-    step(general.wanted, std::to_string(source.wanted_count));
+    std::optional<RowFigures> from_rows = GatherRowFigures(videos, stop, observer);
+    if (!from_rows) return std::nullopt;
+
+    DatabaseStatistics result;
+    GeneralFigures& general = result.general;
+    general.name = core::FileNameOf(source.main_path);
+    general.created = TimeOrNothing(files.created, source.clock);
+    general.modified = TimeOrNothing(files.modified, source.clock);
     general.size = SizeText(files.database_bytes);
-    if (stop.stop_requested()) return std::nullopt;
-    const DurationFigures durations = ComputeDurationFigures(videos);
+    general.my_videos = std::to_string(rows);
+    general.wanted = std::to_string(source.wanted_count);
+    general.not_viewed = std::to_string(from_rows->not_viewed) + " (" +
+                         PercentText(from_rows->not_viewed, rows) + "%)";
+    const DurationFigures durations = from_rows->durations.Figures();
     general.minimum = durations.minimum;
     general.maximum = durations.maximum;
     general.average = durations.average;
     general.total = durations.total;
-    observer.Step(1);
-    if (stop.stop_requested()) return std::nullopt;
+    general.image_count = std::to_string(files.image_count);
+    general.image_size = SizeText(files.image_bytes);
+    general.image_percent = PercentText(files.image_count, rows) + "%";
     observer.GeneralReady(general);
 
-    for (std::string_view field : ValueFields()) {
-        const bool names = field == name::kCast || field == name::kDirector ||
-                           field == name::kProducer || field == name::kWriter;
-        std::optional<ValueTable> table = CountValues(
-            videos, field, names ? ValueKind::kNames : ValueKind::kSingle, stop, observer);
+    for (std::size_t i = 0; i < ValueFields().size(); ++i) {
+        std::optional<ValueTable> table = BuildValueTable(
+            ValueFields()[i], std::move(from_rows->fields[i].tally), rows, stop, observer);
         if (!table) return std::nullopt;
         observer.TableReady(*table);
         result.tables.push_back(std::move(*table));

@@ -86,9 +86,10 @@ class QuietStatistics final : public StatisticsObserver {
     void End() override {}
 };
 
-// Computes every figure and table: "Loading general information..." over ten steps, then the
-// tables in order, each with its compiling and loading texts. When `stop` is requested the work
-// ends at the next row or value and nothing more is reported: the result is then nothing.
+// Computes every figure and table: "Loading general information..." over one pass through the
+// rows, then the tables in order, each with its compiling and loading texts. When `stop` is
+// requested the work ends at the next row or value and nothing more is reported: the result is
+// then nothing.
 std::optional<DatabaseStatistics> ComputeStatistics(const StatisticsSource& source,
                                                     std::stop_token stop,
                                                     StatisticsObserver& observer);

@@ -20,31 +20,27 @@ long long DurationSeconds(std::string_view cell) {
     return parts[0] * 3600 + parts[1] * 60 + parts[2];
 }
 
-DurationFigures ComputeDurationFigures(const core::VideoList& videos) {
-    DurationFigures figures;
-    const int column = videos.ColumnIndexOf(core::column_name::kDuration);
-    if (column < 0) return figures;
-    long long total = 0, shortest = 0, longest = 0;
-    int counted = 0;
-    for (int row = 0; row < videos.RowCount(); ++row) {
-        const std::string_view cell = videos.Row(row).Cell(column);
-        if (cell.empty()) continue;
-        const long long seconds = DurationSeconds(cell);
-        // Compared by length of time, so that "100:00:00" is longer than "99:00:00".
-        if (counted == 0 || seconds < shortest) {
-            shortest = seconds;
-            figures.minimum = cell;
-        }
-        if (counted == 0 || seconds > longest) {
-            longest = seconds;
-            figures.maximum = cell;
-        }
-        total += seconds;
-        ++counted;
+void DurationTally::Add(std::string_view cell) {
+    if (cell.empty()) return;
+    const long long seconds = DurationSeconds(cell);
+    // Compared by length of time, so that "100:00:00" is longer than "99:00:00".
+    if (counted_ == 0 || seconds < shortest_) {
+        shortest_ = seconds;
+        figures_.minimum = cell;
     }
-    if (counted == 0) return figures;
-    figures.total = DurationText(total);
-    figures.average = DurationText(total / counted);
+    if (counted_ == 0 || seconds > longest_) {
+        longest_ = seconds;
+        figures_.maximum = cell;
+    }
+    total_ += seconds;
+    ++counted_;
+}
+
+DurationFigures DurationTally::Figures() const {
+    DurationFigures figures = figures_;
+    if (counted_ == 0) return figures;
+    figures.total = DurationText(total_);
+    figures.average = DurationText(total_ / counted_);
     return figures;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <string>
-
-#include "core/video_list.h"
+#include <string_view>
 
 namespace views {
 
@@ -16,7 +15,19 @@ struct DurationFigures {
     std::string total = "00:00:00";
 };
 
-DurationFigures ComputeDurationFigures(const core::VideoList& videos);
+// Takes the Duration cells one by one.
+class DurationTally {
+  public:
+    void Add(std::string_view cell);
+    DurationFigures Figures() const;
+
+  private:
+    DurationFigures figures_;
+    long long shortest_ = 0;
+    long long longest_ = 0;
+    long long total_ = 0;
+    int counted_ = 0;
+};
 
 // The seconds of a duration cell: each colon-separated part read as a whole number (missing or
 // negative parts are 0, absurdly large ones capped).

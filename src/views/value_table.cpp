@@ -4,81 +4,19 @@
 #include <charconv>
 #include <cstdint>
 #include <numeric>
-#include <unordered_map>
 
 #include "core/text.h"
 #include "views/statistics_texts.h"
+#include "views/value_tally.h"
 
 namespace views {
 namespace {
 
-// Progress is reported in batches: a step per row would cost more than the counting.
-constexpr int kRowsPerStep = 1024;
-
-// Hashing and equality of values ignoring ASCII case, so that lookups need no folded copies.
-struct FoldedHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const {
-        std::uint64_t hash = 1469598103934665603ull;
-        for (char c : text) {
-            hash ^= static_cast<unsigned char>(core::FoldAscii(c));
-            hash *= 1099511628211ull;
-        }
-        return static_cast<std::size_t>(hash);
-    }
-};
-struct FoldedEqual {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const {
-        return core::EqualsNoCase(a, b);
-    }
-};
-
-struct Tally {
-    std::string_view value;  // the first form met; points into the list, which stays unchanged
-    int count = 0;
-    int last_row = -1;
-};
-
-// The distinct values of a field with their counts, each row counted once per value.
-class ValueTally {
-  public:
-    void Add(std::string_view value, int row) {
-        auto [found, added] = index_.try_emplace(value, tallies_.size());
-        if (added) tallies_.push_back({value});
-        Tally& tally = tallies_[found->second];
-        if (tally.last_row == row) return;
-        tally.last_row = row;
-        ++tally.count;
-    }
-    std::vector<Tally>& Sorted() {
-        std::sort(tallies_.begin(), tallies_.end(), [](const Tally& a, const Tally& b) {
-            return core::CompareNoCase(a.value, b.value) < 0;
-        });
-        return tallies_;
-    }
-
-  private:
-    std::unordered_map<std::string_view, std::size_t, FoldedHash, FoldedEqual> index_;
-    std::vector<Tally> tallies_;
-};
+// Progress is reported in batches: a step per value would cost more than the value.
+constexpr int kValuesPerStep = 1024;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-template <typename Each>
-void ForEachName(std::string_view cell, Each each) {
-    std::size_t start = 0;
-    while (start <= cell.size()) {
-        std::size_t comma = cell.find(',', start);
-        if (comma == std::string_view::npos) comma = cell.size();
-        std::size_t first = start, last = comma;
-        while (first < last && IsBlank(cell[first])) ++first;
-        while (last > first && IsBlank(cell[last - 1])) --last;
-        if (last > first) each(cell.substr(first, last - first));
-        start = comma + 1;
-    }
 }
 
 std::string InformationText(const char* verb, std::string_view field) {
@@ -108,38 +46,24 @@ std::string LoadingText(std::string_view field) {
     return InformationText("Loading", field);
 }
 
-std::optional<ValueTable> CountValues(const core::VideoList& videos, std::string_view field,
-                                      ValueKind kind, std::stop_token stop,
-                                      platform::Progress& progress) {
-    const int column = videos.ColumnIndexOf(field);
-    const int rows = column >= 0 ? videos.RowCount() : 0;
-    ValueTally tally;
-    progress.Begin(rows, InformationText("Compiling", field));
-    for (int row = 0; row < rows; ++row) {
-        if (stop.stop_requested()) return std::nullopt;
-        const std::string_view cell = videos.Row(row).Cell(column);
-        if (kind == ValueKind::kSingle) {
-            if (!cell.empty()) tally.Add(cell, row);
-        } else {
-            ForEachName(cell, [&](std::string_view name) { tally.Add(name, row); });
-        }
-        if ((row + 1) % kRowsPerStep == 0) progress.Step(kRowsPerStep);
-    }
-    progress.Step(rows % kRowsPerStep);
+std::optional<ValueTable> BuildValueTable(std::string_view field, ValueTally tally, int all_rows,
+                                          std::stop_token stop, platform::Progress& progress) {
+    const auto distinct = static_cast<std::int64_t>(tally.Size());
+    progress.Begin(distinct, InformationText("Compiling", field));
+    const std::vector<ValueTally::Value> values = tally.Sorted();
+    progress.Step(distinct);
 
-    std::vector<Tally>& values = tally.Sorted();
     ValueTable table{std::string(field), {}};
     table.rows.reserve(values.size());
-    progress.Begin(static_cast<std::int64_t>(values.size()), LoadingText(field));
-    const int all_rows = videos.RowCount();
+    progress.Begin(distinct, LoadingText(field));
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (stop.stop_requested()) return std::nullopt;
-        const Tally& value = values[i];
-        table.rows.push_back({std::string(value.value), std::to_string(value.count),
+        const ValueTally::Value& value = values[i];
+        table.rows.push_back({std::string(tally.Text(value.text)), std::to_string(value.count),
                               PercentText(value.count, all_rows)});
-        if ((i + 1) % kRowsPerStep == 0) progress.Step(kRowsPerStep);
+        if ((i + 1) % kValuesPerStep == 0) progress.Step(kValuesPerStep);
     }
-    progress.Step(static_cast<std::int64_t>(values.size() % kRowsPerStep));
+    progress.Step(distinct % kValuesPerStep);
     return table;
 }
 

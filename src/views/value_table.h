@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/video_list.h"
 #include "platform/progress.h"
+#include "views/value_tally.h"
 
 // The value tables of the Database Properties window: each distinct value of a field with the
 // number of records that have it.
@@ -31,21 +31,12 @@ struct ValueTable {
 // The placeholder row of a table not yet filled: "Loading Category Information...".
 std::string LoadingText(std::string_view field);
 
-// How a field's cells hold values.
-enum class ValueKind {
-    kSingle,  // the whole cell is one value (Category, Year, MPAA)
-    kNames,   // a comma-separated list of names (Cast, Director, Producer, Writer)
-};
-
-// The table of a field (found by its exact column name; a missing column gives no rows).
-// Values are distinct ignoring the case of ASCII letters; the first form met is shown. A value
-// counts the rows that hold it, ignoring case: a single value when the cell equals it, a name
-// once per row whose list holds it as a whole name (blanks around it ignored). Rows are in
-// value order, ignoring case. Reports "Compiling <field> Information..." per row and then
-// "Loading <field> Information..." per value. Nothing when `stop` was requested on the way.
-std::optional<ValueTable> CountValues(const core::VideoList& videos, std::string_view field,
-                                      ValueKind kind, std::stop_token stop,
-                                      platform::Progress& progress);
+// The table of a field from its tally, over a list of `all_rows` rows (the percentages' whole).
+// Rows are in value order, ignoring case. Reports "Compiling <field> Information..." while the
+// values are put in order and "Loading <field> Information..." per value. Nothing when `stop`
+// was requested on the way.
+std::optional<ValueTable> BuildValueTable(std::string_view field, ValueTally tally, int all_rows,
+                                          std::stop_token stop, platform::Progress& progress);
 
 // The order of a table by one of its columns (0 value, 1 count, 2 percent), as a click on the
 // heading sorts it: empty cells first; then cells without letters that start with a number,

@@ -116,12 +116,21 @@ TEST_F(StatisticsTest, ReportsEachPartAsItIsReadyWithItsProgressText) {
 }
 
 TEST_F(StatisticsTest, AStopRequestedMidwayEndsTheWorkWithoutAResult) {
-    for (int i = 0; i < 3000; ++i) AddRow({{"Cast", "Ann, Bob"}});
-    observer_.stop_at = "Compiling Cast Information...";
-    EXPECT_FALSE(views::ComputeStatistics(views::StatisticsSourceOf(session_),
-                                          observer_.stop.get_token(), observer_));
-    EXPECT_EQ(observer_.tables, (std::vector<std::string>{"Category", "Year", "MPAA"}));
-    EXPECT_FALSE(observer_.ended);
+    for (int i = 0; i < 3000; ++i) AddRow({{"Cast", "Ann, Bob"}, {"Year", std::to_string(i)}});
+    struct Case {
+        const char* stop_at;
+        std::vector<std::string> tables;  // reported before the stop
+    };
+    for (const Case& stop : {Case{"Loading general information...", {}},
+                             Case{"Loading Year Information...", {"Category"}}}) {
+        RecordingObserver observer;
+        observer.stop_at = stop.stop_at;
+        EXPECT_FALSE(views::ComputeStatistics(views::StatisticsSourceOf(session_),
+                                              observer.stop.get_token(), observer));
+        EXPECT_EQ(observer.general, !stop.tables.empty()) << stop.stop_at;
+        EXPECT_EQ(observer.tables, stop.tables) << stop.stop_at;
+        EXPECT_FALSE(observer.ended);
+    }
 }
 
 TEST_F(StatisticsTest, FilesAreMeasuredOnDisk) {
