@@ -67,7 +67,13 @@ void ReadCellsBaselineCase(benchmark::State& state, const BenchStatistics* data)
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::optional<bool> smoke_run = bench::InitializeBenchmarks(argc, argv);
+    // The cases' repetitions take turns, so that a change in the machine's load between them
+    // does not end up in the ratio.
+    std::vector<char*> arguments(argv, argv + argc);
+    static std::string interleaved = "--benchmark_enable_random_interleaving=true";
+    arguments.insert(arguments.begin() + 1, interleaved.data());
+    const std::optional<bool> smoke_run =
+        bench::InitializeBenchmarks(static_cast<int>(arguments.size()), arguments.data());
     if (!smoke_run) return 2;
     const bool smoke = *smoke_run;
 
@@ -91,7 +97,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const int repetitions = smoke ? 1 : 5;
+    const int repetitions = smoke ? 1 : 9;
     const std::string ours = "Statistics/" + std::to_string(records);
     const std::string baseline = "ReadCellsBaseline/" + std::to_string(records);
     using Case = void (*)(benchmark::State&, const BenchStatistics*);

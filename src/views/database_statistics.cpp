@@ -47,31 +47,7 @@ std::optional<RowFigures> GatherRowFigures(const core::VideoList& videos, std::s
     columns.insert(columns.end(), {duration, last_viewed});
     std::erase(columns, -1);
 
-    // The values of the next row are found and hashed, and their places in the tallies asked
-    // for, while this row's are counted: the counting then rarely waits for memory.
-    struct Pending {
-        std::size_t field;
-        std::string_view text;
-        std::uint64_t hash;
-    };
-    std::vector<Pending> current, next;
-    const auto prepare = [&figures, &videos](int row, std::vector<Pending>& values) {
-        values.clear();
-        const core::VideoRecord& record = videos.Row(row);
-        for (std::size_t i = 0; i < figures.fields.size(); ++i) {
-            const RowFigures::Field& field = figures.fields[i];
-            if (field.column < 0) continue;
-            ValueTally::ForEachValue(record.Cell(field.column), field.kind,
-                                     [&](std::string_view text) {
-                                         const std::uint64_t hash = ValueTally::HashOf(text);
-                                         field.tally.Prefetch(hash);
-                                         values.push_back({i, text, hash});
-                                     });
-        }
-    };
-
     const int rows = videos.RowCount();
-    if (rows > 0) prepare(0, next);
     for (int row = 0; row < rows; ++row) {
         if (stop.stop_requested()) return std::nullopt;
         if (row + kRowsAhead < rows) {
@@ -82,11 +58,10 @@ std::optional<RowFigures> GatherRowFigures(const core::VideoList& videos, std::s
                 __builtin_prefetch(cell.data() + cell.size());
             }
         }
-        std::swap(current, next);
-        if (row + 1 < rows) prepare(row + 1, next);
-        for (const Pending& value : current)
-            figures.fields[value.field].tally.Add(value.text, value.hash, row);
         const core::VideoRecord& record = videos.Row(row);
+        for (RowFigures::Field& field : figures.fields) {
+            if (field.column >= 0) field.tally.AddCell(record.Cell(field.column), field.kind, row);
+        }
         if (duration >= 0) figures.durations.Add(record.Cell(duration));
         if (last_viewed < 0 || record.Cell(last_viewed).empty()) ++figures.not_viewed;
         if ((row + 1) % kRowsPerStep == 0) progress.Step(kRowsPerStep);

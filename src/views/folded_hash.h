@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -26,17 +27,33 @@ inline std::uint64_t Mix(std::uint64_t hash) {
     return hash;
 }
 
-// The bytes from `at` on, at most eight, as one word (missing bytes zero).
-inline std::uint64_t WordAt(std::string_view text, std::size_t at) {
-    if (at + 8 <= text.size()) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + at, 8);
-        return word;
-    }
-    std::uint64_t word = 0;
-    for (std::size_t i = at; i < text.size(); ++i)
-        word |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * (i - at));
+inline std::uint64_t Load8(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, 8);
     return word;
+}
+
+// The bytes from `at` on, at most eight, as one word (missing bytes zero). Reads only the
+// text's own bytes: a short end is taken from the last eight bytes, shifted into place.
+inline std::uint64_t WordAt(std::string_view text, std::size_t at) {
+    if (at + 8 <= text.size()) return Load8(text.data() + at);
+    const std::size_t count = text.size() - at;
+    if (text.size() >= 8) return Load8(text.data() + text.size() - 8) >> (64 - 8 * count);
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        word |= std::uint64_t{static_cast<unsigned char>(text[at + i])} << (8 * i);
+    return word;
+}
+
+// Where the first comma of the bytes is, eight bytes at a time; `end` when there is none.
+inline const char* FindComma(const char* at, const char* end) {
+    for (; at + 8 <= end; at += 8) {
+        const std::uint64_t commas = Load8(at) ^ (',' * kOnes);  // zero bytes at commas
+        const std::uint64_t found = (commas - kOnes) & ~commas & (0x80 * kOnes);
+        if (found != 0) return at + std::countr_zero(found) / 8;
+    }
+    while (at < end && *at != ',') ++at;
+    return at;
 }
 
 inline bool SameIgnoringCase(std::string_view a, std::string_view b) {

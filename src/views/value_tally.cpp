@@ -8,8 +8,9 @@
 
 namespace views {
 
-void ValueTally::Add(std::string_view value, std::uint64_t hash, int row) {
+void ValueTally::Add(std::string_view value, int row) {
     if ((size_ + 1) * 3 > slots_.size() * 2) Grow();
+    const std::uint64_t hash = FoldedHash(value);
     const auto tag = static_cast<std::uint32_t>(hash >> 32);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t at = hash & mask;; at = (at + 1) & mask) {

@@ -25,16 +25,8 @@ class ValueTally {
         int count = 0;
     };
 
-    // The hash under which a value is counted: its text with ASCII letters folded.
-    static std::uint64_t HashOf(std::string_view value) { return FoldedHash(value); }
-    // Asks for the table's place of a hash from memory ahead of its Add, so that the wait
-    // overlaps other work.
-    void Prefetch(std::uint64_t hash) const {
-        if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
-    }
     // Counts `value` for `row`, once however often the row holds it.
-    void Add(std::string_view value, std::uint64_t hash, int row);
-    void Add(std::string_view value, int row) { Add(value, HashOf(value), row); }
+    void Add(std::string_view value, int row);
 
     // Calls `each` with the values of a cell: the cell, or each name with the blanks around it
     // left out (empty names hold nothing).
@@ -84,7 +76,7 @@ void ValueTally::ForEachValue(std::string_view cell, ValueKind kind, Each each) 
     while (at < end) {
         while (at < end && blank(*at)) ++at;
         const char* const start = at;
-        while (at < end && *at != ',') ++at;
+        at = FindComma(at, end);
         const char* last = at;
         while (last > start && blank(last[-1])) --last;
         if (last > start) each(std::string_view(start, static_cast<std::size_t>(last - start)));
