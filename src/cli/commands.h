@@ -23,6 +23,7 @@ void RunPrint(CliContext& context, std::ostream& out);
 void RunImport(CliContext& context, std::ostream& out);
 void RunImportWanted(CliContext& context, std::ostream& out);
 void RunExportCsv(CliContext& context, std::ostream& out);
+void RunStats(CliContext& context, std::ostream& out);
 
 // The column named by the user: exactly, or else ignoring case. Throws naming the choices when
 // there is none.

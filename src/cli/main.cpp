@@ -33,6 +33,7 @@ int Run(int argc, char** argv) {
         {"import", cli::RunImport},
         {"import-wanted", cli::RunImportWanted},
         {"export-csv", cli::RunExportCsv},
+        {"stats", cli::RunStats},
     };
     auto command = commands.find(arguments->command);
     if (command == commands.end()) {

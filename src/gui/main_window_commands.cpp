@@ -11,6 +11,7 @@
 #include "gui/accessories/system_info_dialog.h"
 #include "gui/main_window.h"
 #include "gui/open_html_list_dialog.h"
+#include "gui/properties/database_properties_dialog.h"
 #include "gui/startup_sequence.h"
 #include "gui/text_bytes.h"
 
@@ -47,6 +48,14 @@ void MainWindow::RegisterOperations() {
     op[cmd::kDelete] = [&] { app::DeleteDatabaseCommand(s, d); };
     op[cmd::kLogout] = [&] { app::LogoutCommand(s, d); };
     op[cmd::kPrint] = [this] { OpenPrintOptions(false); };
+    op[cmd::kProperties] = [this, &s] {
+        if (!s.IsOpen()) return;
+        DatabasePropertiesDialog dialog(views::StatisticsSourceOf(s),
+                                        FromBytes(core::JoinPath(
+                                            core::ParentFolderOf(s.paths.help), "databases.html")),
+                                        this);
+        dialog.exec();
+    };
     op[cmd::kExit] = [this] { close(); };
     op[cmd::kSettings] = [this] { OpenSettings(app::SettingsPage::kDatabase); };
 

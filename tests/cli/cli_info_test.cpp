@@ -17,7 +17,7 @@ TEST_F(CliInfoTest, HelpNamesEveryCommandAndMistakesFailWithOneLine) {
     CliRun help = cli_.Run({"--help"});
     EXPECT_EQ(help.exit_code, 0);
     for (const char* command : {"info DB", "copy SRC DST", "sort DB COLUMN", "find DB TEXT",
-                                "replace DB WHAT WITH", "list DB"}) {
+                                "replace DB WHAT WITH", "list DB", "stats DB [--json]"}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
     EXPECT_EQ(cli_.Run({}).exit_code, 1);

@@ -1,0 +1,161 @@
+#include "views/database_statistics.h"
+
+#include "core/paths.h"
+#include "views/database_file_figures.h"
+#include "views/duration_figures.h"
+#include "views/statistics_texts.h"
+
+namespace views {
+namespace {
+
+namespace name = core::column_name;
+
+// Progress is reported in batches: a step per row would cost more than the row.
+constexpr int kRowsPerStep = 1024;
+// Rows whose cells are fetched from memory while a row is counted, rather than waited for.
+constexpr int kRowsAhead = 16;
+
+// What the figures take from the rows, gathered in one pass: each record's block of cells is
+// read from memory once, not once per field.
+struct RowFigures {
+    struct Field {
+        int column = -1;
+        ValueKind kind = ValueKind::kSingle;
+        ValueTally tally;
+    };
+    std::vector<Field> fields;  // in the order of ValueFields()
+    DurationTally durations;
+    int not_viewed = 0;
+};
+
+ValueKind KindOf(std::string_view field) {
+    const bool names = field == name::kCast || field == name::kDirector ||
+                       field == name::kProducer || field == name::kWriter;
+    return names ? ValueKind::kNames : ValueKind::kSingle;
+}
+
+std::optional<RowFigures> GatherRowFigures(const core::VideoList& videos, std::stop_token stop,
+                                           platform::Progress& progress) {
+    RowFigures figures;
+    std::vector<int> columns;  // every column read, for fetching ahead
+    for (std::string_view field : ValueFields()) {
+        figures.fields.push_back({videos.ColumnIndexOf(field), KindOf(field), {}});
+        columns.push_back(figures.fields.back().column);
+    }
+    const int duration = videos.ColumnIndexOf(name::kDuration);
+    const int last_viewed = videos.ColumnIndexOf(name::kLastViewed);
+    columns.insert(columns.end(), {duration, last_viewed});
+    std::erase(columns, -1);
+
+    const int rows = videos.RowCount();
+    for (int row = 0; row < rows; ++row) {
+        if (stop.stop_requested()) return std::nullopt;
+        if (row + kRowsAhead < rows) {
+            const core::VideoRecord& ahead = videos.Row(row + kRowsAhead);
+            for (int column : columns) {
+                const std::string_view cell = ahead.Cell(column);
+                __builtin_prefetch(cell.data());
+                __builtin_prefetch(cell.data() + cell.size());
+            }
+        }
+        const core::VideoRecord& record = videos.Row(row);
+        for (RowFigures::Field& field : figures.fields) {
+            if (field.column >= 0) field.tally.AddCell(record.Cell(field.column), field.kind, row);
+        }
+        if (duration >= 0) figures.durations.Add(record.Cell(duration));
+        if (last_viewed < 0 || record.Cell(last_viewed).empty()) ++figures.not_viewed;
+        if ((row + 1) % kRowsPerStep == 0) progress.Step(kRowsPerStep);
+    }
+    progress.Step(rows % kRowsPerStep);
+    return figures;
+}
+
+std::string TimeOrNothing(const std::optional<std::int64_t>& time, const core::Clock& clock) {
+    return time ? FileTimeText(*time, clock) : std::string();
+}
+
+}  // namespace
+
+std::vector<FigureGroup> GeneralLayout(const GeneralFigures& f) {
+    return {
+        {"Database",
+         {{"Name", f.name}, {"Created", f.created}, {"Modified", f.modified}, {"Size", f.size}}},
+        {"Records",
+         {{"My Videos", f.my_videos}, {"Wanted", f.wanted}, {"Not Viewed", f.not_viewed}}},
+        {"Duration",
+         {{"Minimum", f.minimum},
+          {"Maximum", f.maximum},
+          {"Average", f.average},
+          {"Total", f.total}}},
+        {"Images",
+         {{"Count", f.image_count}, {"Size", f.image_size}, {"% Total", f.image_percent}}},
+    };
+}
+
+const std::vector<ValuePage>& ValuePages() {
+    static const std::vector<ValuePage> pages = {
+        {"Category", {name::kCategory}},
+        {"Year / MPAA", {name::kYear, name::kMpaa}},
+        {"Cast / Director", {name::kCast, name::kDirector}},
+        {"Producer / Writer", {name::kProducer, name::kWriter}},
+    };
+    return pages;
+}
+
+const std::vector<std::string_view>& ValueFields() {
+    static const std::vector<std::string_view> fields = {
+        name::kCategory, name::kYear,     name::kMpaa,  name::kCast,
+        name::kDirector, name::kProducer, name::kWriter};
+    return fields;
+}
+
+StatisticsSource StatisticsSourceOf(const app::Session& session) {
+    return {session.Videos, session.Wanted.Count(), session.CurrentDatabasePath,
+            session.ImageFolder, session.clock};
+}
+
+std::optional<DatabaseStatistics> ComputeStatistics(const StatisticsSource& source,
+                                                    std::stop_token stop,
+                                                    StatisticsObserver& observer) {
+    const core::VideoList& videos = source.videos;
+    const int rows = videos.RowCount();
+    if (stop.stop_requested()) return std::nullopt;
+    observer.Begin(rows, "Loading general information...");
+    const DatabaseFileFigures files =
+        ReadDatabaseFileFigures(source.main_path, source.image_folder);
+    std::optional<RowFigures> from_rows = GatherRowFigures(videos, stop, observer);
+    if (!from_rows) return std::nullopt;
+
+    DatabaseStatistics result;
+    GeneralFigures& general = result.general;
+    general.name = core::FileNameOf(source.main_path);
+    general.created = TimeOrNothing(files.created, source.clock);
+    general.modified = TimeOrNothing(files.modified, source.clock);
+    general.size = SizeText(files.database_bytes);
+    general.my_videos = std::to_string(rows);
+    general.wanted = std::to_string(source.wanted_count);
+    general.not_viewed = std::to_string(from_rows->not_viewed) + " (" +
+                         PercentText(from_rows->not_viewed, rows) + "%)";
+    const DurationFigures durations = from_rows->durations.Figures();
+    general.minimum = durations.minimum;
+    general.maximum = durations.maximum;
+    general.average = durations.average;
+    general.total = durations.total;
+    general.image_count = std::to_string(files.image_count);
+    general.image_size = SizeText(files.image_bytes);
+    general.image_percent = PercentText(files.image_count, rows) + "%";
+    observer.GeneralReady(general);
+
+    for (std::size_t i = 0; i < ValueFields().size(); ++i) {
+        std::optional<ValueTable> table = BuildValueTable(
+            ValueFields()[i], std::move(from_rows->fields[i].tally), rows, stop, observer);
+        if (!table) return std::nullopt;
+        observer.TableReady(*table);
+        result.tables.push_back(std::move(*table));
+    }
+    if (stop.stop_requested()) return std::nullopt;
+    observer.End();
+    return result;
+}
+
+}  // namespace views

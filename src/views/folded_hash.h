@@ -1,0 +1,78 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+// Hashing and comparing texts with ASCII letters folded to lower case, eight bytes at a time:
+// the value tables look up every name of a large list.
+namespace views {
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+
+// Each upper-case ASCII letter of the eight bytes in lower case; other bytes unchanged.
+inline std::uint64_t FoldWord(std::uint64_t word) {
+    const std::uint64_t low = word & (0x7F * kOnes);
+    const std::uint64_t at_least_a = low + (0x80 - 'A') * kOnes;   // high bit: >= 'A'
+    const std::uint64_t above_z = low + (0x80 - 'Z' - 1) * kOnes;  // high bit: > 'Z'
+    const std::uint64_t upper = (at_least_a ^ above_z) & ~word & (0x80 * kOnes);
+    return word | (upper >> 2);
+}
+
+inline std::uint64_t Mix(std::uint64_t hash) {
+    hash ^= hash >> 32;
+    hash *= 0xD6E8FEB86659FD93ull;
+    hash ^= hash >> 32;
+    return hash;
+}
+
+inline std::uint64_t Load8(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, 8);
+    return word;
+}
+
+// The bytes from `at` on, at most eight, as one word (missing bytes zero). Reads only the
+// text's own bytes: a short end is taken from the last eight bytes, shifted into place.
+inline std::uint64_t WordAt(std::string_view text, std::size_t at) {
+    if (at + 8 <= text.size()) return Load8(text.data() + at);
+    const std::size_t count = text.size() - at;
+    if (text.size() >= 8) return Load8(text.data() + text.size() - 8) >> (64 - 8 * count);
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        word |= std::uint64_t{static_cast<unsigned char>(text[at + i])} << (8 * i);
+    return word;
+}
+
+// Where the first comma of the bytes is, eight bytes at a time; `end` when there is none.
+inline const char* FindComma(const char* at, const char* end) {
+    for (; at + 8 <= end; at += 8) {
+        const std::uint64_t commas = Load8(at) ^ (',' * kOnes);  // zero bytes at commas
+        const std::uint64_t found = (commas - kOnes) & ~commas & (0x80 * kOnes);
+        if (found != 0) return at + std::countr_zero(found) / 8;
+    }
+    while (at < end && *at != ',') ++at;
+    return at;
+}
+
+inline bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t at = 0; at < a.size(); at += 8) {
+        const std::uint64_t word_a = WordAt(a, at), word_b = WordAt(b, at);
+        if (word_a != word_b && FoldWord(word_a) != FoldWord(word_b)) return false;
+    }
+    return true;
+}
+
+// A hash of the text with ASCII letters folded to lower case, eight bytes at a time.
+inline std::uint64_t FoldedHash(std::string_view text) {
+    std::uint64_t hash = text.size() * 0x9E3779B97F4A7C15ull;
+    for (std::size_t at = 0; at < text.size(); at += 8) {
+        hash = (hash ^ FoldWord(WordAt(text, at))) * 0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 29;
+    }
+    return Mix(hash);
+}
+
+}  // namespace views
