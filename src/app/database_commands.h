@@ -36,8 +36,14 @@ void OpenRecentCommand(Session& session, DatabaseServices& services, const std::
 
 // Writes every file of the open database under `path` (".rdk" is added unless the name has it).
 // Under a new name the database takes that name and its images are copied into the new image
-// folder. Returns 1 or -1 (after telling the user what failed).
+// folder. Returns 1 or -1 (after telling the user what failed). Files about to be replaced are
+// first kept as the database's backup (when the configuration asks for it). When the open
+// database's files changed on disk since they were read or written here, the user chooses to
+// save over them, to save under another name, or not to save (-1).
 int SaveDatabase(Session& session, DatabaseServices& services, const std::string& path);
+// Save As without the New fallback: asks for a name and saves there. Returns 1, or -1 when the
+// user cancelled, was refused, or the save failed.
+int SaveUnderAnotherName(Session& session, DatabaseServices& services);
 
 // Reads the accounts of a database into `accounts`: none when its accounts file is missing.
 // An accounts file that exists but cannot be read is reported, naming it, and gives false.
@@ -70,6 +76,10 @@ void CloseDatabase(Session& session);
 // Deletes every file of the open database and its images (after asking, when deletions are
 // confirmed), then closes it.
 void DeleteDatabaseCommand(Session& session, DatabaseServices& services);
+
+// File > Restore Backup...: after asking, exchanges the open database's files with their backup
+// and opens the database again, so a second restore brings back what the first replaced.
+void RestoreBackupCommand(Session& session, DatabaseServices& services);
 
 // File > Logout.
 void LogoutCommand(Session& session, DatabaseServices& services);

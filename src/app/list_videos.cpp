@@ -45,17 +45,23 @@ Listing SelectNotViewed(core::VideoList& list) {
     return SelectByEmptiness(list, core::column_name::kLastViewed, true);
 }
 
-Listing SelectDuplicateTitles(core::VideoList& list) {
+Listing SelectDuplicateTitles(core::VideoList& list, DuplicateKey key) {
     const int title = list.ColumnIndexOf(core::column_name::kTitle);
+    const int year = list.ColumnIndexOf(core::column_name::kYear);
     if (title < 0) {
         list.DeselectAll();
         return {};
     }
-    std::unordered_set<std::string> seen;  // folded titles met so far
+    std::unordered_set<std::string> seen;  // folded titles (with their years) met so far
     return SelectRows(list, [&](int row) {
         const std::string_view cell = list.Cell(row, title);
         if (cell.empty()) return false;
-        return !seen.insert(core::ToLowerAscii(std::string(cell))).second;
+        std::string folded = core::ToLowerAscii(std::string(cell));
+        if (key == DuplicateKey::kTitleAndYear && year >= 0) {
+            folded += '\n';  // never part of a cell
+            folded += list.Cell(row, year);
+        }
+        return !seen.insert(std::move(folded)).second;
     });
 }
 

@@ -20,8 +20,10 @@ Listing SelectFlagged(core::VideoList& list);
 Listing SelectViewed(core::VideoList& list);
 // Not Viewed: rows without one.
 Listing SelectNotViewed(core::VideoList& list);
+enum class DuplicateKey { kTitle, kTitleAndYear };
 // Duplicate Titles: every row whose title (not empty) an earlier row already has, ignoring
-// case; the first row of each group is not selected.
-Listing SelectDuplicateTitles(core::VideoList& list);
+// case; the first row of each group is not selected. By title and year, a remake (the same
+// title in another year) is not a duplicate.
+Listing SelectDuplicateTitles(core::VideoList& list, DuplicateKey key = DuplicateKey::kTitle);
 
 }  // namespace app

@@ -54,6 +54,8 @@ std::vector<MenuEntry> FileMenu() {
         E::Separator(),
         E::Item("Close", cmd::kClose, "Close database"),
         E::Item("Delete...", cmd::kDelete, "Delete the open database with all its images and files"),
+        E::Item("Restore Backup...", cmd::kRestoreBackup,
+                "Bring back the database as it was before its last save"),
         E::Separator(),
         E::Item("Properties...", cmd::kProperties, "Open database properties"),
         E::Item("Settings...", cmd::kSettings, "Open database settings"),
@@ -118,6 +120,9 @@ std::vector<MenuEntry> ListMenu() {
     list_videos.push_back(E::Separator());
     list_videos.push_back(
         E::Item("Duplicate Titles", cmd::kListDuplicateTitles, "List records with duplicate titles"));
+    list_videos.push_back(E::Item("Duplicate Titles by Title and Year",
+                                  cmd::kListDuplicateTitlesAndYears,
+                                  "List records with duplicate titles of the same year"));
 
     std::vector<MenuEntry> mark =
         ValueSubmenus(id::kMarkFlag, "Flag", id::kMarkMpaa, id::kMarkCustomPrefix, id::kMarkCategory);

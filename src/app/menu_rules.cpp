@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "app/command_ids.h"
+#include "core/database_backup.h"
 #include "core/paths.h"
 #include "core/text.h"
 
@@ -18,6 +19,8 @@ MenuStates FileRules(const Session& session) {
     states.Set(cmd::kSettings, !open || !session.ReadOnly());
     states.Set(cmd::kClose, open);
     states.Set(cmd::kProperties, open);
+    states.Set(cmd::kRestoreBackup,
+               may_change && core::HasBackup(core::DatabaseNamesOf(session.CurrentDatabasePath)));
     const bool held = open && !session.CurrentUserName.empty() && !session.CurrentPassword.empty() &&
                       !session.Accounts.empty();
     ItemState logout;

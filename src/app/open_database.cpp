@@ -171,6 +171,7 @@ int OpenDatabase(Session& session, DatabaseServices& services, const std::string
     SortVideos(session.Videos, session.Sort, session.Sort.column, session.Sort.direction);
     ReadWantedList(session, services, names);
     session.Modified = false;
+    session.DiskStamp = core::StampDatabase(names);
     session.NotifyOpened();
     return 1;
 }

@@ -81,10 +81,48 @@ core::SortState SortStateAsStored(const Session& session) {
     return stored;
 }
 
+// What to do when the open database's files changed on disk since they were read or written
+// here (another copy of the program, a sync tool): Yes saves over them, No saves under another
+// name, Cancel saves nothing.
+Answer AskAboutChangeOnDisk(DatabaseServices& services, const std::string& main) {
+    return services.prompts.Message(
+        core::FormatText("%s has been changed on disk since it was opened, by another program or "
+                         "another copy of Reeldeck.\n\nYes: save over those changes.\nNo: save "
+                         "under another name.\nCancel: do not save.",
+                         {main}),
+        "Save", Buttons::kYesNoCancel, Icon::kWarning);
+}
+
+// Keeps the files about to be replaced as the database's backup. A backup that cannot be kept
+// is reported, and the user decides whether to save without it.
+bool KeepBackupBeforeSaving(Session& session, DatabaseServices& services,
+                            const core::DatabaseNames& names) {
+    if (!session.config.keep_backup || !core::FileExists(names.main)) return true;
+    const core::FileResult kept = core::KeepBackup(names);
+    if (kept) return true;
+    return services.prompts.Message(
+               core::FormatText("The backup of the database could not be kept:\n%s.\n%s.\n\n"
+                                "Save without a backup?",
+                                {kept.path, kept.reason}),
+               "Save", Buttons::kYesNo, Icon::kWarning) == Answer::kYes;
+}
+
 }  // namespace
 
 int SaveDatabase(Session& session, DatabaseServices& services, const std::string& path) {
     const core::DatabaseNames names = core::DatabaseNamesOf(path);
+    if (names.main == session.CurrentDatabasePath &&
+        core::ChangedOnDisk(core::StampDatabase(names), session.DiskStamp)) {
+        switch (AskAboutChangeOnDisk(services, names.main)) {
+            case Answer::kYes:
+                break;
+            case Answer::kNo:
+                return SaveUnderAnotherName(session, services);
+            default:
+                return -1;
+        }
+    }
+    if (!KeepBackupBeforeSaving(session, services, names)) return -1;
     if (Failed(services, core::WriteHeader(session.Videos, names.header),
                "Error saving video list header information:\n%s.\n%s.")) {
         return -1;
@@ -110,6 +148,7 @@ int SaveDatabase(Session& session, DatabaseServices& services, const std::string
                "Error saving database:\n%s.\n%s.")) {
         return -1;
     }
+    session.DiskStamp = core::StampDatabase(names);
     return 1;
 }
 
@@ -125,18 +164,22 @@ void SaveCommand(Session& session, DatabaseServices& services) {
 
 void SaveAsCommand(Session& session, DatabaseServices& services) {
     if (!session.IsOpen()) return NewCommand(session, services);
+    SaveUnderAnotherName(session, services);
+}
+
+int SaveUnderAnotherName(Session& session, DatabaseServices& services) {
     std::optional<std::string> path = services.prompts.SaveFile("Save As", DatabaseFileFilter());
-    if (!path) return;
+    if (!path) return -1;
 
     std::vector<core::UserAccount> target_accounts;
     const ReplaceAccess access = MayReplaceDatabase(session, services, *path, target_accounts);
-    if (access == ReplaceAccess::kUnreadable) return;
+    if (access == ReplaceAccess::kUnreadable) return -1;
     if (access == ReplaceAccess::kDenied) {
         DenyAccess(services,
                    "The database you are attempting to overwrite\nis password protected. Contact "
                    "or login as the\nadministrator of the database you are attempting\nto "
                    "overwrite before trying again");
-        return;
+        return -1;
     }
     const std::vector<core::UserAccount> own_accounts = session.Accounts;
     const int own_level = session.AccessLevel;
@@ -152,11 +195,12 @@ void SaveAsCommand(Session& session, DatabaseServices& services) {
             session.AccessLevel = own_level;
         }
         session.NotifyLoginChanged();
-        return;
+        return -1;
     }
     session.Modified = false;
     session.NotifyLoginChanged();
     session.NotifySaved();
+    return 1;
 }
 
 void NewCommand(Session& session, DatabaseServices& services) {

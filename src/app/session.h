@@ -7,6 +7,7 @@
 #include "config/program_paths.h"
 #include "config/recent_databases.h"
 #include "core/accounts_file.h"
+#include "core/database_backup.h"
 #include "core/dates.h"
 #include "core/sort_state_file.h"
 #include "core/video_list.h"
@@ -58,6 +59,9 @@ struct Session {
     std::string CurrentDatabasePath;  // the open main file; empty when none is open
     std::string ImageFolder;          // the folder of the record images in use
     bool Modified = false;            // the lists changed since they were opened or saved
+    // The database's files as last read or written here: a difference at the next save means
+    // another program changed them.
+    core::DatabaseStamp DiskStamp;
     bool LoggedIn = false;
     int AccessLevel = kNoAccess;
     // Credentials of the last successful login, kept from one database to the next.

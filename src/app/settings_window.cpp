@@ -24,6 +24,7 @@ const SettingsCheckBox kGeneral[] = {
     {"Show Tips and Tricks when starting Reeldeck", &C::show_tips_at_startup},
     {"Enable video details QuickFind Links", &C::video_details_links_active},
     {"Update Reeldeck Video Database when rating videos ", &C::video_list_rank_online},
+    {"Keep a backup of the database's previous files when saving", &C::keep_backup},
 };
 
 const SettingsCheckBox kMyVideos[] = {

@@ -71,6 +71,7 @@ const Key kKeys[] = {
     {"SHOW_SPLASH_AT_STARTUP=", Section::kMiscellaneous, &C::show_splash_at_startup},
     {"SHOW_TIPS_AT_STARTUP=", Section::kMiscellaneous, &C::show_tips_at_startup},
     {"PLACE_THE_IN_BACK=", Section::kMiscellaneous, &C::place_the_in_back},
+    {"KEEP_BACKUP=", Section::kMiscellaneous, &C::keep_backup},
     {"IMAGE_BROWSER_WH_MODE=", Section::kMiscellaneous, &C::image_browser_wh_mode},
     {"IMAGE_BROWSER_SHOW_TIP_INFO=", Section::kMiscellaneous, &C::image_browser_show_tip_info},
     {"IMAGE_BROWSER_SPACE=", Section::kMiscellaneous, &C::image_browser_space},

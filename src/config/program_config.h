@@ -70,6 +70,7 @@ struct ProgramConfig {
     bool show_splash_at_startup = true;
     bool show_tips_at_startup = true;
     bool place_the_in_back = false;
+    bool keep_backup = true;  // a save keeps the database's previous files as its backup
     std::string image_browser_wh_mode;
     bool image_browser_show_tip_info = true;
     int image_browser_space = 4;

@@ -44,6 +44,7 @@ void MainWindow::RegisterOperations() {
     op[cmd::kOpen] = [&] { app::OpenCommand(s, d); };
     op[cmd::kSave] = [&] { app::SaveCommand(s, d); };
     op[cmd::kSaveAs] = [&] { app::SaveAsCommand(s, d); };
+    op[cmd::kRestoreBackup] = [&] { app::RestoreBackupCommand(s, d); };
     op[cmd::kClose] = [&] { app::ConfirmCloseDatabase(s, d); };
     op[cmd::kDelete] = [&] { app::DeleteDatabaseCommand(s, d); };
     op[cmd::kLogout] = [&] { app::LogoutCommand(s, d); };

@@ -1,5 +1,7 @@
 // The main window's list operations: List Videos, Mark Selected, flags, viewed dates, deleting,
 // and the caption strip's buttons, with the panes that show their results.
+#include <functional>
+
 #include "app/column_widths.h"
 #include "app/command_ids.h"
 #include "app/deleting.h"
@@ -24,8 +26,8 @@ namespace cmd = app::cmd;
 void MainWindow::RegisterListOperations() {
     app::Session& s = session_;
     auto& op = operations_;
-    auto listing = [this](app::Listing (*select)(core::VideoList&)) {
-        return [this, select] {
+    auto listing = [this](std::function<app::Listing(core::VideoList&)> select) {
+        return [this, select = std::move(select)] {
             if (session_.Videos.RowCount() == 0) return;
             text_search_.ShowListing(select(session_.Videos));
             ShowSearchResults();
@@ -34,7 +36,11 @@ void MainWindow::RegisterListOperations() {
     op[cmd::kListFlaggedAll] = listing(app::SelectFlagged);
     op[cmd::kListViewed] = listing(app::SelectViewed);
     op[cmd::kListNotViewed] = listing(app::SelectNotViewed);
-    op[cmd::kListDuplicateTitles] = listing(app::SelectDuplicateTitles);
+    op[cmd::kListDuplicateTitles] =
+        listing([](core::VideoList& list) { return app::SelectDuplicateTitles(list); });
+    op[cmd::kListDuplicateTitlesAndYears] = listing([](core::VideoList& list) {
+        return app::SelectDuplicateTitles(list, app::DuplicateKey::kTitleAndYear);
+    });
 
     op[cmd::kAddNew] = [this] { OpenRecordEditor(true); };
     op[cmd::kEditSelected] = [this] { OpenRecordEditor(false); };

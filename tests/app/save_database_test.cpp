@@ -67,6 +67,7 @@ class SaveBlockedTest : public SaveTest, public ::testing::WithParamInterface<Bl
 
 TEST_P(SaveBlockedTest, ReportsTheFileAndKeepsTheChanges) {
     const BlockedFile& blocked = GetParam();
+    config_.keep_backup = false;  // the folder holds the database's files alone
     ChangeEverything();
     const std::string path = main_ + blocked.letter;
     fs::remove(path);

@@ -65,6 +65,7 @@ TEST_F(CliListsTest, FindAndListPrintTheMatchingTitlesOnce) {
     EXPECT_EQ(Out({"list", main_, "not-viewed"}), "Alien\nBrazil\nheat\n");
     EXPECT_EQ(Out({"list", main_, "duplicates"}), "heat\n");
     ExpectFailure(cli_.Run({"list", main_, "everything"}), "flagged|viewed|not-viewed|duplicates");
+    EXPECT_EQ(Out({"list", main_, "duplicates", "--by-year"}), "");  // "heat" is from 1986
 }
 
 TEST_F(CliListsTest, ReplaceSavesAndCountsTheRecordsUpdated) {

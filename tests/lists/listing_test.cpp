@@ -35,6 +35,11 @@ TEST_F(ListingTest, DuplicateTitlesSelectEveryTitleAnEarlierRowHasIgnoringCase) 
     const app::Listing listing = app::SelectDuplicateTitles(session_.Videos);
     EXPECT_EQ(listing.rows, (Rows{1, 3}));
     EXPECT_EQ(listing.titles, (Titles{"heat", "HEAT"}));
+
+    // By title and year a remake is not a duplicate; the same title and year still is.
+    session_.Videos.SetCell(1, Column("Year"), "1995");
+    EXPECT_EQ(app::SelectDuplicateTitles(session_.Videos, app::DuplicateKey::kTitleAndYear).rows,
+              (Rows{3}));
 }
 
 TEST_F(ListingTest, SelectedRowsAreHandedOnAsRunsOfAdjacentRows) {
