@@ -1,6 +1,5 @@
 #include "gui/imports/import_wizard_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -43,7 +42,6 @@ QTreeWidget* List(const QString& name, const QStringList& headers, QWidget* pare
     list->setObjectName(name);
     list->setHeaderLabels(headers);
     list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setAllColumnsShowFocus(true);
     list->setMinimumHeight(220);
@@ -78,6 +76,7 @@ ImportWizardDialog::ImportWizardDialog(imports::ImportWizard& wizard, platform::
     if (wizard_.UsesImageFolder()) layout->addWidget(BuildImages());
     layout->addWidget(BuildAssignment(), 1);
     layout->addWidget(BuildButtons());
+    resize(760, 620);
     ShowState();
 }
 
@@ -171,16 +170,16 @@ QWidget* ImportWizardDialog::BuildButtons() {
     import_images_ = new QCheckBox("Import Images", bar);
     import_images_->setObjectName("importImages");
     import_images_->setVisible(wizard_.HasImages());
-    auto* box = new QDialogButtonBox(bar);
-    auto* help = box->addButton("Help", QDialogButtonBox::HelpRole);
+    auto* help = new QPushButton("Help", bar);
     help->setObjectName("helpButton");
-    import_ = box->addButton("Import", QDialogButtonBox::AcceptRole);
+    import_ = new QPushButton("Import", bar);
     import_->setObjectName("importButton");
-    auto* cancel = box->addButton("Cancel", QDialogButtonBox::RejectRole);
+    import_->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", bar);
     cancel->setObjectName("cancelButton");
     row->addWidget(import_images_);
     row->addStretch();
-    row->addWidget(box);
+    for (QPushButton* button : {help, import_, cancel}) row->addWidget(button);
 
     connect(import_images_, &QCheckBox::toggled, this, [this](bool checked) {
         wizard_.SetImportImages(checked);
@@ -226,6 +225,10 @@ void ImportWizardDialog::ShowLists(int select_row) {
     }
     for (int column = 0; column < pairs_->columnCount(); ++column)
         pairs_->resizeColumnToContents(column);
+    // Rebuilt lists are repainted whole: the rows left behind by a shorter list are not
+    // otherwise redrawn on every platform.
+    ignored_->viewport()->update();
+    pairs_->viewport()->update();
     if (select_row >= 0 && select_row < pairs_->topLevelItemCount()) {
         QTreeWidgetItem* item = pairs_->topLevelItem(select_row);
         pairs_->setCurrentItem(item);

@@ -55,7 +55,8 @@ QString PairedWith(const QTreeWidget& pairs, const QString& target) {
     return "(no row)";
 }
 
-// Another database: its "Director" column renamed "Directed By" (paired with nothing), three
+// Another database: its "Director" and "Location" columns renamed "Directed By" and "Shelf"
+// (paired with nothing), three
 // records of which one has a Key that the open database already holds, and a cover.
 std::string WriteSource(const fs::path& folder, const config::ProgramPaths& paths) {
     const core::DatabaseNames names = core::DatabaseNamesOf((folder / "source.rdk").string());
@@ -64,6 +65,7 @@ std::string WriteSource(const fs::path& folder, const config::ProgramPaths& path
     std::vector<core::VideoColumn> columns = list.Columns();
     for (core::VideoColumn& column : columns) {
         if (column.Name == "Director") column.Name = "Directed By";
+        if (column.Name == "Location") column.Name = "Shelf";
     }
     list.SetColumns(columns);
     const int key = list.ColumnIndexOf("Key");
@@ -103,19 +105,22 @@ TEST_F(ImportWizardTest, ImportsWithTheDefaultPairingAndUndoPutsTheListBack) {
         EXPECT_EQ(Find<QLabel>(dialog, "recordCount")->text(), "3 Records");
         EXPECT_EQ(Find<QLabel>(dialog, "fileCount")->text(), "1 Files");
         auto* ignored = Find<QTreeWidget>(dialog, "ignoreList");
-        ASSERT_EQ(ignored->topLevelItemCount(), 1);
-        EXPECT_EQ(ignored->topLevelItem(0)->text(0), "Directed By");
+        ASSERT_EQ(ignored->topLevelItemCount(), 2);
+        EXPECT_EQ(ignored->topLevelItem(0)->text(0), "Shelf");
         auto* pairs = Find<QTreeWidget>(dialog, "pairingList");
         EXPECT_EQ(PairedWith(*pairs, "Title"), "Title ->");
         EXPECT_EQ(PairedWith(*pairs, "Director"), " ");
         EXPECT_EQ(PairedWith(*pairs, "Key"), "(no row)");
 
         // The Ignore list's column goes to a row and back.
-        ignored->setCurrentItem(ignored->topLevelItem(0));
+        QTest::mouseClick(ignored->viewport(), Qt::LeftButton, {},
+                          ignored->visualItemRect(ignored->topLevelItem(0)).center());
         QTest::mouseClick(Find(dialog, "pairButton"), Qt::LeftButton);
-        EXPECT_EQ(ignored->topLevelItemCount(), 0);
+        ASSERT_EQ(ignored->topLevelItemCount(), 1);
+        EXPECT_EQ(ignored->topLevelItem(0)->text(0), "Directed By");
+        EXPECT_EQ(PairedWith(*pairs, "Location"), "Shelf ->");  // the first empty row
         QTest::mouseClick(Find(dialog, "unpairButton"), Qt::LeftButton);
-        EXPECT_EQ(ignored->topLevelItemCount(), 1);
+        EXPECT_EQ(ignored->topLevelItemCount(), 2);
 
         auto* images = Find<QCheckBox>(dialog, "importImages");
         EXPECT_TRUE(images->isEnabled());
