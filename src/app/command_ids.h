@@ -17,6 +17,7 @@ constexpr int kToolWanted = 2110;
 constexpr int kToolDetails = 2111;
 constexpr int kToolPlayer = 2112;
 constexpr int kToolWizard = 2113;
+constexpr int kToolImportReeldeck = 2114;  // "Reeldeck 1.0": as Import Records > My Videos...
 
 // File
 constexpr int kNew = 2195;
@@ -97,6 +98,10 @@ constexpr int kImportMyVideos = 2304;
 constexpr int kImportWantedVideos = 2305;
 constexpr int kUndoImportMyVideos = 2306;
 constexpr int kUndoImportWanted = 2307;
+constexpr int kImportCsv = 2321;
+constexpr int kImportTellico = 2322;
+constexpr int kImportGcstar = 2323;
+constexpr int kExportCsv = 2324;
 constexpr int kOpenDatabaseFolder = 2316;
 constexpr int kOpenImageFolder = 2315;
 constexpr int kHtmlMyVideos = 2310;

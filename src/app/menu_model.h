@@ -57,6 +57,7 @@ constexpr std::string_view kImportRecords = "tools.import";
 constexpr std::string_view kImportFilmfolio = "tools.import.filmfolio";
 constexpr std::string_view kImportReeldeck = "tools.import.reeldeck";
 constexpr std::string_view kUndoLast = "tools.import.undo";
+constexpr std::string_view kExport = "tools.export";
 constexpr std::string_view kGenerateHtml = "tools.html";
 constexpr std::string_view kOpenHtml = "tools.openhtml";
 }  // namespace menu_id

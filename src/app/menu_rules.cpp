@@ -110,7 +110,8 @@ MenuStates ToolsRules(const Session& session) {
     states.Set(cmd::kHtmlWanted, session.Wanted.Count() > 0);
     states.Set(cmd::kHtmlBoth, session.Videos.RowCount() > 0 && session.Wanted.Count() > 0);
     for (int command : {cmd::kImportFilmfolioMovies, cmd::kImportFilmfolioWanted,
-                        cmd::kImportMyVideos, cmd::kImportWantedVideos, cmd::kVideoImportWizard}) {
+                        cmd::kImportMyVideos, cmd::kImportWantedVideos, cmd::kImportCsv,
+                        cmd::kImportTellico, cmd::kImportGcstar, cmd::kVideoImportWizard}) {
         states.Set(command, open);
     }
     // Synchronizing deletes image files: a read-only user may not.
@@ -121,6 +122,10 @@ MenuStates ToolsRules(const Session& session) {
     states.Set(cmd::kOpenImageFolder, open && !read_only);
     states.Set(cmd::kUndoImportMyVideos, core::FileExists(session.paths.import_undo_videos));
     states.Set(cmd::kUndoImportWanted, core::FileExists(session.paths.import_undo_wanted));
+    // Exporting changes nothing: like printing, it is open to every user.
+    const bool rows = session.Videos.RowCount() > 0;
+    states.SetSubmenu(menu_id::kExport, open && rows);
+    states.Set(cmd::kExportCsv, open && rows);
     return states;
 }
 

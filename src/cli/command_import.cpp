@@ -1,11 +1,8 @@
 // reeldeck-cli import, import-wanted and export-csv.
-#include <stdlib.h>
-
-#include <filesystem>
-
 #include "cli/commands.h"
 #include "core/paths.h"
 #include "core/text.h"
+#include "imports/cover_folder.h"
 #include "imports/csv_file.h"
 #include "imports/gcstar_reader.h"
 #include "imports/importer.h"
@@ -16,8 +13,6 @@
 
 namespace cli {
 namespace {
-
-namespace fs = std::filesystem;
 
 // A message box text as one line of standard error.
 std::string OneLine(std::string text) {
@@ -35,23 +30,6 @@ std::string OneLine(std::string text) {
     throw CliError{OneLine(std::string(imports::kErrorReadingImportFile) + " " + read.Describe())};
 }
 
-// A folder for the covers a collection keeps inside its file, removed when the command ends.
-class CoverFolder {
-  public:
-    CoverFolder() {
-        std::string pattern = (fs::temp_directory_path() / "reeldeck-covers-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) path_ = pattern;
-    }
-    ~CoverFolder() {
-        std::error_code error;
-        if (!path_.empty()) fs::remove_all(path_, error);
-    }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
 // What the window would show after the source was chosen: its fields and image folder.
 struct ChosenSource {
     imports::SourceKind kind = imports::SourceKind::kReeldeck;
@@ -60,7 +38,7 @@ struct ChosenSource {
     imports::ForeignTable table;
 };
 
-void ReadSource(CliContext& context, const std::string& path, const CoverFolder& covers,
+void ReadSource(CliContext& context, const std::string& path, const imports::CoverFolder& covers,
                 ChosenSource& source) {
     const std::string extension = core::ToLowerAscii(core::ExtensionOf(core::FileNameOf(path)));
     if (extension == "rdk") {
@@ -109,7 +87,7 @@ void RunImport(CliContext& context, std::ostream& out) {
     app::Session& session = context.session();
     const std::string& path = context.arguments().operands[1];
 
-    CoverFolder covers;
+    imports::CoverFolder covers;
     ChosenSource source;
     ReadSource(context, path, covers, source);
     imports::PairingModel pairing;

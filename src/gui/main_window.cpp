@@ -75,6 +75,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     BuildShortcuts();
     RegisterOperations();
     RegisterListOperations();
+    RegisterImportOperations();
 
     connect(&menus_, &MenuBuilder::helpLineChanged, this,
             [this](const QString& line) { status_->ShowHelpLine(line); });

@@ -29,6 +29,7 @@
 #include "gui/session_adapter.h"
 #include "html/page_setup.h"
 #include "html/print_settings.h"
+#include "imports/import_wizard.h"
 #include "online/search_panes.h"
 #include "online/text_replace.h"
 #include "online/text_search.h"
@@ -167,6 +168,11 @@ class MainWindow final : public QMainWindow {
     // File > Print and List > Print Selected (which opens on My Videos): the Print Output
     // Options window.
     void OpenPrintOptions(bool my_videos);
+    // Tools > Import Records and Export: the Import Wizard of each source, the wanted lists, the
+    // undo of the last import and the CSV export.
+    void RegisterImportOperations();
+    void OpenImportWizard(imports::WizardSource source);
+    void ExportCsv();
 
     app::Session& session_;
     config::ServiceConfig& service_;

@@ -106,7 +106,9 @@ std::optional<std::string> QtPrompts::PickFile(std::string_view title,
     BeforeShowing();
     QFileDialog dialog(parent_, FromBytes(title),
                        last_folder_.isEmpty() ? QDir::homePath() : last_folder_);
-    dialog.setNameFilter(NameFilterOf(filter));
+    QStringList name_filters{NameFilterOf(filter)};
+    if (filter.with_all_files) name_filters << "All Files (*)";
+    dialog.setNameFilters(name_filters);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (saving) {

@@ -17,6 +17,9 @@ enum class Answer { kOk, kCancel, kYes, kNo, kRetry, kAbort, kIgnore };
 struct FileFilter {
     std::string label;
     std::string pattern;
+    // The picker also offers every file ("All Files (*)"), for files whose names another system
+    // gave them.
+    bool with_all_files = false;
 };
 
 // Every question, message and file or folder picker the logic needs in the middle of a flow.

@@ -134,6 +134,21 @@ TEST_F(MenuRulesTest, PlayerItemsFollowThePlayerPaneAndUndoItemsTheirFiles) {
     EXPECT_TRUE(Enabled("tools", cmd::kUndoImportMyVideos));
 }
 
+// Every import needs an open database and full access; exporting only rows to write.
+TEST_F(MenuRulesTest, ImportsNeedFullAccessAndTheCsvExportRows) {
+    Open(0);
+    EXPECT_TRUE(SubmenuEnabled("tools", menu_id::kImportRecords));
+    for (int command : {cmd::kImportCsv, cmd::kImportTellico, cmd::kImportGcstar})
+        EXPECT_TRUE(Enabled("tools", command)) << command;
+    EXPECT_FALSE(Enabled("tools", cmd::kExportCsv));
+    session_.Videos.InsertRow(0, "1000");
+    EXPECT_TRUE(Enabled("tools", cmd::kExportCsv));
+    EXPECT_TRUE(SubmenuEnabled("tools", menu_id::kExport));
+    session_.AccessLevel = app::kReadOnlyAccess;
+    EXPECT_FALSE(SubmenuEnabled("tools", menu_id::kImportRecords));
+    EXPECT_TRUE(Enabled("tools", cmd::kExportCsv));
+}
+
 TEST_F(MenuRulesTest,
        ValueSubmenusFoldCaseSortAlphabeticallyOfferAtMost99ValuesAndEndWithAllOrNew) {
     Open(0);
