@@ -109,6 +109,13 @@ bool ImageBrowser::ChoosePage(const core::VideoList& videos, int page_number) {
     return true;
 }
 
+int ImageBrowser::PageOfRow(int row) const {
+    for (std::size_t i = 0; i < images_.size(); ++i) {
+        if (images_[i].row == row) return static_cast<int>(i) / kPageSize + 1;
+    }
+    return 0;
+}
+
 std::string ImageBrowser::ListTitle() const {
     if (page_.empty()) return "0 Images";
     return std::to_string(first_index_ + 1) + " - " +

@@ -58,6 +58,8 @@ class ImageBrowser {
     bool NextPage(const core::VideoList& videos);
     bool PreviousPage(const core::VideoList& videos);
     bool ChoosePage(const core::VideoList& videos, int page_number);
+    // The page that shows a row's thumbnail; 0 when the row has no image.
+    int PageOfRow(int row) const;
 
     // "%d - %d of %d" of the first and last number on the page and the total; "0 Images".
     std::string ListTitle() const;
