@@ -87,9 +87,12 @@ PlayerPaneWidget::~PlayerPaneWidget() {
 QWidget* PlayerPaneWidget::BuildStrip() {
     auto* strip = new QWidget(this);
     strip->setObjectName("playerStrip");
-    auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(2, 1, 2, 1);
+    auto* rows = new QVBoxLayout(strip);
+    rows->setContentsMargins(2, 1, 2, 1);
+    rows->setSpacing(0);
+    auto* row = new QHBoxLayout;
     row->setSpacing(2);
+    rows->addLayout(row);
     auto command = [strip, row](const QString& text, const char* name) {
         auto* button = new QToolButton(strip);
         button->setText(text);
@@ -113,8 +116,10 @@ QWidget* PlayerPaneWidget::BuildStrip() {
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status_->setMinimumWidth(20);
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    row->addSpacing(6);
-    row->addWidget(status_, 1);
+    status_->setContentsMargins(4, 0, 4, 2);
+    status_->hide();  // shown while it has a path: the docked pane is often narrow
+    row->addStretch(1);
+    rows->addWidget(status_);
     return strip;
 }
 
@@ -235,8 +240,7 @@ void PlayerPaneWidget::ShowFile(const QString& path) {
 void PlayerPaneWidget::Start(const views::MediaRequest& request) {
     request_ = request;
     dvd_fallback_tried_ = false;
-    status_->setText(FromBytes(request.status_text));
-    status_->setToolTip(status_->text());
+    SetStatus(FromBytes(request.status_text));
     player_.stop();
     SetLoop(request.loop);
     // A DVD folder goes to the framework as a disc address; MediaFailed() falls back to the
@@ -251,7 +255,7 @@ void PlayerPaneWidget::ShowIdle() {
     player_.stop();
     player_.setSource(QUrl());
     request_.reset();
-    status_->clear();
+    SetStatus({});
     UpdatePicture();
 }
 
@@ -266,8 +270,14 @@ void PlayerPaneWidget::MediaFailed() {
         }
     }
     // The player's own state, as a player shows it; nothing else is reported.
-    status_->setText(FromBytes(request_ ? request_->status_text : std::string()) + "  (" +
-                     player_.errorString() + ")");
+    SetStatus(FromBytes(request_ ? request_->status_text : std::string()) + "  (" +
+              player_.errorString() + ")");
+}
+
+void PlayerPaneWidget::SetStatus(const QString& text) {
+    status_->setText(text);
+    status_->setToolTip(text);
+    status_->setVisible(!text.isEmpty());
 }
 
 void PlayerPaneWidget::SetLoop(bool loop) {

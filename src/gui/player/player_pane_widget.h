@@ -64,6 +64,7 @@ class PlayerPaneWidget final : public QWidget {
     QWidget* BuildControls();
     void Start(const views::MediaRequest& request);
     void SetLoop(bool loop);
+    void SetStatus(const QString& text);
     void UpdatePicture();
     void UpdatePlayButton();
     void UpdatePosition();
