@@ -20,19 +20,6 @@
 #include "gui/window_layout.h"
 
 namespace gui {
-namespace {
-
-// A pane whose contents come later: its name in the middle.
-QWidget* EmptyPane(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignCenter);
-    label->setEnabled(false);
-    label->setWordWrap(true);
-    label->setMinimumSize(160, 80);
-    return label;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent),
@@ -106,6 +93,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     RestorePanes();
     my_videos_->SetGridVisible(session_.config.video_list_grid_visible);
+    my_videos_->SetImageView(session_.config.video_list_view_mode);
     FillRecentMenu();
     FillSortMenus();
     ApplyAllRules();
@@ -178,8 +166,19 @@ void MainWindow::BuildDocks() {
     search_dock_ = make("Search", "searchDock", search_widget_, Qt::LeftDockWidgetArea);
     replace_dock_ = make("Replace", "replaceDock", replace_widget_, Qt::LeftDockWidgetArea);
     details_dock_ = make("Video Details", "detailsDock", details_widget_, Qt::RightDockWidgetArea);
-    player_dock_ = make("Video Player", "playerDock", EmptyPane("Media plays here.", this),
-                        Qt::RightDockWidgetArea);
+    player_widget_ = new PlayerPaneWidget(session_.config, res_folder_, this);
+    player_dock_ = make("Video Player", "playerDock", player_widget_, Qt::RightDockWidgetArea);
+    player_widget_->SetPlaceSource([this] {
+        return views::PlayerPlace{!player_dock_->isHidden(), player_dock_->isFloating()};
+    });
+    connect(player_widget_, &PlayerPaneWidget::dockToggleRequested, this,
+            [this] { player_dock_->setFloating(!player_dock_->isFloating()); });
+    connect(player_widget_, &PlayerPaneWidget::alwaysVisibleChanged, this,
+            &MainWindow::ApplyPlayerAlwaysVisible);
+    connect(player_dock_, &QDockWidget::topLevelChanged, this,
+            &MainWindow::ApplyPlayerAlwaysVisible);
+    // No message box or picker ever opens behind the player.
+    prompts_.SetBeforeShowing([this] { player_widget_->SetAlwaysVisible(false); });
     // The View and Player menus show which panes are shown and floating.
     for (PaneDock* dock :
          {wanted_dock_, search_dock_, replace_dock_, details_dock_, player_dock_}) {
@@ -302,6 +301,7 @@ void MainWindow::OnDatabaseOpened() {
     text_search_.RefillInside();
     text_replace_.RefillInside();
     details_widget_->Clear();
+    my_videos_->browser()->StartOver();
     my_videos_->Reload();
     ApplyColumnWidths();
     OnListsChanged();

@@ -25,6 +25,7 @@
 #include "gui/panes/replace_pane_widget.h"
 #include "gui/panes/search_pane_widget.h"
 #include "gui/panes/wanted_pane_widget.h"
+#include "gui/player/player_pane_widget.h"
 #include "gui/qt_prompts.h"
 #include "gui/session_adapter.h"
 #include "html/page_setup.h"
@@ -67,6 +68,7 @@ class MainWindow final : public QMainWindow {
     MainStatusBar* status() const { return status_; }
     MyVideosPane* myVideos() const { return my_videos_; }
     PaneDock* dock(const QString& object_name) const;
+    PlayerPaneWidget* player() const { return player_widget_; }
     QToolBar* toolBar() const { return tool_bar_; }
     platform::Prompts& prompts() { return database_services_.prompts; }
     app::DatabaseServices& databaseServices() { return database_services_; }
@@ -157,6 +159,8 @@ class MainWindow final : public QMainWindow {
     void ApplyPaneLayout();
 
     void TogglePane(PaneDock* dock);
+    // The floating player stays on top of other windows while "Always Visible" is on.
+    void ApplyPlayerAlwaysVisible();
     void OpenOnlinePage(const std::string& path);
     void SetFullScreen(bool full_screen);
     void ShowTip(const char* text);
@@ -207,6 +211,7 @@ class MainWindow final : public QMainWindow {
     SearchPaneWidget* search_widget_ = nullptr;
     ReplacePaneWidget* replace_widget_ = nullptr;
     DetailsPaneWidget* details_widget_ = nullptr;
+    PlayerPaneWidget* player_widget_ = nullptr;
     QTimer auto_cycle_timer_;
     std::map<int, std::function<void()>> operations_;
     html::PageSetupRun page_setup_run_;   // the page settings and output choice of this run

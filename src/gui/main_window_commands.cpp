@@ -77,7 +77,14 @@ void MainWindow::RegisterOperations() {
     op[cmd::kVideoDetails] = op[cmd::kToolDetails];
     op[cmd::kVideoPlayer] = op[cmd::kToolPlayer];
     op[cmd::kWantedVideos] = op[cmd::kToolWanted];
-    op[cmd::kTextView] = [&s] { s.config.video_list_view_mode = false; };
+    op[cmd::kTextView] = [this, &s] {
+        s.config.video_list_view_mode = false;
+        my_videos_->SetImageView(false);
+    };
+    op[cmd::kImageView] = [this, &s] {
+        s.config.video_list_view_mode = true;
+        my_videos_->SetImageView(true);
+    };
     op[cmd::kFullScreen] = [this] { SetFullScreen(true); };
     op[cmd::kNormal] = [this] { SetFullScreen(false); };
     op[cmd::kTipsAndTricks] = [this] { ShowTipsAndTricks(*this); };
@@ -100,6 +107,9 @@ void MainWindow::RegisterOperations() {
     op[cmd::kPlayerShow] = op[cmd::kToolPlayer];
     op[cmd::kPlayerFloat] = [this] { player_dock_->setFloating(true); };
     op[cmd::kPlayerDock] = [this] { player_dock_->setFloating(false); };
+    op[cmd::kPlayerOpenFile] = [this] { player_widget_->OpenFile(); };
+    op[cmd::kPlayerOpenDvd] = [this] { player_widget_->OpenDvd(); };
+    op[cmd::kPlayerOpenUrl] = [this] { player_widget_->OpenUrl(); };
 
     // Tools
     op[cmd::kVdbSearch] = [this] { OpenOnlinePage("vdb/"); };
@@ -186,6 +196,14 @@ void MainWindow::TogglePane(PaneDock* dock) {
     const bool show = dock->isHidden();
     dock->setVisible(show);
     if (show) dock->raise();
+}
+
+void MainWindow::ApplyPlayerAlwaysVisible() {
+    const bool on_top = player_widget_->AlwaysVisible() && player_dock_->isFloating();
+    if (player_dock_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on_top) return;
+    const bool shown = player_dock_->isVisible();
+    player_dock_->setWindowFlag(Qt::WindowStaysOnTopHint, on_top);
+    if (shown) player_dock_->show();  // changing a window's flags hides it
 }
 
 void MainWindow::OpenOnlinePage(const std::string& path) {

@@ -192,6 +192,24 @@ void MainWindow::ConnectPanes() {
             [this] { RunCommand(cmd::kPrint); });
     connect(my_videos_->view(), &VideoTableView::editRequested, this,
             [this] { RunCommand(cmd::kEditSelected); });
+
+    ImageBrowserWidget* browser = my_videos_->browser();
+    connect(browser, &ImageBrowserWidget::editRequested, this,
+            [this] { RunCommand(cmd::kEditSelected); });
+    connect(browser, &ImageBrowserWidget::contextMenuRequested, this, [this](const QPoint& at) {
+        PrepareMenu(QString::fromUtf8(app::menu_id::kList));
+        if (QMenu* list = menus_.Submenu(app::menu_id::kList)) list->exec(at);
+    });
+    connect(browser, &ImageBrowserWidget::toggleViewRequested, this,
+            [this] { RunCommand(cmd::kTextView); });
+    connect(browser, &ImageBrowserWidget::sortDirectionRequested, this, [this] {
+        const app::Session& s = session_;
+        if (s.Videos.RowCount() == 0 || s.Sort.column < 0) return;
+        app::SortVideos(session_, s.Sort.column, s.Sort.direction != 0 ? 0 : 1);
+    });
+    connect(browser, &ImageBrowserWidget::statusText, this, [this](const QString& text) {
+        status_->ShowHelpLine(text.isEmpty() ? QString("       Ready") : text);
+    });
 }
 
 void MainWindow::ShowRow(int row) {

@@ -19,11 +19,17 @@ MyVideosPane::MyVideosPane(app::Session& session, const QString& res_folder, QWi
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     strip_ = new CaptionStrip(res_folder, this);
-    view_ = new VideoTableView(this);
+    stack_ = new QStackedWidget(this);
+    view_ = new VideoTableView(stack_);
     model_ = new VideoTableModel(session_.Videos, QIcon(res_folder + "/flag.svg"), this);
     view_->setModel(model_);
+    browser_ = new ImageBrowserWidget(session_, res_folder, stack_);
+    stack_->addWidget(view_);
+    stack_->addWidget(browser_);
     layout->addWidget(strip_);
-    layout->addWidget(view_, 1);
+    layout->addWidget(stack_, 1);
+    // Thumbnails chosen in the image view are the list's selection.
+    connect(browser_, &ImageBrowserWidget::selectionChanged, this, [this] { ShowListSelection(); });
 
     view_->find_row_starting_with = [this](QChar letter) { return RowStartingWith(letter); };
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -40,10 +46,21 @@ MyVideosPane::MyVideosPane(app::Session& session, const QString& res_folder, QWi
     UpdateCaption();
 }
 
+void MyVideosPane::SetImageView(bool images) {
+    stack_->setCurrentWidget(images ? static_cast<QWidget*>(browser_) : view_);
+    if (images) {
+        browser_->ShowListSelection();
+        browser_->canvas()->setFocus();
+    } else {
+        view_->setFocus();
+    }
+}
+
 void MyVideosPane::Reload() {
     applying_ = true;
     model_->Reload();
     applying_ = false;
+    browser_->Rebuild(false);
     ApplyColumns();
     ShowListSelection();
     UpdateCaption();
@@ -93,6 +110,7 @@ void MyVideosPane::ShowListSelection() {
     const bool other_rows = ranges != shown_ranges_;
     shown_ranges_ = std::move(ranges);
     if (other_rows && !shown_ranges_.empty()) RevealRow(shown_ranges_.front().first);
+    browser_->ShowListSelection();
     emit selectionChanged();
 }
 

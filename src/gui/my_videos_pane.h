@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QStackedWidget>
 #include <QWidget>
 #include <vector>
 
 #include "app/row_ranges.h"
 #include "app/session.h"
+#include "gui/browser/image_browser_widget.h"
 #include "gui/caption_strip.h"
 #include "gui/video_table_model.h"
 #include "gui/video_table_view.h"
 
 namespace gui {
 
-// The My Videos pane: the caption strip over the list. It keeps the list's selection, column
+// The My Videos pane: the caption strip over the list, or over the image browser in the image
+// view. It keeps the list's selection, column
 // widths and column order in the session's list, and shows the session's sort state.
 class MyVideosPane final : public QWidget {
     Q_OBJECT
@@ -21,6 +24,11 @@ class MyVideosPane final : public QWidget {
     VideoTableView* view() const { return view_; }
     VideoTableModel* model() const { return model_; }
     CaptionStrip* strip() const { return strip_; }
+    ImageBrowserWidget* browser() const { return browser_; }
+
+    // Shows the records as thumbnails (the image view) or as rows of text.
+    void SetImageView(bool images);
+    bool ImageView() const { return stack_->currentWidget() == browser_; }
 
     // The whole list changed: rows, columns, order. Keeps the selection the list holds.
     void Reload();
@@ -49,7 +57,9 @@ class MyVideosPane final : public QWidget {
 
     app::Session& session_;
     CaptionStrip* strip_;
+    QStackedWidget* stack_;
     VideoTableView* view_;
+    ImageBrowserWidget* browser_;
     VideoTableModel* model_;
     bool applying_ = false;                    // the program, not the user, is changing the view
     std::vector<app::RowRange> shown_ranges_;  // the selected rows the view shows
