@@ -21,8 +21,10 @@ std::optional<CliArguments> ParseArguments(int argc, char** argv, std::string& e
         const std::string arg = argv[i];
         if (!options_end && arg == "--") {
             options_end = true;
-        } else if (!options_end && (arg == "--user" || arg == "--password" || arg == "--in" ||
-                                    arg == "--theme" || arg == "--html" || arg == "--pdf")) {
+        } else if (!options_end &&
+                   (arg == "--user" || arg == "--password" || arg == "--in" || arg == "--theme" ||
+                    arg == "--html" || arg == "--pdf" || arg == "--sort" || arg == "--count" ||
+                    arg == "--start" || arg == "--pick" || arg == "--on-duplicate")) {
             if (i + 1 >= argc) {
                 error = "option " + arg + " needs a value";
                 return std::nullopt;
@@ -87,6 +89,19 @@ std::string UsageText() {
            "                   with \"-wanted\" before its extension. The layout is that of\n"
            "                   the program's last print (cfg/ps.txt), changed by the options.\n"
            "                   --pdf is refused: printing to PDF needs the desktop program\n"
+           "  online-search TEXT [--in COLUMN] [--sort CHOICE] [--count N] [--start N]\n"
+           "                [--match-case]\n"
+           "                   search the Reeldeck Video Database (the service named by\n"
+           "                   cfg/service.txt or REELDECK_SERVICE_URL) as the Video Import\n"
+           "                   Wizard does; print the total, then one line per result:\n"
+           "                   identifier|year|title|duration|MPAA|category\n"
+           "  online-add DB TEXT --pick ID[,ID...] [--wanted]\n"
+           "             [--on-duplicate add|replace|skip] [search options]\n"
+           "                   run the same search and add the picked results to My Videos\n"
+           "                   with their covers (--wanted: their titles to Wanted Videos);\n"
+           "                   a title My Videos has already is skipped unless\n"
+           "                   --on-duplicate says otherwise; --yes removes added titles\n"
+           "                   from Wanted Videos\n"
            "\n"
            "A database protected by accounts is opened only with --user and --password\n"
            "matching one of its accounts (both case-sensitive). Changing a protected\n"

@@ -20,6 +20,8 @@ void RunList(CliContext& context, std::ostream& out);
 void RunExportHtml(CliContext& context, std::ostream& out);
 void RunOpenHtml(CliContext& context, std::ostream& out);
 void RunPrint(CliContext& context, std::ostream& out);
+void RunOnlineSearch(CliContext& context, std::ostream& out);
+void RunOnlineAdd(CliContext& context, std::ostream& out);
 
 // The column named by the user: exactly, or else ignoring case. Throws naming the choices when
 // there is none.

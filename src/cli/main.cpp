@@ -30,6 +30,8 @@ int Run(int argc, char** argv) {
         {"export-html", cli::RunExportHtml},
         {"open-html", cli::RunOpenHtml},
         {"print", cli::RunPrint},
+        {"online-search", cli::RunOnlineSearch},
+        {"online-add", cli::RunOnlineAdd},
     };
     auto command = commands.find(arguments->command);
     if (command == commands.end()) {
