@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -618,6 +619,16 @@ void WizardWindow::Rank(int stars) {
         previewed_row_ = -1;
         SelectionChanged();
     });
+}
+
+void WizardWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QWidget* focus = focusWidget();
+    if (enter && (focus == look_in_ || focus == sort_by_ || focus == list_)) {
+        if (search_->isEnabled()) Run(wizard_.RunQuery());
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void WizardWindow::closeEvent(QCloseEvent* event) {

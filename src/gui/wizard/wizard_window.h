@@ -76,6 +76,8 @@ class WizardWindow final : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter in "Look In", "Sort by" or "List" searches as Enter in "Find" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QWidget* BuildForm();
