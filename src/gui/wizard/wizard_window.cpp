@@ -202,7 +202,6 @@ QWidget* WizardWindow::BuildResults() {
         }
         menu_->popup(results_->viewport()->mapToGlobal(at));
     });
-    connect(results_, &QTableView::doubleClicked, this, [this] { AddMyVideos(); });
 
     preview_ = new QWebEngineView(splitter);
     preview_->setObjectName("previewPane");
