@@ -78,7 +78,11 @@ ResultsReply ParseResults(std::istream& in) {
             }
             reply.total_missing = true;
         }
-        if (Trimmed(line).empty()) continue;
+        // A line without a field separator is no result (an error page, a stray message).
+        if (line.find('|') == std::string_view::npos) {
+            if (!Trimmed(line).empty()) ++reply.other_lines;
+            continue;
+        }
         bool short_line = false;
         reply.rows.push_back(RowOf(line, short_line));
         if (short_line) ++reply.short_lines;

@@ -36,13 +36,14 @@ struct ResultRow {
 };
 
 // A reply as far as it could be read. Lines are read whole whatever their length; a line with
-// fewer fields has the missing ones empty; control bytes become blanks. When the first line is
-// not a number it is taken as a result and the total is the number of results read.
+// fewer fields has the missing ones empty; control bytes become blanks; a line without any "|"
+// is no result. When the first line is not a number the total is the number of results read.
 struct ResultsReply {
     std::int64_t total = 0;
     std::vector<ResultRow> rows;
     bool total_missing = false;
     int short_lines = 0;  // result lines with fewer than thirteen fields
+    int other_lines = 0;  // lines that are neither the total nor a result
 
     // No match at all: a total of 0 and no result line.
     bool Empty() const { return total == 0 && rows.empty(); }

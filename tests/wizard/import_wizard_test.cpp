@@ -23,7 +23,7 @@ class Wizard : public PromptedSession {
         config_.vidwiz_results_list_count = 100;
     }
     static QueryOutcome Results(std::int64_t total, std::vector<std::string> titles) {
-        QueryOutcome outcome{QueryOutcome::Kind::kResults, {total, {}, false, 0}, {}};
+        QueryOutcome outcome{QueryOutcome::Kind::kResults, {total, {}, false, 0, 0}, {}};
         int year = 2000;
         for (std::string& title : titles) {
             wizard::ResultRow row;

@@ -35,8 +35,9 @@ TEST(ResultsReply, ReadsWhatCouldBeReadFromAnyReply) {
         {"120\r\n" + row + "\r\n", 120, 1, "Alien", 0},  // CRLF lines
         {"0\n", 0, 0, "", 0},
         {"", 0, 0, "", 0},
-        {row + "\n", 1, 1, "Alien", 0},             // no total line
-        {"5\n8|2001|Short\n\n", 5, 1, "Short", 1},  // fewer fields, an empty line
+        {row + "\n", 1, 1, "Alien", 0},                    // no total line
+        {"<html>\n<b>Error</b>\n</html>\n", 0, 0, "", 0},  // an error page
+        {"5\n8|2001|Short\n\n", 5, 1, "Short", 1},         // fewer fields, an empty line
         {std::string("1\n9|1999|Bin\0\x01\x7f|x\n", 18), 1, 1, "Bin   ", 1},
         {"1\n1|2|" + std::string(1 << 20, 'T') + "|x\n", 1, 1, std::string(1 << 20, 'T'), 1},
     };
