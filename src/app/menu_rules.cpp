@@ -21,11 +21,12 @@ MenuStates FileRules(const Session& session) {
     states.Set(cmd::kProperties, open);
     states.Set(cmd::kRestoreBackup,
                may_change && core::HasBackup(core::DatabaseNamesOf(session.CurrentDatabasePath)));
-    const bool held = open && !session.CurrentUserName.empty() && !session.CurrentPassword.empty() &&
-                      !session.Accounts.empty();
+    const bool held = open && !session.CurrentUserName.empty() &&
+                      !session.CurrentPassword.empty() && !session.Accounts.empty();
     ItemState logout;
     logout.enabled = held;
-    logout.label = held ? core::FormatText("%s: %s", {"Logout", session.CurrentUserName}) : "Logout";
+    logout.label =
+        held ? core::FormatText("%s: %s", {"Logout", session.CurrentUserName}) : "Logout";
     states.items[cmd::kLogout] = logout;
     states.Set(cmd::kPrint, session.Videos.RowCount() > 0 || session.Wanted.Count() > 0);
     return states;
@@ -65,7 +66,8 @@ MenuStates ListRules(const Session& session, const ViewState& view) {
     for (int command : {cmd::kListFlaggedAll, cmd::kListViewed, cmd::kListNotViewed}) {
         states.Set(command, any);
     }
-    for (std::string_view id : {menu_id::kSortVideos, menu_id::kSortAscending, menu_id::kSortDescending}) {
+    for (std::string_view id :
+         {menu_id::kSortVideos, menu_id::kSortAscending, menu_id::kSortDescending}) {
         states.SetSubmenu(id, any);
     }
     states.Set(cmd::kSelectAll, any);
@@ -102,7 +104,7 @@ MenuStates PlayerRules(const ViewState& view) {
     return states;
 }
 
-MenuStates ToolsRules(const Session& session) {
+MenuStates ToolsRules(const Session& session, const ViewState& view) {
     MenuStates states;
     const bool open = session.IsOpen();
     const bool read_only = session.ReadOnly();
@@ -111,9 +113,11 @@ MenuStates ToolsRules(const Session& session) {
     states.Set(cmd::kHtmlBoth, session.Videos.RowCount() > 0 && session.Wanted.Count() > 0);
     for (int command : {cmd::kImportFilmfolioMovies, cmd::kImportFilmfolioWanted,
                         cmd::kImportMyVideos, cmd::kImportWantedVideos, cmd::kImportCsv,
-                        cmd::kImportTellico, cmd::kImportGcstar, cmd::kVideoImportWizard}) {
+                        cmd::kImportTellico, cmd::kImportGcstar}) {
         states.Set(command, open);
     }
+    // One wizard window at a time: its command rests while it is open.
+    states.Set(cmd::kVideoImportWizard, open && !view.wizard_open);
     // Synchronizing deletes image files: a read-only user may not.
     states.Set(cmd::kSynchronize, open && !read_only);
     states.SetSubmenu(menu_id::kImportRecords, open && !read_only);
@@ -136,7 +140,7 @@ MenuStates MenuRules(std::string_view menu_id, const Session& session, const Vie
     if (menu_id == menu_id::kView) return ViewRules(session, view);
     if (menu_id == menu_id::kList) return ListRules(session, view);
     if (menu_id == menu_id::kPlayer) return PlayerRules(view);
-    if (menu_id == menu_id::kTools) return ToolsRules(session);
+    if (menu_id == menu_id::kTools) return ToolsRules(session, view);
     return {};
 }
 
@@ -158,9 +162,11 @@ std::vector<std::string> DistinctValues(const core::VideoList& videos, int list_
 std::vector<DynamicItem> ValueItems(const core::VideoList& videos, std::string_view column_name,
                                     int base) {
     std::vector<DynamicItem> items;
-    const std::vector<std::string> values = DistinctValues(videos, videos.ColumnIndexOf(column_name));
+    const std::vector<std::string> values =
+        DistinctValues(videos, videos.ColumnIndexOf(column_name));
     const int count = std::min<int>(static_cast<int>(values.size()), cmd::kValueItemsPerMenu);
-    for (int i = 0; i < count; ++i) items.push_back({values[static_cast<std::size_t>(i)], base + i});
+    for (int i = 0; i < count; ++i)
+        items.push_back({values[static_cast<std::size_t>(i)], base + i});
     return items;
 }
 
@@ -221,7 +227,8 @@ ValueCommand DecodeValueCommand(const core::VideoList& videos, int command) {
     ValueCommand decoded;
     if (command < cmd::kMarkCategoryBase || command >= cmd::kSortAscendingBase) return decoded;
     decoded.mark = command < cmd::kListCategoryBase;
-    const int block = (command - (decoded.mark ? cmd::kMarkCategoryBase : cmd::kListCategoryBase)) / 100;
+    const int block =
+        (command - (decoded.mark ? cmd::kMarkCategoryBase : cmd::kListCategoryBase)) / 100;
     if (block == 0) {
         decoded.column = core::column_name::kCategory;
     } else if (block == 1) {

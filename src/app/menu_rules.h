@@ -26,6 +26,7 @@ struct ViewState {
     bool image_view = false;
     bool gridlines = true;
     bool full_screen = false;
+    bool wizard_open = false;
     bool wizard_query_running = false;
 };
 
@@ -41,8 +42,12 @@ struct MenuStates {
     std::map<int, ItemState> items;
     std::map<std::string, bool, std::less<>> submenus_enabled;
 
-    void Set(int command, bool enabled, bool checked = false) { items[command] = {enabled, checked, {}}; }
-    void SetSubmenu(std::string_view id, bool enabled) { submenus_enabled[std::string(id)] = enabled; }
+    void Set(int command, bool enabled, bool checked = false) {
+        items[command] = {enabled, checked, {}};
+    }
+    void SetSubmenu(std::string_view id, bool enabled) {
+        submenus_enabled[std::string(id)] = enabled;
+    }
 };
 
 // The rule of one top-level menu ("file", "view", "list", "player", "tools"; "help" has none).

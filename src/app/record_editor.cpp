@@ -380,6 +380,7 @@ void RecordEditor::Download(std::function<void()> finished) {
 void RecordEditor::DownloadFinished() {
     if (!downloading_) return;
     downloading_ = false;
+    const bool wizard_image = std::exchange(wizard_image_, false);
     if (download_.Result().ok() && core::FileExists(pending_preview_)) {
         picture_ = pending_preview_;
         fields_.image_file = pending_preview_;
@@ -387,10 +388,55 @@ void RecordEditor::DownloadFinished() {
         return;
     }
     progress_ = 0;
+    if (wizard_image) {
+        services_.prompts.Message("Unable to retrieve image.", "Error", Buttons::kOk, Icon::kError);
+        return;
+    }
     services_.prompts.Message(
         "An error occurred while attempting to download the specified image.\n\nPossible causes "
         "include:\n\n1. No Internet connection\n2. URL path is incorrect\n3. URL is case-sensitive",
         "Import Error", Buttons::kOk, Icon::kError);
+}
+
+bool RecordEditor::FillFromWizard(std::function<void()> finished) {
+    if (!wizard_source_) return false;
+    const std::optional<WizardPick> pick = wizard_source_();
+    if (!pick) return false;
+    FillFromPick(*pick, std::move(finished));
+    return true;
+}
+
+void RecordEditor::FillFromPick(const WizardPick& pick, std::function<void()> finished) {
+    fields_.title = pick.title;
+    fields_.year = pick.year;
+    fields_.mpaa = pick.mpaa;
+    fields_.cast = pick.cast;
+    fields_.director = pick.director;
+    fields_.producer = pick.producer;
+    fields_.writer = pick.writer;
+    fields_.category = pick.category;
+    fields_.synopsis = core::DecodeLineBreaks(pick.synopsis);
+    if (BeginsWithDigit(pick.duration)) {
+        fields_.hours = Part(pick.duration, 0, 2);
+        fields_.minutes = Part(pick.duration, 3, 2);
+        fields_.seconds = Part(pick.duration, 6, 2);
+        RecomputeOrValue();
+    }
+    for (std::size_t i = 0; i < fields_.custom.size() && i < pick.options.size(); ++i) {
+        fields_.custom[i] = pick.options[i];
+    }
+    fields_.viewed = pick.viewed;
+    if (pick.viewed) {
+        fields_.month = pick.month;
+        fields_.day = pick.day;
+        fields_.viewed_year = pick.viewed_year;
+    }
+    focus_ = EditorField::kTitle;
+    if (pick.image_address.empty() || downloading_) return;
+    url_ = pick.image_address;
+    wizard_image_ = true;
+    Download(std::move(finished));
+    if (!downloading_) wizard_image_ = false;
 }
 
 int RecordEditor::ProgressValue() const {

@@ -9,6 +9,7 @@
 #include "app/image_download.h"
 #include "app/record_storing.h"
 #include "app/session.h"
+#include "app/wizard_pick.h"
 #include "platform/downloader.h"
 #include "platform/image_converter.h"
 #include "platform/prompts.h"
@@ -184,8 +185,18 @@ class RecordEditor {
     // elsewhere only leaves the form.
     void DeleteImage();
 
-    // Filling the form from the Video Import Wizard comes with the wizard.
-    bool WizardEnabled() const { return false; }
+    // ---- Wizard ----
+    // Where the "Wizard" button takes its result: the open Video Import Wizard's single selected
+    // result, or nothing. Without a source (no wizard open) the button rests.
+    using WizardSource = std::function<std::optional<WizardPick>()>;
+    void SetWizardSource(WizardSource source) { wizard_source_ = std::move(source); }
+    bool WizardEnabled() const { return wizard_source_ != nullptr && !downloading_; }
+    // "Wizard": fills the form from the source's result; false when it offers none.
+    bool FillFromWizard(std::function<void()> finished);
+    // Fills the form from a result: its texts, the options as the Miscellaneous fields, the
+    // viewed status and date, and its cover fetched as a download is (`finished` as there). A
+    // cover that cannot be fetched is reported as "Unable to retrieve image.".
+    void FillFromPick(const WizardPick& pick, std::function<void()> finished);
 
     // The pop-up help of a control, from the help folder; empty for controls that explain
     // themselves.
@@ -226,6 +237,8 @@ class RecordEditor {
     std::string record_image_;  // the record's image when the form was filled (edit mode)
     std::string pending_preview_;
     bool downloading_ = false;
+    bool wizard_image_ = false;  // the download is a wizard result's cover
+    WizardSource wizard_source_;
     int progress_ = 0;
     ImageDownload download_;
 };

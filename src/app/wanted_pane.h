@@ -42,8 +42,9 @@ class WantedPane {
     // After adding, the field has the focus with its whole text selected.
     bool FieldFocused() const { return field_focused_; }
 
-    // A double click starts an online search with the Video Import Wizard, which comes later.
-    bool SearchOnlineEnabled() const { return false; }
+    // A double click starts an online search for the text with the Video Import Wizard (also
+    // for a read-only user); it needs an open database.
+    bool SearchOnlineEnabled() const { return session_.IsOpen(); }
 
     // ---- Docking ----
     bool Docked() const { return session_.config.wanted_videos_docked; }

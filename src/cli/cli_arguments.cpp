@@ -24,7 +24,8 @@ std::optional<CliArguments> ParseArguments(int argc, char** argv, std::string& e
         } else if (!options_end &&
                    (arg == "--user" || arg == "--password" || arg == "--in" || arg == "--theme" ||
                     arg == "--html" || arg == "--pdf" || arg == "--image-folder" ||
-                    arg == "--program" || arg == "--map")) {
+                    arg == "--program" || arg == "--map" || arg == "--sort" || arg == "--count" ||
+                    arg == "--start" || arg == "--pick" || arg == "--on-duplicate")) {
             if (i + 1 >= argc) {
                 error = "option " + arg + " needs a value";
                 return std::nullopt;
@@ -112,6 +113,19 @@ std::string UsageText() {
            "                   images) and the value tables of Category, Year, MPAA, Cast,\n"
            "                   Director, Producer and Writer, as the Database Properties\n"
            "                   window shows them (--json: the same texts as JSON)\n"
+           "  online-search TEXT [--in COLUMN] [--sort CHOICE] [--count N] [--start N]\n"
+           "                [--match-case]\n"
+           "                   search the Reeldeck Video Database (the service named by\n"
+           "                   cfg/service.txt or REELDECK_SERVICE_URL) as the Video Import\n"
+           "                   Wizard does; print the total, then one line per result:\n"
+           "                   identifier|year|title|duration|MPAA|category\n"
+           "  online-add DB TEXT --pick ID[,ID...] [--wanted]\n"
+           "             [--on-duplicate add|replace|skip] [search options]\n"
+           "                   run the same search and add the picked results to My Videos\n"
+           "                   with their covers (--wanted: their titles to Wanted Videos);\n"
+           "                   a title My Videos has already is skipped unless\n"
+           "                   --on-duplicate says otherwise; --yes removes added titles\n"
+           "                   from Wanted Videos\n"
            "\n"
            "A database protected by accounts is opened only with --user and --password\n"
            "matching one of its accounts (both case-sensitive). Changing a protected\n"

@@ -24,6 +24,8 @@ void RunImport(CliContext& context, std::ostream& out);
 void RunImportWanted(CliContext& context, std::ostream& out);
 void RunExportCsv(CliContext& context, std::ostream& out);
 void RunStats(CliContext& context, std::ostream& out);
+void RunOnlineSearch(CliContext& context, std::ostream& out);
+void RunOnlineAdd(CliContext& context, std::ostream& out);
 
 // The column named by the user: exactly, or else ignoring case. Throws naming the choices when
 // there is none.

@@ -34,6 +34,8 @@ int Run(int argc, char** argv) {
         {"import-wanted", cli::RunImportWanted},
         {"export-csv", cli::RunExportCsv},
         {"stats", cli::RunStats},
+        {"online-search", cli::RunOnlineSearch},
+        {"online-add", cli::RunOnlineAdd},
     };
     auto command = commands.find(arguments->command);
     if (command == commands.end()) {

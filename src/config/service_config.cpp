@@ -29,7 +29,19 @@ core::FileResult ReadServiceConfig(ServiceConfig& service, const std::string& pa
             }
         }
     }
-    if (!service_url_override.empty()) service.base_url = service_url_override;
+    if (!service_url_override.empty()) {
+        // Covers served by the same service move with it.
+        const std::string& old_base = service.base_url;
+        if (!old_base.empty() && core::StartsWith(service.image_base_url, old_base)) {
+            std::string rest = service.image_base_url.substr(old_base.size());
+            std::string base = service_url_override;
+            if (!base.empty() && base.back() != '/' && !rest.empty() && rest.front() != '/') {
+                base += '/';
+            }
+            service.image_base_url = base + rest;
+        }
+        service.base_url = service_url_override;
+    }
     return result;
 }
 

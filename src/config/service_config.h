@@ -15,7 +15,8 @@ struct ServiceConfig {
 };
 
 // Reads BASE_URL=, IMAGE_BASE_URL=, PRODUCT_SITE_URL= and PRODUCT_SITE_NAME= lines. A non-empty
-// `service_url_override` ($REELDECK_SERVICE_URL) replaces the base address.
+// `service_url_override` ($REELDECK_SERVICE_URL) replaces the base address, and with it the
+// start of an image base address that lies under the base address (the service's own covers).
 core::FileResult ReadServiceConfig(ServiceConfig& service, const std::string& path,
                                    const std::string& service_url_override);
 

@@ -43,7 +43,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
       pane_buttons_(services.session, database_services_.prompts),
       auto_cycle_(services.session),
       details_(services.session, database_services_.prompts, services.converter,
-               [this](const std::string& text) { text_search_.QuickFind(text); }) {
+               [this](const std::string& text) { text_search_.QuickFind(text); }),
+      rank_requests_(services.downloader, [this](std::function<void()> step) {
+          QMetaObject::invokeMethod(this, std::move(step), Qt::QueuedConnection);
+      }) {
     setObjectName("mainWindow");
     setWindowTitle("Reeldeck");
     setWindowIcon(QIcon(res_folder_ + "/reeldeck.svg"));
@@ -63,6 +66,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     RegisterOperations();
     RegisterListOperations();
     RegisterImportOperations();
+    RegisterWizardOperations();
 
     connect(&menus_, &MenuBuilder::helpLineChanged, this,
             [this](const QString& line) { status_->ShowHelpLine(line); });
@@ -309,6 +313,8 @@ void MainWindow::OnDatabaseOpened() {
 }
 
 void MainWindow::OnDatabaseClosed() {
+    // The wizard's groups belong to the database that closed.
+    if (wizard_window_) wizard_window_->close();
     text_search_.RefillInside();
     text_replace_.RefillInside();
     text_replace_.DatabaseClosed();
@@ -415,6 +421,8 @@ app::ViewState MainWindow::CurrentViewState() const {
     view.image_view = session_.config.video_list_view_mode;
     view.gridlines = session_.config.video_list_grid_visible;
     view.full_screen = full_screen_;
+    view.wizard_open = wizard_window_ != nullptr;
+    view.wizard_query_running = wizard_window_ && wizard_window_->Busy();
     return view;
 }
 
@@ -458,6 +466,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::Shutdown() {
     if (shut_down_) return;
     shut_down_ = true;
+    // The wizard keeps its history and place before the configuration is written.
+    if (wizard_window_) wizard_window_->close();
     auto_cycle_timer_.stop();
     config::ProgramConfig& c = session_.config;
     c.first_start = false;

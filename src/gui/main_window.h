@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 #include <functional>
@@ -28,6 +29,7 @@
 #include "gui/player/player_pane_widget.h"
 #include "gui/qt_prompts.h"
 #include "gui/session_adapter.h"
+#include "gui/wizard/wizard_window.h"
 #include "html/page_setup.h"
 #include "html/print_settings.h"
 #include "imports/import_wizard.h"
@@ -39,6 +41,7 @@
 #include "platform/shell.h"
 #include "platform/text_widths.h"
 #include "views/video_details.h"
+#include "wizard/query_worker.h"
 
 namespace gui {
 
@@ -134,7 +137,8 @@ class MainWindow final : public QMainWindow {
     void RegisterListOperations();
     void RunValueCommand(int command, QAction* action);
     // The Add Video / Edit Video window, the Flag Selected Videos and Mark Selected windows.
-    void OpenRecordEditor(bool adding);
+    // Adding from the wizard's "Switch Manual" fills the form from its result.
+    void OpenRecordEditor(bool adding, std::optional<app::WizardPick> pick = std::nullopt);
     void OpenFlagWindow();
     void OpenMarkSelectedWindow();
     void OpenWindowOfButton(app::MyVideosButtons::Opens opens);
@@ -157,6 +161,15 @@ class MainWindow final : public QMainWindow {
     void SettingsApplied(bool columns_changed);
     // Shows, hides, docks and floats the panes and bars as the configuration says.
     void ApplyPaneLayout();
+    // The Video Import Wizard (main_window_wizard.cpp): its commands, the window (one at a time,
+    // brought forward when asked for again), the searches other panes start, and ratings.
+    void RegisterWizardOperations();
+    WizardWindow* OpenWizard();
+    void UpdateSelected();
+    void SearchOnline(const std::string& title);
+    void RankSelected(int stars);
+    // The wizard's single selected result, for the record editor's "Wizard" button.
+    std::optional<app::WizardPick> WizardSelection() const;
 
     void TogglePane(PaneDock* dock);
     // The floating player stays on top of other windows while "Always Visible" is on.
@@ -213,6 +226,8 @@ class MainWindow final : public QMainWindow {
     DetailsPaneWidget* details_widget_ = nullptr;
     PlayerPaneWidget* player_widget_ = nullptr;
     QTimer auto_cycle_timer_;
+    QPointer<WizardWindow> wizard_window_;
+    wizard::BackgroundRequests rank_requests_;  // ratings of My Videos sent to the service
     std::map<int, std::function<void()>> operations_;
     html::PageSetupRun page_setup_run_;   // the page settings and output choice of this run
     html::PrintSettings print_settings_;  // the print settings and list choice of this run

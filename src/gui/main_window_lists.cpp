@@ -93,13 +93,16 @@ void MainWindow::RegisterListOperations() {
     op[cmd::kToolReplace] = op[cmd::kReplace];
 }
 
-void MainWindow::OpenRecordEditor(bool adding) {
+void MainWindow::OpenRecordEditor(bool adding, std::optional<app::WizardPick> pick) {
     if (adding && !app::MayAddRecord(session_, prompts())) return;
     if (!adding && (session_.Videos.SelectedCount() != 1 || !session_.CanChange())) return;
     app::RecordEditor editor(
         session_, {prompts(), converter_, downloader_, &help_},
         adding ? app::RecordEditor::Mode::kAdd : app::RecordEditor::Mode::kEdit);
+    if (wizard_window_ && wizard_window_->isVisible())
+        editor.SetWizardSource([this] { return WizardSelection(); });
     RecordEditorDialog dialog(editor, this);
+    if (pick) dialog.FillFromWizardPick(*pick);
     connect(&dialog, &RecordEditorDialog::recordStored, this, &MainWindow::ShowRow);
     dialog.exec();
 }

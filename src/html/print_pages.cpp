@@ -155,8 +155,9 @@ void WriteRecord(std::ostream& out, const MyVideosPrint& print, bool images,
     WriteCell(out, cell(columns.duration));
     out << "</span></td></tr>";
     if (images) {
-        std::string source =
-            core::ImageFileOf(print.image_folder, cell(videos.ColumnIndexOf("Key")));
+        std::string source = print.image_of ? print.image_of(row)
+                                            : core::ImageFileOf(print.image_folder,
+                                                                cell(videos.ColumnIndexOf("Key")));
         if (source.empty()) source = print.no_image;
         out << "<tr><td colspan=\"4\"><table border=\"0\" cellpadding=\"4\" "
                "cellspacing=\"0\"><tr><td "
@@ -183,10 +184,10 @@ void WriteFullRecords(std::ostream& out, const MyVideosPrint& print, bool images
                       platform::Progress& progress) {
     out << "pt;}</style></head><body marginheight=\"2\" marginwidth=\"2\" topmargin=\"2\" "
            "leftmargin=\"2\"><table border=\"0\" cellspacing=\"0\" width=\"100%\" "
-           "cellpadding=\"2\"><tr><td colspan=\"3\"><span class=\"text-heading\">Reeldeck - My "
-           "Videos</span><span class=\"text-text\"> ("
-        << print.rows.size() << ")</span></td><td align=\"right\"><span class=\"text-text\">"
-        << print.date << "</span></td></tr><tr><td colspan=\"4\">" << kRule << "</td></tr>";
+           "cellpadding=\"2\"><tr><td colspan=\"3\"><span class=\"text-heading\">Reeldeck - "
+        << print.list_name << "</span><span class=\"text-text\"> (" << print.rows.size()
+        << ")</span></td><td align=\"right\"><span class=\"text-text\">" << print.date
+        << "</span></td></tr><tr><td colspan=\"4\">" << kRule << "</td></tr>";
     const RecordColumns columns(print.videos);
     int number = 0;
     for (int row : print.rows) {
@@ -211,11 +212,11 @@ void WriteMyVideosPrintPage(std::ostream& out, const PrintSettings& settings,
                             const MyVideosPrint& print, platform::Progress& progress) {
     const int count = static_cast<int>(print.rows.size());
     platform::ProgressScope scope(progress, count, "Printing my videos list");
-    WriteHead(out, PageStyleOf(settings), "My Videos", count);
+    WriteHead(out, PageStyleOf(settings), print.list_name, count);
     if (settings.titles_only) {
         const int title = print.videos.ColumnIndexOf("Title");
         const auto title_of = [&](int i) { return CellOf(print.videos, print.rows[i], title); };
-        WriteTitles(out, settings.multiple_columns, "My Videos", count, print.date, title_of,
+        WriteTitles(out, settings.multiple_columns, print.list_name, count, print.date, title_of,
                     progress);
     } else {
         WriteFullRecords(out, print, settings.include_images, progress);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <span>
 #include <string>
@@ -18,10 +19,13 @@ namespace html {
 // What a My Videos print page needs besides the settings.
 struct MyVideosPrint {
     const core::VideoList& videos;
-    std::span<const int> rows;  // the rows to print, in order
-    std::string image_folder;   // the database's record images
-    std::string no_image;       // printed where a record has no image (res/pprev.gif)
-    std::string date;           // the printing date, month/day/two-digit year
+    std::span<const int> rows;            // the rows to print, in order
+    std::string image_folder;             // the database's record images
+    std::string no_image;                 // printed where a record has no image (res/pprev.gif)
+    std::string date;                     // the printing date, month/day/two-digit year
+    std::string list_name = "My Videos";  // in the heading: "Reeldeck - My Videos"
+    // Where a row's picture is; when empty, the record's image file in `image_folder`.
+    std::function<std::string(int row)> image_of = nullptr;
 };
 
 // The pages stream to `out`, with one progress step per record.

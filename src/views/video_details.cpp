@@ -75,10 +75,10 @@ std::string VideoDetails::ImageCaption() const {
 std::vector<PaneMenuItem> VideoDetails::PaneMenu() const {
     return {
         {"Enable QuickFind Links", "       Enable or disable QuickFind links", true, LinksActive()},
-        // The wizard and printing come later.
+        // Printing comes later.
         {"More Videos",
-         "       Use the Video Import Wizard to get more information about a selected item.", false,
-         false},
+         "       Use the Video Import Wizard to get more information about a selected item.",
+         !key_.empty() && session_.IsOpen(), false},
         {"Copy", "       Copy selected text to the clipboard", true, false},
         {"Select All", "       Select all text", true, false},
         {"Print...", "       Print video records", false, false},

@@ -128,6 +128,9 @@ TEST_F(MenuRulesTest, PlayerItemsFollowThePlayerPaneAndUndoItemsTheirFiles) {
     }
     view_.wizard_query_running = true;
     EXPECT_FALSE(Enabled("list", cmd::kUpdateSelected));
+    EXPECT_TRUE(Enabled("tools", cmd::kVideoImportWizard));
+    view_.wizard_open = true;  // one wizard window at a time
+    EXPECT_FALSE(Enabled("tools", cmd::kVideoImportWizard));
 
     EXPECT_FALSE(Enabled("tools", cmd::kUndoImportMyVideos));
     WriteFileBytes(paths_.import_undo_videos, "");

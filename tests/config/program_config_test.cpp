@@ -202,6 +202,10 @@ TEST(ServiceConfig, ReadsTheAddressesAndHonoursTheOverrideEvenWithoutAFile) {
 
     config::ServiceConfig missing;
     EXPECT_FALSE(config::ReadServiceConfig(missing, folder / "none.txt", "http://x/").ok());
+    config::ServiceConfig moved;
+    WriteFileBytes(folder / "own.txt", "BASE_URL=http://a:1/\nIMAGE_BASE_URL=http://a:1/images/\n");
+    config::ReadServiceConfig(moved, folder / "own.txt", "http://b:2");
+    EXPECT_EQ(moved.image_base_url, "http://b:2/images/");
     EXPECT_EQ(missing.base_url, "http://x/");
 }
 

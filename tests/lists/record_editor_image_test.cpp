@@ -224,4 +224,39 @@ TEST_F(EditorImageTest, DownloadIsDisabledWhileOneRunsAndClosingCancelsIt) {
     EXPECT_FALSE(core::FileExists(Preview("gif")));
 }
 
+TEST_F(EditorImageTest, TheWizardFillsTheFormAndFetchesItsCover) {
+    auto editor = Open(Mode::kAdd);
+    EXPECT_FALSE(editor->WizardEnabled());  // no wizard open
+    app::WizardPick pick;
+    pick.title = "Heat";
+    pick.duration = "02:50:00";
+    pick.synopsis = "One~Two";
+    pick.options = {"Shelf"};
+    pick.viewed = true;
+    pick.month = "03";
+    pick.day = "07";
+    pick.viewed_year = "2004";
+    pick.image_address = "http://vdb/images/1/7.jpg";
+    editor->SetWizardSource([&] { return std::optional<app::WizardPick>(pick); });
+    ASSERT_TRUE(editor->WizardEnabled());
+    std::promise<void> ended;
+    ASSERT_TRUE(editor->FillFromWizard([&] { ended.set_value(); }));
+    ended.get_future().wait();
+    editor->DownloadFinished();
+    EXPECT_EQ(editor->Text(Field::kTitle), "Heat");
+    EXPECT_EQ(editor->Text(Field::kHours) + editor->Text(Field::kMinutes), "0250");
+    EXPECT_EQ(editor->Text(Field::kSynopsis), "One\nTwo");
+    EXPECT_EQ(editor->Text(Field::kCustom1), "Shelf");
+    EXPECT_TRUE(editor->Viewed());
+    EXPECT_EQ(editor->Picture(), Preview("jpg"));
+
+    downloader_.succeed = false;  // a cover that cannot be fetched
+    std::promise<void> failed;
+    editor->FillFromPick(pick, [&] { failed.set_value(); });
+    failed.get_future().wait();
+    editor->DownloadFinished();
+    EXPECT_EQ(prompts_.Messages().back().text, "Unable to retrieve image.");
+    EXPECT_EQ(prompts_.Messages().back().title, "Error");
+}
+
 }  // namespace

@@ -65,9 +65,10 @@ TEST_F(VideoDetailsTest, TheTextLabelsEveryFieldThatHasAValueAndLinksItsNames) {
 
 TEST_F(VideoDetailsTest, ClickingAnActiveLinkSearchesForItsTextAndThePaneMenuSwitchesThemOff) {
     EXPECT_TRUE(details_.PaneMenu()[0].checked);
-    EXPECT_FALSE(details_.PaneMenu()[1].enabled);  // with the wizard
+    EXPECT_FALSE(details_.PaneMenu()[1].enabled);  // More Videos: no record shown
     EXPECT_FALSE(details_.PaneMenu()[4].enabled);  // with printing
     details_.show_record(AddRow({{"Title", "T"}, {"Cast", "Ann,  Bob"}, {"Director", "Al"}}));
+    EXPECT_TRUE(details_.PaneMenu()[1].enabled);
     EXPECT_EQ(details_.LinkStatusText(OffsetOf("Bob") + 1),
               "       Click to find all \"Bob\" videos");
     EXPECT_EQ(details_.LinkStatusText(0), "");

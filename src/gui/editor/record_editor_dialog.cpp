@@ -112,6 +112,7 @@ RecordEditorDialog::RecordEditorDialog(RecordEditor& editor, QWidget* parent)
     help_->setObjectName("helpButton");
     help_->setToolTip("Click, then click a field to read what it is for");
     for (QPushButton* button : {wizard_, help_, close_}) button->setAutoDefault(false);
+    connect(wizard_, &QPushButton::clicked, this, &RecordEditorDialog::FillFromWizard);
     ok_->setDefault(true);
 
     // The left column: the tree, the picture and the page buttons.

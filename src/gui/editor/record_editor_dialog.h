@@ -39,6 +39,9 @@ class RecordEditorDialog final : public QDialog {
     // focus goes to the field the model names.
     void accept() override;
 
+    // Fills the form from a result of the Video Import Wizard and fetches its cover.
+    void FillFromWizardPick(const app::WizardPick& pick);
+
   signals:
     // A record was added or changed; `row` is the row it has in the list now.
     void recordStored(int row);
@@ -79,6 +82,10 @@ class RecordEditorDialog final : public QDialog {
     // The image page (record_editor_image.cpp).
     void Browse();
     void StartDownload();
+    // "Wizard": the form takes the wizard's selected result.
+    void FillFromWizard();
+    // What the model calls on its worker thread when a download ends.
+    std::function<void()> DownloadEndedCallback();
     void DownloadEnded();
     void DeleteImage();
     void ShowProgress();

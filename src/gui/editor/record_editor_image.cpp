@@ -14,21 +14,39 @@ void RecordEditorDialog::Browse() {
     ShowProgress();
 }
 
-void RecordEditorDialog::StartDownload() {
+std::function<void()> RecordEditorDialog::DownloadEndedCallback() {
     // The model calls back on its worker thread. The call is posted to the application object,
     // which outlives every window, and the dialog is looked at only there, on the GUI thread: a
     // dialog closed in the meantime is simply gone.
     QPointer<RecordEditorDialog> self(this);
-    editor_.Download([self] {
+    return [self] {
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self] {
                 if (self) self->DownloadEnded();
             },
             Qt::QueuedConnection);
-    });
+    };
+}
+
+void RecordEditorDialog::StartDownload() {
+    editor_.Download(DownloadEndedCallback());
     ShowModel();
     ShowProgress();
+}
+
+void RecordEditorDialog::FillFromWizard() {
+    if (!editor_.FillFromWizard(DownloadEndedCallback())) return;
+    ShowModel();
+    ShowProgress();
+    ApplyFocus();
+}
+
+void RecordEditorDialog::FillFromWizardPick(const app::WizardPick& pick) {
+    editor_.FillFromPick(pick, DownloadEndedCallback());
+    ShowModel();
+    ShowProgress();
+    ApplyFocus();
 }
 
 void RecordEditorDialog::DownloadEnded() {
