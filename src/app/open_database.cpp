@@ -172,6 +172,7 @@ int OpenDatabase(Session& session, DatabaseServices& services, const std::string
     ReadWantedList(session, services, names);
     session.Modified = false;
     session.DiskStamp = core::StampDatabase(names);
+    session.SaveIncomplete = false;
     session.NotifyOpened();
     return 1;
 }

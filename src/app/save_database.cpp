@@ -97,7 +97,11 @@ Answer AskAboutChangeOnDisk(DatabaseServices& services, const std::string& main)
 // is reported, and the user decides whether to save without it.
 bool KeepBackupBeforeSaving(Session& session, DatabaseServices& services,
                             const core::DatabaseNames& names) {
-    if (!session.config.keep_backup || !core::FileExists(names.main)) return true;
+    const bool own_files = names.main == session.CurrentDatabasePath;
+    if (!session.config.keep_backup || !core::FileExists(names.main) ||
+        (own_files && session.SaveIncomplete)) {
+        return true;
+    }
     const core::FileResult kept = core::KeepBackup(names);
     if (kept) return true;
     return services.prompts.Message(
@@ -107,22 +111,10 @@ bool KeepBackupBeforeSaving(Session& session, DatabaseServices& services,
                "Save", Buttons::kYesNo, Icon::kWarning) == Answer::kYes;
 }
 
-}  // namespace
-
-int SaveDatabase(Session& session, DatabaseServices& services, const std::string& path) {
-    const core::DatabaseNames names = core::DatabaseNamesOf(path);
-    if (names.main == session.CurrentDatabasePath &&
-        core::ChangedOnDisk(core::StampDatabase(names), session.DiskStamp)) {
-        switch (AskAboutChangeOnDisk(services, names.main)) {
-            case Answer::kYes:
-                break;
-            case Answer::kNo:
-                return SaveUnderAnotherName(session, services);
-            default:
-                return -1;
-        }
-    }
-    if (!KeepBackupBeforeSaving(session, services, names)) return -1;
+// Writes the database's files under `names`; stops at the first that fails (after telling the
+// user). Returns 1 or -1.
+int WriteDatabaseFiles(Session& session, DatabaseServices& services,
+                       const core::DatabaseNames& names) {
     if (Failed(services, core::WriteHeader(session.Videos, names.header),
                "Error saving video list header information:\n%s.\n%s.")) {
         return -1;
@@ -148,8 +140,32 @@ int SaveDatabase(Session& session, DatabaseServices& services, const std::string
                "Error saving database:\n%s.\n%s.")) {
         return -1;
     }
-    session.DiskStamp = core::StampDatabase(names);
     return 1;
+}
+
+}  // namespace
+
+int SaveDatabase(Session& session, DatabaseServices& services, const std::string& path) {
+    const core::DatabaseNames names = core::DatabaseNamesOf(path);
+    if (names.main == session.CurrentDatabasePath &&
+        core::ChangedOnDisk(core::StampDatabase(names), session.DiskStamp)) {
+        switch (AskAboutChangeOnDisk(services, names.main)) {
+            case Answer::kYes:
+                break;
+            case Answer::kNo:
+                return SaveUnderAnotherName(session, services);
+            default:
+                return -1;
+        }
+    }
+    if (!KeepBackupBeforeSaving(session, services, names)) return -1;
+    const int written = WriteDatabaseFiles(session, services, names);
+    // What this save wrote, even in part, is not another program's change.
+    if (names.main == session.CurrentDatabasePath) {
+        session.DiskStamp = core::StampDatabase(names);
+        session.SaveIncomplete = written == -1;
+    }
+    return written;
 }
 
 void SaveCommand(Session& session, DatabaseServices& services) {

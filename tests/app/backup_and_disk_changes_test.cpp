@@ -51,6 +51,28 @@ TEST_F(BackupTest, EachSaveKeepsThePreviousFilesAndRestoringSwapsThemBack) {
     EXPECT_FALSE(core::HasBackup(core::DatabaseNamesOf(main_)));
 }
 
+// A save that stopped part way leaves a mix on disk: the backup before it stays the last whole
+// database until a save succeeds, and the files it wrote are no stranger's changes.
+TEST_F(BackupTest, AFailedSaveKeepsTheLastWholeBackup) {
+    const std::string first = ReadFileBytes(main_);
+    Retitle("Aliens");
+    fs::remove(main_ + "w");
+    fs::create_directory(main_ + "w");  // the wanted file cannot be replaced
+    app::SaveCommand(session_, services_);
+    app::SaveCommand(session_, services_);
+    EXPECT_EQ(Messages().size(), 2u);  // two errors, no question about changes on disk
+    EXPECT_EQ(ReadFileBytes(main_ + ".bak"), first);
+
+    fs::remove(main_ + "w");
+    app::SaveCommand(session_, services_);
+    EXPECT_FALSE(session_.Modified);
+    EXPECT_EQ(ReadFileBytes(main_ + ".bak"), first);
+    Retitle("Alien 3");
+    const std::string whole = ReadFileBytes(main_);
+    app::SaveCommand(session_, services_);
+    EXPECT_EQ(ReadFileBytes(main_ + ".bak"), whole);
+}
+
 TEST_F(BackupTest, AChangeOnDiskIsNeverSavedOverWithoutAsking) {
     const std::string theirs = ReadFileBytes(main_) + "\n";
     WriteFileBytes(main_, theirs);  // another program saved the database meanwhile

@@ -56,6 +56,7 @@ const Rows kMiscellaneous = {
     {"SHOW_SPLASH_AT_STARTUP=", "1"},
     {"SHOW_TIPS_AT_STARTUP=", "1"},
     {"PLACE_THE_IN_BACK=", "0"},
+    {"KEEP_BACKUP=", "1"},
     {"IMAGE_BROWSER_WH_MODE=", ""},
     {"IMAGE_BROWSER_SHOW_TIP_INFO=", "1"},
     {"IMAGE_BROWSER_SPACE=", "4"},
