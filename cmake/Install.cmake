@@ -14,7 +14,7 @@ install(FILES ${REELDECK_PACKAGING}/reeldeck.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${REELDECK_PACKAGING}/reeldeck.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
-install(FILES ${REELDECK_PACKAGING}/reeldeck.metainfo.xml
+install(FILES ${REELDECK_PACKAGING}/org.reeldeck.Reeldeck.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Icons: the program's and one per file type (the names the program registers itself).
@@ -55,23 +55,27 @@ if(NOT reeldeck_pngs)
     message(STATUS "Neither rsvg-convert nor ImageMagick found: installing the scalable icon only")
 endif()
 
-# Manual pages, compressed as Debian wants them.
+# Manual pages and the changelog, compressed as Debian wants them.
 find_program(GZIP gzip REQUIRED)
-set(reeldeck_manuals)
-foreach(page reeldeck reeldeck-cli)
-    set(gz ${CMAKE_BINARY_DIR}/man/${page}.1.gz)
+set(reeldeck_gzipped)
+function(reeldeck_install_gzipped source destination)
+    get_filename_component(name ${source} NAME)
+    set(gz ${CMAKE_BINARY_DIR}/gz/${name}.gz)
     add_custom_command(OUTPUT ${gz}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-        COMMAND ${GZIP} -9nc ${REELDECK_PACKAGING}/man/${page}.1 > ${gz}
-        DEPENDS ${REELDECK_PACKAGING}/man/${page}.1)
-    list(APPEND reeldeck_manuals ${gz})
-    install(FILES ${gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/gz
+        COMMAND ${GZIP} -9nc ${source} > ${gz}
+        DEPENDS ${source})
+    set(reeldeck_gzipped ${reeldeck_gzipped} ${gz} PARENT_SCOPE)
+    install(FILES ${gz} DESTINATION ${destination})
+endfunction()
+foreach(page reeldeck reeldeck-cli reeldeck-pdf reeldeck-vdb)
+    reeldeck_install_gzipped(${REELDECK_PACKAGING}/man/${page}.1 ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
-
-add_custom_target(install_files ALL DEPENDS ${reeldeck_pngs} ${reeldeck_manuals})
-
-# A package's documentation folder holds its copyright.
+# A package's documentation folder holds its copyright and changelog.
+reeldeck_install_gzipped(${REELDECK_PACKAGING}/changelog ${CMAKE_INSTALL_DATADIR}/doc/reeldeck)
 install(FILES ${REELDECK_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/reeldeck)
+
+add_custom_target(install_files ALL DEPENDS ${reeldeck_pngs} ${reeldeck_gzipped})
 
 # The install test: a real install into a scratch prefix, then a look at what landed.
 add_test(NAME install_layout

@@ -2,14 +2,17 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME reeldeck)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Reeldeck developers <reeldeck@localhost>")
+set(REELDECK_MAINTAINER "Reeldeck developers <maintainers@reeldeck.org>" CACHE STRING
+    "The Maintainer of the Debian package")
+set(CPACK_PACKAGE_CONTACT ${REELDECK_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop catalogue of a personal video collection")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Reeldeck keeps a catalogue of a personal video collection in a database of plain text\n\
-files: My Videos (title, year, rating, duration, category, cast, crew, synopsis, a cover\n\
-image and more) and Wanted Videos, a wish list. reeldeck-cli reads and writes the same\n\
-databases from the command line; reeldeck-vdb is the video database service searched by\n\
-the Video Import Wizard.")
+    "Reeldeck keeps a catalogue of a personal video collection in a database\n\
+of plain text files: My Videos (title, year, rating, duration, category,\n\
+cast, crew, synopsis, a cover image and more) and Wanted Videos, a wish\n\
+list. reeldeck-cli reads and writes the same databases from the command\n\
+line; reeldeck-vdb is the video database service searched by the Video\n\
+Import Wizard.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
@@ -21,7 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # multimedia plug-ins, the GStreamer elements the player plays through, the fonts printed pages
 # and drawn posters use.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, gstreamer1.0-plugins-base, \
+    "qt6-qpa-plugins, qt6-image-formats-plugins, gstreamer1.0-plugins-base, \
 gstreamer1.0-plugins-good, gstreamer1.0-libav, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, xdg-utils")
 

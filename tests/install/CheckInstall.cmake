@@ -11,10 +11,10 @@ set(expected
     share/reeldeck/cfg/cfg.txt share/reeldeck/cfg/mlh.txt share/reeldeck/help/index.html
     share/reeldeck/demo/demo.rdk share/reeldeck/vdb/films.csv share/reeldeck/res/reeldeck.svg
     share/applications/reeldeck.desktop share/mime/packages/reeldeck.xml
-    share/metainfo/reeldeck.metainfo.xml
+    share/metainfo/org.reeldeck.Reeldeck.metainfo.xml
     share/icons/hicolor/scalable/apps/reeldeck.svg
     share/icons/hicolor/scalable/mimetypes/application-x-reeldeck-database.svg
-    share/man/man1/reeldeck.1.gz share/man/man1/reeldeck-cli.1.gz
+    share/man/man1/reeldeck.1.gz share/man/man1/reeldeck-cli.1.gz share/doc/reeldeck/changelog.gz
     share/doc/reeldeck/copyright)
 if(GUI)
     list(APPEND expected bin/reeldeck bin/reeldeck-pdf)
