@@ -9,7 +9,7 @@ packages=(
     qt6-image-formats-plugins libqt6svg6 libgl-dev
     gstreamer1.0-plugins-good gstreamer1.0-libav
     libcurl4-openssl-dev libcpp-httplib-dev libsqlite3-dev libgd-dev libfontconfig-dev fonts-dejavu-core
-    libzip-dev libpugixml-dev
+    libzip-dev libpugixml-dev librsvg2-bin
     xvfb xauth
 )
 

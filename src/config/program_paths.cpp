@@ -50,8 +50,17 @@ ProgramFolderInputs CurrentProgramFolderInputs() {
     inputs.exe_folder = core::ModuleFolder();
     inputs.xdg_data_home = env("XDG_DATA_HOME");
     inputs.home = env("HOME");
-    inputs.installed_data = (fs::path(inputs.exe_folder).parent_path() / "share" / "reeldeck").string();
+    inputs.installed_data = InstalledDataFolder(inputs.exe_folder);
     return inputs;
+}
+
+std::string InstalledDataFolder(const std::string& exe_folder) {
+    // REELDECK_DATA_FROM_BINDIR: the data folder relative to the programs' folder, from the
+    // install layout the build was configured with.
+    std::string folder =
+        (fs::path(exe_folder) / REELDECK_DATA_FROM_BINDIR).lexically_normal().string();
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder;
 }
 
 std::string LocateProgramFolder(const ProgramFolderInputs& inputs) {
@@ -61,13 +70,15 @@ std::string LocateProgramFolder(const ProgramFolderInputs& inputs) {
         return inputs.exe_folder;
     }
     std::string data_home = inputs.xdg_data_home;
-    if (data_home.empty()) data_home = core::JoinPath(inputs.home.empty() ? "." : inputs.home, ".local/share");
+    if (data_home.empty())
+        data_home = core::JoinPath(inputs.home.empty() ? "." : inputs.home, ".local/share");
     const std::string folder = core::JoinPath(data_home, "reeldeck");
-    if (!core::FolderExists(folder)) {
+    if (!core::FileExists(core::JoinPath(folder, "cfg/cfg.txt"))) {
         std::error_code error;
         fs::create_directories(folder, error);
         if (!error && core::FolderExists(inputs.installed_data)) {
-            fs::copy(inputs.installed_data, folder, fs::copy_options::recursive, error);
+            fs::copy(inputs.installed_data, folder,
+                     fs::copy_options::recursive | fs::copy_options::skip_existing, error);
         }
     }
     return folder;

@@ -49,10 +49,15 @@ struct ProgramFolderInputs {
 // The inputs of this process: its environment and its executable.
 ProgramFolderInputs CurrentProgramFolderInputs();
 
+// The installed data folder of programs installed in `exe_folder`: the installation's
+// share/reeldeck, found relative to the programs so that a package installed under any prefix
+// (/usr, /usr/local, /opt/...) finds its own.
+std::string InstalledDataFolder(const std::string& exe_folder);
+
 // The program folder: $REELDECK_HOME if set; else the executable's folder if it holds
 // cfg/cfg.txt (the build tree, portable installs); else $XDG_DATA_HOME/reeldeck
-// (~/.local/share/reeldeck), which is created and filled from the installed data the first time
-// it does not exist.
+// (~/.local/share/reeldeck), which is filled from the installed data while it has no cfg/cfg.txt
+// (the first start, or a first start that was interrupted); files already there are kept.
 std::string LocateProgramFolder(const ProgramFolderInputs& inputs);
 
 }  // namespace config

@@ -100,7 +100,8 @@ std::string DefaultDatabasePath() {
 std::string DefaultFilmsPath() {
     const std::string beside = core::ModuleFolder() + "/vdb/films.csv";
     if (core::FileExists(beside)) return beside;
-    const std::string installed = core::ModuleFolder() + "/../share/reeldeck/vdb/films.csv";
+    const std::string installed =
+        core::ModuleFolder() + "/" REELDECK_DATA_FROM_BINDIR "/vdb/films.csv";
     return core::FileExists(installed) ? installed : beside;
 }
 

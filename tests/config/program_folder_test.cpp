@@ -50,6 +50,29 @@ TEST(ProgramPaths, LocatesTheProgramFolderAndFillsTheUserDataFolderOnce) {
     EXPECT_EQ(config::LocateProgramFolder(inputs), "/somewhere/else");
 }
 
+TEST(ProgramPaths, AUserFolderLeftUnfilledIsFilledWithoutLosingItsFiles) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "share/reeldeck/cfg");
+    WriteFileBytes(folder / "share/reeldeck/cfg/cfg.txt", "FIRST_START=1\n");
+    WriteFileBytes(folder / "share/reeldeck/cfg/rfd.txt", "");
+    std::filesystem::create_directories(folder / "data/reeldeck/cfg");
+    WriteFileBytes(folder / "data/reeldeck/cfg/rfd.txt", "/mine.rdk\n");
+    config::ProgramFolderInputs inputs;
+    inputs.installed_data = folder / "share/reeldeck";
+    inputs.xdg_data_home = folder / "data";
+
+    EXPECT_EQ(config::LocateProgramFolder(inputs), folder / "data/reeldeck");
+    EXPECT_EQ(ReadFileBytes(folder / "data/reeldeck/cfg/cfg.txt"), "FIRST_START=1\n");
+    EXPECT_EQ(ReadFileBytes(folder / "data/reeldeck/cfg/rfd.txt"), "/mine.rdk\n");
+}
+
+TEST(ProgramPaths, InstalledProgramsFindTheirPrefixsDataFolder) {
+    for (const std::string prefix : {"/usr", "/usr/local", "/opt/reeldeck"}) {
+        EXPECT_EQ(config::InstalledDataFolder(prefix + "/bin"), prefix + "/share/reeldeck");
+        EXPECT_EQ(config::InstalledDataFolder(prefix + "/bin/"), prefix + "/share/reeldeck");
+    }
+}
+
 TEST(RecentDatabasesTest, KeepsTheLastFourEachOnceNewestLast) {
     config::RecentDatabases recent;
     for (const char* path : {"/1.rdk", "/2.rdk", "/1.rdk"}) recent.Add(path);

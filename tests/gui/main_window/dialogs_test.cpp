@@ -130,6 +130,8 @@ TEST(XdgFileTypes, WritesTheMimePackageTheDesktopEntryAndTheIcons) {
     ASSERT_TRUE(types.Associate("/opt/reeldeck/bin/reeldeck", REELDECK_SOURCE_DATA));
     const std::string mime = ReadFileBytes(folder / "data/mime/packages/reeldeck.xml");
     EXPECT_NE(mime.find("<glob pattern=\"*.rdkw\"/>"), std::string::npos);
+    // The package installed system-wide registers the same types.
+    EXPECT_EQ(mime, ReadFileBytes(REELDECK_SOURCE_DATA "/../packaging/reeldeck.xml"));
     const std::string entry = ReadFileBytes(folder / "data/applications/reeldeck.desktop");
     EXPECT_NE(entry.find("Exec=\"/opt/reeldeck/bin/reeldeck\" %f\n"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(folder / "data/icons/hicolor/scalable/apps/reeldeck.svg"));
