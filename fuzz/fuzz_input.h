@@ -25,17 +25,19 @@ inline std::istringstream Stream(const std::uint8_t* data, std::size_t size) {
 // A folder of this process's own under the temporary folder, made on first use. Readers that take
 // a path get the input written there; each run overwrites the same files.
 inline const std::filesystem::path& ScratchFolder() {
-    static const std::filesystem::path folder = [] {
-        std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                     ("reeldeck-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(ScratchFolder(), ignored);
-        });
+    // Never destroyed, so that the removal at exit still finds the path.
+    static const std::filesystem::path* const folder = [] {
+        auto* path = new std::filesystem::path(std::filesystem::temp_directory_path() /
+                                               ("reeldeck-fuzz-" + std::to_string(::getpid())));
+        std::filesystem::create_directories(*path);
         return path;
     }();
-    return folder;
+    static const bool removed_at_exit = std::atexit([] {
+                                            std::error_code ignored;
+                                            std::filesystem::remove_all(*folder, ignored);
+                                        }) == 0;
+    (void)removed_at_exit;
+    return *folder;
 }
 
 // Writes the input to `name` in the scratch folder (making its folders) and returns its path.
