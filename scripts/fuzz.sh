@@ -29,13 +29,15 @@ found=0
 for target in "${targets[@]}"; do
     work=build-fuzz/corpus/$target
     artifacts=build-fuzz/artifacts/$target
-    mkdir -p "$work" "$artifacts"
+    scratch=build-fuzz/tmp/$target  # readers that take a path get their input written here
+    mkdir -p "$work" "$artifacts" "$scratch"
     echo "== $target: ${seconds}s"
     status=0
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    TMPDIR=$PWD/$scratch ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
         "build-fuzz/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$target" \
         >"build-fuzz/$target.log" 2>&1 || status=$?
+    rm -rf "$scratch"
     grep -E '^(stat::number_of_executed_units|stat::new_units_added):' "build-fuzz/$target.log" || true
     shopt -s nullglob
     crashes=("$artifacts"/crash-* "$artifacts"/leak-* "$artifacts"/timeout-* "$artifacts"/oom-*)
