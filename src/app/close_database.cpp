@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "app/database_commands.h"
+#include "app/image_undo.h"
 #include "config/recent_databases.h"
 #include "core/database_files.h"
 #include "core/images.h"
@@ -63,6 +64,7 @@ void CloseDatabase(Session& session) {
           &session.paths.replace_undo}) {
         std::filesystem::remove(*work_file, error);
     }
+    app::ImageUndoOf(session).Discard();
     session.Modified = false;
     session.Accounts.clear();
     session.LoggedIn = false;

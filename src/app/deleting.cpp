@@ -1,4 +1,5 @@
 #include "app/deleting.h"
+#include "app/image_undo.h"
 
 #include <numeric>
 #include <string>
@@ -21,7 +22,7 @@ void DeleteImagesOf(const Session& session, const std::vector<int>& rows) {
     std::vector<std::string> keys;
     keys.reserve(rows.size());
     for (int row : rows) keys.emplace_back(session.Videos.Cell(row, key));
-    core::DeleteImageFiles(session.ImageFolder, keys);
+    core::DeleteImageFiles(session.ImageFolder, keys, app::ImageUndoOf(session));
 }
 
 // Removes the selected rows in one pass: deleting them one at a time would move every later row

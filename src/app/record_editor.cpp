@@ -1,4 +1,5 @@
 #include "app/record_editor.h"
+#include "app/image_undo.h"
 
 #include <filesystem>
 #include <utility>
@@ -452,8 +453,11 @@ void RecordEditor::DeleteImage() {
     }
     const std::string& file = fields_.image_file;
     if (!file.empty() && (file == record_image_ || IsPreview(file))) {
+        // The record's stored image is kept for the import undo first; one it could not keep
+        // stays (the record then still shows it).
         std::error_code error;
-        std::filesystem::remove(file, error);
+        if (file != record_image_ || app::ImageUndoOf(session_).KeepBeforeChange(file))
+            std::filesystem::remove(file, error);
     }
     picture_.clear();
     fields_.image_file.clear();

@@ -81,7 +81,8 @@ bool IsJpegFile(const std::string& path) {
 }
 
 std::string StoreRecordImage(const std::string& image_folder, std::string_view key,
-                             const std::string& source, platform::ImageConverter& converter) {
+                             const std::string& source, platform::ImageConverter& converter,
+                             const core::ImageUndoCopy& undo) {
     if (image_folder.empty() || source.empty() || !IsPlainName(key) || !core::FileExists(source)) {
         return {};
     }
@@ -96,18 +97,20 @@ std::string StoreRecordImage(const std::string& image_folder, std::string_view k
         core::JoinPath(image_folder, std::string(key) + "." + stored_extension);
 
     if (!SameFile(source, target)) {
+        if (core::FileExists(target) && !undo.KeepBeforeChange(target)) return {};
         const bool copied = as_is || IsJpegFile(source) ? core::CopyFileSafely(source, target).ok()
                                                         : ConvertInto(source, target, converter);
         if (!copied) return {};
     }
     const std::string keys[] = {std::string(key)};
-    core::DeleteImageFiles(image_folder, keys, target);
+    core::DeleteImageFiles(image_folder, keys, undo, target);
     return target;
 }
 
-void DeleteRecordImages(const std::string& image_folder, std::string_view key) {
+void DeleteRecordImages(const std::string& image_folder, std::string_view key,
+                        const core::ImageUndoCopy& undo) {
     const std::string keys[] = {std::string(key)};
-    core::DeleteImageFiles(image_folder, keys);
+    core::DeleteImageFiles(image_folder, keys, undo);
 }
 
 }  // namespace app

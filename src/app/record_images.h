@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/image_undo_copy.h"
 #include "platform/image_converter.h"
 #include "platform/prompts.h"
 
@@ -31,12 +32,15 @@ std::string PreviewImagePath(std::string_view program_folder, std::string_view e
 // image files (of any type, in any letter case) are removed afterwards, so the new one is the
 // one shown. The record's own image given as `source` is left as it is. Returns the stored path;
 // empty when nothing was stored (the record's images are then as they were).
+// Nothing is stored when `undo` could not keep the image it would replace.
 std::string StoreRecordImage(const std::string& image_folder, std::string_view key,
-                             const std::string& source, platform::ImageConverter& converter);
+                             const std::string& source, platform::ImageConverter& converter,
+                             const core::ImageUndoCopy& undo);
 
 // Deletes the record's image files: folder/key.bmp, .gif and .jpg in any letter case; missing
-// files are no error.
-void DeleteRecordImages(const std::string& image_folder, std::string_view key);
+// files are no error; a file that `undo` could not keep stays.
+void DeleteRecordImages(const std::string& image_folder, std::string_view key,
+                        const core::ImageUndoCopy& undo);
 
 // True if the file begins as every JPEG file does.
 bool IsJpegFile(const std::string& path);

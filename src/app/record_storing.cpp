@@ -1,4 +1,5 @@
 #include "app/record_storing.h"
+#include "app/image_undo.h"
 
 #include <cstdint>
 #include <cstring>
@@ -134,7 +135,8 @@ int AddRecord(Session& session, const RecordFields& fields, platform::ImageConve
     list.SetFlagMark(row, false);
     if (!session.ImageFolder.empty() && !fields.image_file.empty()) {
         // A picture that cannot be stored leaves the record without one; nothing is reported.
-        StoreRecordImage(session.ImageFolder, key, fields.image_file, converter);
+        StoreRecordImage(session.ImageFolder, key, fields.image_file, converter,
+                         app::ImageUndoOf(session));
     }
     session.Modified = true;
 
@@ -151,7 +153,8 @@ void StoreEdit(Session& session, int row, const RecordFields& fields,
     if (row < 0 || row >= list.RowCount()) return;
     SetCells(list, row, RecordCells(fields, list, session.config.place_the_in_back));
     if (!session.ImageFolder.empty() && !fields.image_file.empty()) {
-        StoreRecordImage(session.ImageFolder, KeyOf(list, row), fields.image_file, converter);
+        StoreRecordImage(session.ImageFolder, KeyOf(list, row), fields.image_file, converter,
+                         app::ImageUndoOf(session));
     }
     session.Modified = true;
     session.NotifyListsChanged();

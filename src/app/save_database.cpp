@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "app/database_commands.h"
+#include "app/image_undo.h"
 #include "core/accounts_file.h"
 #include "core/database_files.h"
 #include "core/header_file.h"
@@ -43,8 +44,8 @@ void CopyImagesTo(Session& session, DatabaseServices& services, const std::strin
     int failed = 0;
     core::FileResult first_failure = core::FileResult::Success();
     for (std::string_view extension : core::kImageExtensions) {
-        core::ImageCopy copy =
-            core::CopyImages(session.ImageFolder, folder, false, extension, services.progress);
+        core::ImageCopy copy = core::CopyImages(session.ImageFolder, folder, false, extension,
+                                                app::ImageUndoOf(session), services.progress);
         found += std::max(copy.found, 0);
         if (copy.failed > 0 && failed == 0) first_failure = std::move(copy.first_failure);
         failed += copy.failed;

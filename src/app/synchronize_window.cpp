@@ -1,4 +1,5 @@
 #include "app/synchronize_window.h"
+#include "app/image_undo.h"
 
 #include "core/synchronisation.h"
 
@@ -11,7 +12,7 @@ void SynchronizeWindow::Ok(Session& session, platform::Progress& progress) const
         session.NotifyListsChanged();
     }
     if (video_images_) {
-        core::SyncImages(session.Videos, session.ImageFolder, progress);
+        core::SyncImages(session.Videos, session.ImageFolder, app::ImageUndoOf(session), progress);
         session.NotifyListsChanged();
     }
 }

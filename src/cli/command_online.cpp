@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <set>
 
+#include "app/image_undo.h"
 #include "cli/commands.h"
 #include "config/recent_databases.h"
 #include "config/service_config.h"
@@ -201,9 +202,9 @@ void RunOnlineAdd(CliContext& context, std::ostream& out) {
                                                            picked, {}, service.image_base_url);
     platform::CurlDownloader downloader;
     NoImageConverter converter;
-    const wizard::CoverRun covers =
-        wizard::DownloadCovers(downloader, converter, session.ImageFolder, added.covers, {}, {}, {},
-                               std::chrono::milliseconds(0));
+    const wizard::CoverRun covers = wizard::DownloadCovers(
+        downloader, converter, session.ImageFolder, app::ImageUndoOf(session), added.covers, {}, {},
+        {}, std::chrono::milliseconds(0));
     if (added.Changed()) SaveOpenDatabase(context);
     out << added.added << " records added, " << added.replaced << " replaced, " << covers.stored
         << " of " << added.covers.size() << " covers stored\n";

@@ -68,7 +68,7 @@ int SyncWantedVideos(const VideoList& videos, WantedList& wanted, platform::Prog
 }
 
 ImageSyncResult SyncImages(const VideoList& videos, const std::string& folder,
-                           platform::Progress& progress) {
+                           const ImageUndoCopy& undo, platform::Progress& progress) {
     ImageSyncResult result;
     if (folder.empty()) return result;
     std::error_code error;
@@ -78,18 +78,21 @@ ImageSyncResult SyncImages(const VideoList& videos, const std::string& folder,
         platform::ProgressScope scope(progress, static_cast<std::int64_t>(files.size()),
                                       "Syncronizing images and records, please wait...");
         const std::unordered_set<std::string> keys = FoldedCells(videos, column_name::kKey);
+        std::vector<std::string> orphans;
         for (const ImageFile& file : files) {
-            if (keys.count(ToLowerAscii(file.base)) == 0 && fs::remove(file.path, error)) {
-                ++result.orphans_deleted;
-            }
-            scope.Step();
+            if (keys.count(ToLowerAscii(file.base)) == 0) orphans.push_back(file.path.string());
         }
+        for (const std::string& orphan : undo.KeepBeforeChange(std::move(orphans))) {
+            if (fs::remove(orphan, error)) ++result.orphans_deleted;
+        }
+        scope.Step(static_cast<std::int64_t>(files.size()));
     }
 
     files = ListImageFiles(folder);
     platform::ProgressScope scope(progress, static_cast<std::int64_t>(files.size()),
                                   "Removing duplicate images, please wait...");
     std::map<std::string, std::vector<const ImageFile*>> by_record;
+    std::vector<std::string> older;
     for (const ImageFile& file : files) by_record[file.base].push_back(&file);
     for (auto& [base, images] : by_record) {
         const ImageFile* keep = nullptr;
@@ -103,10 +106,13 @@ ImageSyncResult SyncImages(const VideoList& videos, const std::string& folder,
             }
         }
         for (const ImageFile* image : images) {
-            if (keep && image != keep && fs::remove(image->path, error)) ++result.duplicates_deleted;
-            scope.Step();
+            if (keep && image != keep) older.push_back(image->path.string());
         }
     }
+    for (const std::string& image : undo.KeepBeforeChange(std::move(older))) {
+        if (fs::remove(image, error)) ++result.duplicates_deleted;
+    }
+    scope.Step(static_cast<std::int64_t>(files.size()));
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/image_undo_copy.h"
 #include "core/video_list.h"
 #include "core/wanted_list.h"
 #include "platform/progress.h"
@@ -20,8 +21,9 @@ struct ImageSyncResult {
 
 // Deletes the image files (".jpg", ".gif", ".bmp" in any case) of `folder` whose name is no
 // record's Key, then keeps only the newest image of each record (on equal times the one the
-// record shows: ".jpg" before ".gif" before ".bmp"). Other files and sub-folders stay.
+// record shows: ".jpg" before ".gif" before ".bmp"). Other files and sub-folders stay, and so
+// does a file whose old contents the import undo copy could not keep.
 ImageSyncResult SyncImages(const VideoList& videos, const std::string& folder,
-                           platform::Progress& progress);
+                           const ImageUndoCopy& undo, platform::Progress& progress);
 
 }  // namespace core

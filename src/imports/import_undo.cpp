@@ -1,4 +1,5 @@
 #include "imports/import_undo.h"
+#include "app/image_undo.h"
 
 #include <filesystem>
 
@@ -6,7 +7,6 @@
 #include "core/record_file.h"
 #include "core/safe_file.h"
 #include "core/wanted_file.h"
-#include "imports/image_links.h"
 
 namespace imports {
 namespace fs = std::filesystem;
@@ -36,18 +36,10 @@ core::FileResult TakeMyVideosUndo(const app::Session& session, platform::Progres
         fs::remove(paths.import_undo_videos, error);
         return written;
     }
-    fs::remove_all(paths.import_undo_images, error);
-    fs::create_directories(paths.import_undo_images, error);
-    if (error) {
+    core::FileResult listed = app::ImageUndoOf(session).Take(session.ImageFolder);
+    if (!listed) {
         fs::remove(paths.import_undo_videos, error);
-        return core::FileResult::Failure(paths.import_undo_images, error.message());
-    }
-    if (session.ImageFolder.empty() || !core::FolderExists(session.ImageFolder)) return written;
-    const LinkedImages linked = LinkOrCopyImages(session.ImageFolder, paths.import_undo_images);
-    if (linked.failed > 0) {
-        fs::remove(paths.import_undo_videos, error);
-        fs::remove_all(paths.import_undo_images, error);
-        return linked.first_failure;
+        return listed;
     }
     return written;
 }
@@ -94,12 +86,10 @@ bool UndoMyVideosImport(app::Session& session, platform::Progress& progress,
     std::error_code ignored;
     fs::remove(paths.import_undo_videos, ignored);
 
-    if (!session.ImageFolder.empty() && core::FolderExists(paths.import_undo_images)) {
-        DeleteImageFilesOf(session.ImageFolder);
-        fs::create_directories(session.ImageFolder, ignored);
-        LinkOrCopyImages(paths.import_undo_images, session.ImageFolder);
-    }
-    fs::remove_all(paths.import_undo_images, ignored);
+    // Putting an image back is best effort, as deleting one is: the list is back either way.
+    const core::ImageUndoCopy images = app::ImageUndoOf(session);
+    if (images.Exists()) images.RestoreInto(session.ImageFolder);
+    images.Discard();
     session.Modified = true;
     session.NotifyListsChanged();
     return true;

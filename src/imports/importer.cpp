@@ -1,4 +1,5 @@
 #include "imports/importer.h"
+#include "app/image_undo.h"
 
 #include <filesystem>
 
@@ -64,7 +65,7 @@ void CopyImages(app::Session& session, const ImportRequest& request, const Stage
         if (request.options.image_folder.empty()) return;
         for (std::string_view extension : {"gif", "jpg", "bmp"}) {
             core::CopyImages(request.options.image_folder, session.ImageFolder, true, extension,
-                             progress);
+                             app::ImageUndoOf(session), progress);
         }
         return;
     }

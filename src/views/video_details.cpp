@@ -1,4 +1,5 @@
 #include "views/video_details.h"
+#include "app/image_undo.h"
 
 #include "app/record_images.h"
 #include "core/images.h"
@@ -109,7 +110,8 @@ void VideoDetails::ChooseImage(const char* title) {
     if (!MayChangeImage()) return;
     const std::optional<std::string> chosen = prompts_.OpenFile(title, app::PictureFileFilter());
     if (!chosen) return;
-    app::StoreRecordImage(session_.ImageFolder, key_, *chosen, converter_);
+    app::StoreRecordImage(session_.ImageFolder, key_, *chosen, converter_,
+                          app::ImageUndoOf(session_));
     RefreshImage();
     session_.NotifyListsChanged();
 }
@@ -121,7 +123,7 @@ void VideoDetails::DeleteImage() {
             Answer::kYes) {
         return;
     }
-    app::DeleteRecordImages(session_.ImageFolder, key_);
+    app::DeleteRecordImages(session_.ImageFolder, key_, app::ImageUndoOf(session_));
     RefreshImage();
     session_.NotifyListsChanged();
 }

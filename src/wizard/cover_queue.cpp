@@ -41,21 +41,23 @@ std::string CoverProgressText(int number, int count) {
 }
 
 bool StoreCover(const std::string& downloaded, const std::string& image_folder,
-                const std::string& key, platform::ImageConverter& converter) {
+                const std::string& key, platform::ImageConverter& converter,
+                const core::ImageUndoCopy& undo) {
     if (!IsPlainName(key) || !core::FileExists(downloaded)) return false;
     const std::string typed =
         core::JoinPath(image_folder, key + ".cover." + ExtensionByContent(downloaded));
     std::error_code error;
     std::filesystem::rename(downloaded, typed, error);
     if (error) return false;
-    const bool stored = !app::StoreRecordImage(image_folder, key, typed, converter).empty();
+    const bool stored = !app::StoreRecordImage(image_folder, key, typed, converter, undo).empty();
     std::filesystem::remove(typed, error);
     return stored;
 }
 
 CoverRun DownloadCovers(platform::Downloader& downloader, platform::ImageConverter& converter,
-                        const std::string& image_folder, std::span<const CoverJob> queue,
-                        std::stop_token stop, const std::function<void(int number)>& before_each,
+                        const std::string& image_folder, const core::ImageUndoCopy& undo,
+                        std::span<const CoverJob> queue, std::stop_token stop,
+                        const std::function<void(int number)>& before_each,
                         const std::function<void()>& after_each, std::chrono::milliseconds pause) {
     CoverRun run;
     int number = 0;
@@ -75,7 +77,7 @@ CoverRun DownloadCovers(platform::Downloader& downloader, platform::ImageConvert
             const std::string part = core::JoinPath(image_folder, job->key + ".cover-download");
             // A cancelled download leaves no file behind, so it may stop half-way.
             if (downloader.DownloadToFile(job->address, part, {}, stop)) {
-                stored = StoreCover(part, image_folder, job->key, converter);
+                stored = StoreCover(part, image_folder, job->key, converter, undo);
             }
             std::error_code error;
             std::filesystem::remove(part, error);

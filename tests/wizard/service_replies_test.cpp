@@ -197,7 +197,7 @@ TEST_F(FakeService, CoversAreStoredUnderTheKeyOnlyAndReplaceTheOldOneOnlyWhole) 
     FakeImageConverter converter;
     std::vector<std::string> texts;
     const wizard::CoverRun run = wizard::DownloadCovers(
-        downloader, converter, folder_ / "images", queue, {},
+        downloader, converter, folder_ / "images", {}, queue, {},
         [&](int number) { texts.push_back(wizard::CoverProgressText(number, 5)); }, {},
         std::chrono::milliseconds(0));
     EXPECT_EQ(run.stored, 3);
@@ -207,7 +207,8 @@ TEST_F(FakeService, CoversAreStoredUnderTheKeyOnlyAndReplaceTheOldOneOnlyWhole) 
     converter.fail = true;
     const wizard::CoverJob text[] = {{server_.Url("/images/1/text.gif"), "300"}};
     EXPECT_EQ(
-        wizard::DownloadCovers(downloader, converter, folder_ / "images", text, {}, {}, {}).failed,
+        wizard::DownloadCovers(downloader, converter, folder_ / "images", {}, text, {}, {}, {})
+            .failed,
         1);
 
     std::set<std::string> names;

@@ -60,12 +60,13 @@ wizard::DuplicateChoice DuplicateQuestionBox::Ask(std::string_view title) {
 
 CoverDownloadDialog::CoverDownloadDialog(platform::Downloader& downloader,
                                          platform::ImageConverter& converter,
-                                         std::string image_folder,
+                                         std::string image_folder, core::ImageUndoCopy undo,
                                          std::vector<wizard::CoverJob> queue, QWidget* parent)
     : QDialog(parent),
       downloader_(downloader),
       converter_(converter),
       image_folder_(std::move(image_folder)),
+      undo_(std::move(undo)),
       queue_(std::move(queue)) {
     setWindowTitle("Video Import Wizard");
     setObjectName("coverDownloadDialog");
@@ -102,7 +103,7 @@ int CoverDownloadDialog::exec() {
     try {
         worker_ = std::jthread([this, count, post](std::stop_token stop) {
             wizard::DownloadCovers(
-                downloader_, converter_, image_folder_, queue_, stop,
+                downloader_, converter_, image_folder_, undo_, queue_, stop,
                 [&](int number) {
                     post([this, stop, text = wizard::CoverProgressText(number, count)] {
                         if (!stop.stop_requested()) text_->setText(FromBytes(text));

@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/image_undo_copy.h"
 #include "platform/downloader.h"
 #include "platform/image_converter.h"
 #include "wizard/adding.h"
@@ -40,8 +41,8 @@ class CoverDownloadDialog final : public QDialog {
     Q_OBJECT
   public:
     CoverDownloadDialog(platform::Downloader& downloader, platform::ImageConverter& converter,
-                        std::string image_folder, std::vector<wizard::CoverJob> queue,
-                        QWidget* parent = nullptr);
+                        std::string image_folder, core::ImageUndoCopy undo,
+                        std::vector<wizard::CoverJob> queue, QWidget* parent = nullptr);
     // Stops the downloads still running and waits for them.
     ~CoverDownloadDialog() override;
 
@@ -52,6 +53,7 @@ class CoverDownloadDialog final : public QDialog {
     platform::Downloader& downloader_;
     platform::ImageConverter& converter_;
     std::string image_folder_;
+    core::ImageUndoCopy undo_;
     std::vector<wizard::CoverJob> queue_;
     QLabel* text_ = nullptr;
     QProgressBar* bar_ = nullptr;

@@ -1,4 +1,5 @@
 #include "gui/wizard/wizard_window.h"
+#include "app/image_undo.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -567,7 +568,8 @@ void WizardWindow::AddMyVideos() {
     emit recordsAdded(outcome.last_row);
     if (!outcome.covers.empty()) {
         CoverDownloadDialog download(services_.downloader, services_.converter,
-                                     services_.session.ImageFolder, outcome.covers, this);
+                                     services_.session.ImageFolder,
+                                     app::ImageUndoOf(services_.session), outcome.covers, this);
         download.exec();
     }
     emit coversChanged();
