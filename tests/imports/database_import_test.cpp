@@ -1,12 +1,37 @@
 // Importing the records of another database, and undoing it.
 #include <gtest/gtest.h>
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include "app/database_commands.h"
+#include "app/image_undo.h"
+#include "app/record_images.h"
+#include "core/images.h"
+#include "fakes/fake_image_converter.h"
 #include "import_session.h"
 #include "imports/import_undo.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// File permissions hold on this thread even when the tests run as root.
+class PermissionsEnforced {
+  public:
+    PermissionsEnforced() {
+        syscall(SYS_capget, &header_, saved_);
+        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &header_, lowered);
+    }
+    ~PermissionsEnforced() { syscall(SYS_capset, &header_, saved_); }
+
+  private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+};
 
 class DatabaseImport : public ImportSession {
   protected:
@@ -90,6 +115,7 @@ TEST_F(DatabaseImport, ImagesAreCopiedWithoutOverwritingAndUndoRestoresTheFolder
     WriteFileBytes(images + "/1100000000.GIF", "birds");
     WriteFileBytes(images + "/notes.txt", "not an image");
     WriteFileBytes(session_.ImageFolder + "/1000000000.jpg", "ours");
+    WriteFileBytes(session_.ImageFolder + "/1200000000.gif", "old");
     WriteFileBytes(session_.ImageFolder + "/readme.txt", "kept");
     const std::vector<std::string> rows_before = Rows();
     const std::vector<std::string> folder_before = Folder(session_.ImageFolder);
@@ -99,9 +125,19 @@ TEST_F(DatabaseImport, ImagesAreCopiedWithoutOverwritingAndUndoRestoresTheFolder
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(Folder(session_.ImageFolder),
               (std::vector<std::string>{"1000000000.jpg=ours", "1100000000.GIF=birds",
-                                        "readme.txt=kept"}));
-    // Later changes to the folder are undone too; files that are not images stay.
-    fs::remove(session_.ImageFolder + "/1000000000.jpg");
+                                        "1200000000.gif=old", "readme.txt=kept"}));
+    // Later changes are undone too: an image deleted, one replaced twice, the imported one
+    // replaced under another name; files that are not images stay.
+    const core::ImageUndoCopy undo = app::ImageUndoOf(session_);
+    FakeImageConverter converter;
+    app::DeleteRecordImages(session_.ImageFolder, "1000000000", undo);
+    for (const char* bytes : {"new", "newer"}) {
+        WriteFileBytes(folder_ / "new.gif", bytes);
+        for (const char* key : {"1200000000", "1100000000"})
+            ASSERT_NE(app::StoreRecordImage(session_.ImageFolder, key, folder_ / "new.gif",
+                                            converter, undo),
+                      "");
+    }
     WriteFileBytes(session_.ImageFolder + "/later.txt", "also kept");
 
     ASSERT_TRUE(imports::UndoMyVideosImport(session_, progress_));
@@ -113,6 +149,29 @@ TEST_F(DatabaseImport, ImagesAreCopiedWithoutOverwritingAndUndoRestoresTheFolder
     EXPECT_FALSE(imports::CanUndoMyVideosImport(paths_));
     EXPECT_FALSE(fs::exists(paths_.import_undo_images));
     EXPECT_FALSE(imports::UndoMyVideosImport(session_, progress_));
+}
+
+TEST_F(DatabaseImport, AnImageTheUndoCopyCannotKeepIsNeitherDeletedNorReplaced) {
+    WriteFileBytes(session_.ImageFolder + "/1000000000.jpg", "ours");
+    WriteFileBytes(folder_ / "new.jpg", "new");
+    ASSERT_TRUE(ImportDatabase(source_).ok);
+    const core::ImageUndoCopy undo = app::ImageUndoOf(session_);
+    FakeImageConverter converter;
+    fs::permissions(paths_.import_undo_images, fs::perms::owner_read | fs::perms::owner_exec);
+    {
+        PermissionsEnforced enforced;
+        app::DeleteRecordImages(session_.ImageFolder, "1000000000", undo);
+        EXPECT_EQ(app::StoreRecordImage(session_.ImageFolder, "1000000000", folder_ / "new.jpg",
+                                        converter, undo),
+                  "");
+        const std::string keys[] = {"1000000000"};
+        core::DeleteImageFiles(session_.ImageFolder, keys, undo);
+    }
+    fs::permissions(paths_.import_undo_images, fs::perms::owner_all);
+    EXPECT_EQ(Folder(session_.ImageFolder), (std::vector<std::string>{"1000000000.jpg=ours"}));
+    // Closing the database deletes the copy; nothing is kept any more.
+    app::CloseDatabase(session_);
+    EXPECT_FALSE(fs::exists(paths_.import_undo_images));
 }
 
 TEST_F(DatabaseImport, TheSourceSummaryReadsHeaderCountAndImageFolder) {
