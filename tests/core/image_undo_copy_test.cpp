@@ -28,8 +28,8 @@ TEST(ImageUndoCopy, RestoresKeptAndListedFilesIntoTheFolderInUse) {
     TempFolder temp;
     const std::string old_folder = temp / "old";
     const std::string names[] = {"a\\n.jpg", "line\nbreak.GIF", "c.bmp"};
-    for (const std::string& name : names) WriteFileBytes(old_folder + "/" + name, "was " + name);
     fs::create_directories(old_folder + "/folder.jpg");
+    for (const std::string& name : names) WriteFileBytes(old_folder + "/" + name, "was " + name);
     const core::ImageUndoCopy undo(temp / "program/mv");
     ASSERT_TRUE(undo.Take(old_folder));
     ASSERT_TRUE(undo.Exists());
