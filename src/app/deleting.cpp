@@ -1,10 +1,10 @@
 #include "app/deleting.h"
-#include "app/image_undo.h"
 
 #include <numeric>
 #include <string>
 #include <vector>
 
+#include "app/image_undo.h"
 #include "app/list_sorting.h"
 #include "core/images.h"
 

@@ -1,11 +1,11 @@
 #include "app/record_editor.h"
-#include "app/image_undo.h"
 
 #include <filesystem>
 #include <utility>
 
 #include "app/hints.h"
 #include "app/image_address.h"
+#include "app/image_undo.h"
 #include "app/menu_rules.h"
 #include "app/record_images.h"
 #include "core/images.h"

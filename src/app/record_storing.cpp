@@ -1,10 +1,10 @@
 #include "app/record_storing.h"
-#include "app/image_undo.h"
 
 #include <cstdint>
 #include <cstring>
 
 #include "app/duration_fields.h"
+#include "app/image_undo.h"
 #include "app/list_sorting.h"
 #include "app/marking.h"
 #include "app/record_images.h"

@@ -1,6 +1,6 @@
 #include "app/synchronize_window.h"
-#include "app/image_undo.h"
 
+#include "app/image_undo.h"
 #include "core/synchronisation.h"
 
 namespace app {

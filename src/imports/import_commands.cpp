@@ -33,9 +33,11 @@ void ImportWantedCommand(app::Session& session, WantedSource source, platform::P
 void UndoMyVideosCommand(app::Session& session, platform::Prompts& prompts,
                          platform::Progress& progress) {
     if (!CanUndoMyVideosImport(session.paths)) return;
-    core::FileResult error;
+    core::FileResult error = core::FileResult::Success();
     if (!UndoMyVideosImport(session, progress, &error)) {
         ShowFailure(prompts, "Error reading the copy of My Videos:\n%s.\n%s.", error);
+    } else if (!error) {
+        ShowFailure(prompts, "Error restoring image:\n%s.\n%s.", error);
     }
 }
 

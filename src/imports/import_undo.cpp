@@ -1,8 +1,8 @@
 #include "imports/import_undo.h"
-#include "app/image_undo.h"
 
 #include <filesystem>
 
+#include "app/image_undo.h"
 #include "core/paths.h"
 #include "core/record_file.h"
 #include "core/safe_file.h"
@@ -86,10 +86,16 @@ bool UndoMyVideosImport(app::Session& session, platform::Progress& progress,
     std::error_code ignored;
     fs::remove(paths.import_undo_videos, ignored);
 
-    // Putting an image back is best effort, as deleting one is: the list is back either way.
+    // The list is back either way; an image that could not be put back stays in mv/ (until the
+    // database closes) and the caller hears of it.
     const core::ImageUndoCopy images = app::ImageUndoOf(session);
-    if (images.Exists()) images.RestoreInto(session.ImageFolder);
-    images.Discard();
+    core::FileResult put_back =
+        images.Exists() ? images.RestoreInto(session.ImageFolder) : core::FileResult::Success();
+    if (put_back) {
+        images.Discard();
+    } else {
+        Report(error, std::move(put_back));
+    }
     session.Modified = true;
     session.NotifyListsChanged();
     return true;

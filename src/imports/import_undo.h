@@ -26,7 +26,8 @@ bool CanUndoWantedImport(const config::ProgramPaths& paths);
 // become those listed in mv/ again (images the import copied in are gone, images this program
 // deleted or replaced since are back) while its other files stay; mv.tmp and mv/ are deleted. The
 // list now differs from the saved files, so the database is Modified. Returns false, changing
-// nothing, when there is no copy or it cannot be read (`error` then says why).
+// nothing, when there is no copy or it cannot be read (`error` then says why). An image that
+// cannot be put back stays in mv/ and `error` names it, while the undo returns true.
 bool UndoMyVideosImport(app::Session& session, platform::Progress& progress,
                         core::FileResult* error = nullptr);
 // Undo Last > Wanted Videos: the titles of wv.tmp replace Wanted Videos; wv.tmp is deleted.

@@ -1,8 +1,8 @@
 #include "imports/importer.h"
-#include "app/image_undo.h"
 
 #include <filesystem>
 
+#include "app/image_undo.h"
 #include "app/sort_commands.h"
 #include "core/database_files.h"
 #include "core/images.h"

@@ -1,6 +1,6 @@
 #include "views/video_details.h"
-#include "app/image_undo.h"
 
+#include "app/image_undo.h"
 #include "app/record_images.h"
 #include "core/images.h"
 #include "core/text.h"

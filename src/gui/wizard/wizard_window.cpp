@@ -1,5 +1,4 @@
 #include "gui/wizard/wizard_window.h"
-#include "app/image_undo.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,6 +19,7 @@
 #include <QTimer>
 #include <QWebEngineView>
 
+#include "app/image_undo.h"
 #include "core/dates.h"
 #include "gui/html/html_page_printer.h"
 #include "gui/text_bytes.h"
