@@ -11,7 +11,8 @@
 // folder; a listed file's contents go into the store (a hard link where the file system allows,
 // a copy otherwise) only when something is about to delete or replace it. So every writer of an
 // image folder calls KeepBeforeChange first and leaves a file alone that could not be kept.
-// Files replaced or deleted by other programs are not noticed.
+// A kept hard link keeps its bytes because every writer replaces an image through a new file and
+// a rename, never in place. Files replaced or deleted by other programs are not noticed.
 namespace core {
 
 class ImageUndoCopy {
