@@ -47,23 +47,4 @@ TEST_F(CliCopyTest, AccountsAreCopiedAndAnUnwritableTargetFailsWithOneLine) {
                   "No such file or directory");
 }
 
-TEST_F(CliCopyTest, AGuestCannotCopyAndUnreadableAccountsProtectTheTarget) {
-    const std::string source =
-        WriteFilms(folder_ / "films.rdk", {{{"Title", "Heat"}}}, BossAndGuest());
-    ExpectFailure(
-        cli_.Run({"copy", source, folder_ / "copy.rdk", "--user", "Guest", "--password", "pw"}),
-        "films.rdk: copying this protected database needs an account with full access");
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "copy.rdk"));
-
-    // Accounts that exist but cannot be read are no reason to let anyone replace the database.
-    const std::string target = WriteSampleDatabase(folder_ / "target.rdk", Sample(2));
-    std::filesystem::remove(folder_ / "target.rdka");
-    std::filesystem::create_directory(folder_ / "target.rdka");
-    const auto before = Files(folder_.path());
-    ExpectFailure(cli_.Run({"copy", source, target, "--user", "Boss", "--password", "pw"}),
-                  "Error opening database: " + target + "a. Input/output error.");
-    ExpectFailure(cli_.Run({"new", target, "--yes"}), target + "a.");
-    EXPECT_EQ(Files(folder_.path()), before);
-}
-
 }  // namespace

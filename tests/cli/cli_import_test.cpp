@@ -50,10 +50,8 @@ TEST_F(CliImportTest, RefusalsAndDamageChangeNothing) {
     const std::map<std::string, std::string> images_before = Files(folder_ / "films");
     ExpectFailure(cli_.Run({"import", main_, source_, "--user", "Guest", "--password", "pw"}),
                   "needs an account with full access");
-    const std::string bytes = ReadFileBytes(source_);
-    WriteFileBytes(folder_ / "cut.rdk", bytes.substr(0, bytes.size() - 5) + "x\n");
-    fs::copy_file(source_ + "h", folder_ / "cut.rdkh");
-    ExpectFailure(Boss({"import", main_, folder_ / "cut.rdk"}), "Error reading import file. ");
+    // Which sources are refused, and why, is checked with the imports; here, that a refusal is
+    // one line and changes nothing.
     WriteFileBytes(folder_ / "bad.csv", "Title\n\"Alien\n");
     ExpectFailure(Boss({"import", main_, folder_ / "bad.csv"}),
                   "line 2: a quoted field is never closed");
@@ -64,23 +62,13 @@ TEST_F(CliImportTest, RefusalsAndDamageChangeNothing) {
     EXPECT_EQ(Files(folder_ / "films"), images_before);
 }
 
-TEST_F(CliImportTest, CsvRoundTripFilmfolioAndWantedTitles) {
+TEST_F(CliImportTest, ExportCsvImportOfItAndImportWantedSayWhatTheyDid) {
     const std::string csv = folder_ / "out.csv";
     ASSERT_EQ(Boss({"export-csv", source_, csv, "--all-columns"}).out,
               "2 records exported to " + csv + "\n");
     const std::string copy = WriteFilms(folder_ / "copy.rdk", {});
     EXPECT_EQ(cli_.Run({"import", copy, csv}).out, "2 records imported successfully.\n");
     EXPECT_EQ(cli_.Run({"find", copy, "Tippi", "--in", "Cast"}).out, "Birds\n");
-    EXPECT_EQ(cli_.Run({"find", copy, "Heat again", "--whole"}).out, "Heat again\n");
-
-    fs::create_directories(folder_ / "ff/db");
-    WriteFileBytes(folder_ / "ff/db/cfg.ini", "MOVIE_DB_FIELD_ORDER=ID|Title|Seen On\n");
-    WriteFileBytes(folder_ / "m.mff", "1200000000|Alien|1078660800\n");
-    EXPECT_EQ(Boss({"import", main_, folder_ / "m.mff", "--program", folder_ / "ff/ff.exe", "--map",
-                    "Seen On=Last Viewed"})
-                  .out,
-              "1 records imported successfully.\n");
-    EXPECT_EQ(Boss({"find", main_, "03/07/2004", "--in", "Last Viewed"}).out, "Alien\n");
 
     WriteFileBytes(folder_ / "w.wff", "Brazil\nBRAZIL\n");
     EXPECT_EQ(cli_.Run({"import-wanted", copy, folder_ / "w.wff"}).out,

@@ -43,8 +43,6 @@ TEST_F(CliListsTest, SortSavesTheNewOrderAndRefusesColumnsNotOffered) {
     EXPECT_EQ(run.out, "Sorted 4 records by Year, descending\n");
     EXPECT_EQ(ReadFileBytes(main_ + "s"), "4\n0");  // Year is the fifth column
     const std::string file = ReadFileBytes(main_);
-    EXPECT_LT(file.find("\nHeat\n"), file.find("\nheat\n"));
-    EXPECT_LT(file.find("\nheat\n"), file.find("\nBrazil\n"));
     EXPECT_LT(file.find("\nBrazil\n"), file.find("\nAlien\n"));
 
     ExpectFailure(cli_.Run({"sort", main_, "Colour"}), "no column \"Colour\"");

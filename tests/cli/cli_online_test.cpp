@@ -1,19 +1,14 @@
 // online-search and online-add against the real video database service, run as a process.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <regex>
-#include <thread>
 
+#include "child_process.h"
 #include "cli_runner.h"
 #include "sample_database.h"
 #include "temp_folder.h"
-
-extern char** environ;
 
 namespace {
 
@@ -21,38 +16,23 @@ class OnlineCommands : public ::testing::Test {
   protected:
     void SetUp() override {
         WriteFileBytes(folder_ / "films.csv", "Title,Year\nAlien,1979\nAliens,1986\nHeat,1995\n");
-        std::vector<std::string> args = {
-            REELDECK_VDB,         "--port", "0", "--database", folder_ / "vdb.sqlite", "--films",
-            folder_ / "films.csv"};
-        std::vector<char*> argv;
-        for (std::string& arg : args) argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, (folder_ / "vdb.out").c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ASSERT_EQ(posix_spawn(&vdb_, REELDECK_VDB, &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        std::smatch port;
-        std::string out;
-        const std::regex serving("serving (http://127\\.0\\.0\\.1:[0-9]+/)");
-        for (int i = 0; i < 500 && !std::regex_search(out, port, serving); ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            out = ReadFileBytes(folder_ / "vdb.out");
-        }
-        ASSERT_FALSE(port.empty()) << out;
+        vdb_ = StartProcess({REELDECK_VDB, "--port", "0", "--database", folder_ / "vdb.sqlite",
+                             "--films", folder_ / "films.csv"},
+                            folder_ / "vdb.out", "/dev/null");
+        const std::string address =
+            WaitForOutput(folder_ / "vdb.out", "serving (http://127\\.0\\.0\\.1:[0-9]+/)");
+        ASSERT_FALSE(address.empty()) << ReadFileBytes(folder_ / "vdb.out");
         std::filesystem::create_directories(home_ + "/vidwiz");
         for (const char* file : {"tcolumns.txt", "scolumns.txt"}) {
             std::filesystem::copy_file(std::string(REELDECK_SOURCE_DATA) + "/vidwiz/" + file,
                                        home_ + "/vidwiz/" + file);
         }
-        WriteFileBytes(home_ + "/cfg/service.txt", "[Online Services]\nBASE_URL=" + port[1].str() +
-                                                       "\nIMAGE_BASE_URL=" + port[1].str() +
-                                                       "images/\n");
+        WriteFileBytes(home_ + "/cfg/service.txt", "[Online Services]\nBASE_URL=" + address +
+                                                       "\nIMAGE_BASE_URL=" + address + "images/\n");
     }
     void TearDown() override {
         kill(vdb_, SIGTERM);
-        waitpid(vdb_, nullptr, 0);
+        WaitForExit(vdb_);
     }
     // The identifier of a title, from a search's lines.
     static std::string IdOf(const std::string& out, const std::string& title) {

@@ -1,25 +1,13 @@
 #include "cli_runner.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <filesystem>
 
-#include "temp_folder.h"
-
-extern char** environ;
+#include "child_process.h"
 
 namespace {
-
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-    std::vector<char*> pointers;
-    for (std::string& text : texts) pointers.push_back(text.data());
-    pointers.push_back(nullptr);
-    return pointers;
-}
 
 pid_t Spawn(const std::string& program_folder, const std::vector<std::string>& arguments,
             const std::string& out_path, const std::string& err_path) {
@@ -29,19 +17,7 @@ pid_t Spawn(const std::string& program_folder, const std::vector<std::string>& a
     for (char** entry = environ; *entry != nullptr; ++entry) {
         if (std::string(*entry).rfind("REELDECK_HOME=", 0) != 0) env.emplace_back(*entry);
     }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, REELDECK_CLI, &actions, nullptr, Pointers(argv).data(),
-                    Pointers(env).data()) != 0) {
-        pid = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    return StartProcess(argv, out_path, err_path, env);
 }
 
 }  // namespace
@@ -60,9 +36,7 @@ CliRun CliRunner::Run(const std::vector<std::string>& arguments) const {
     CliRun run;
     const pid_t pid = Spawn(program_folder_, arguments, output / "out", output / "err");
     if (pid < 0) return run;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.exit_code = WaitForExit(pid);
     run.out = ReadFileBytes(output / "out");
     run.err = ReadFileBytes(output / "err");
     return run;

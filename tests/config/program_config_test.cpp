@@ -13,88 +13,8 @@ namespace {
 
 const std::string kData = REELDECK_SOURCE_DATA;
 
-// The rows of the three sections with the value in force when a file lacks the key, in the order
-// of the written file. A row ending in "_" stands for its four keys "X=", "Y=", "W=" and "H=".
-using Rows = std::vector<std::pair<std::string, std::string>>;
-
-const Rows kInterface = {
-    {"VIDEO_PLAYER_VISIBLE=", "1"},     {"VIDEO_DETAILS_VISIBLE=", "1"},
-    {"STATUS_BAR_VISIBLE=", "1"},       {"TOOL_BAR_VISIBLE=", "1"},
-    {"WANTED_VIDEOS_VISIBLE=", "1"},    {"SEARCH_WINDOW_VISIBLE=", "1"},
-    {"REPLACE_WINDOW_VISIBLE=", "0"},   {"VIDEO_LIST_GRID_VISIBLE=", "1"},
-    {"VIDEO_LIST_VIEW_MODE=", "0"},     {"START_PROGRAM_MAXIMIZED=", "1"},
-    {"MAIN_WINDOW_GEOMETRY_", "0"},     {"VIDEO_DETAILS_DOCKED_STATE=", "1"},
-    {"VD_FLOAT_WINDOW_GEOMETRY_", "0"}, {"VIDEO_PLAYER_DOCKED_STATE=", "1"},
-    {"VP_FLOAT_WINDOW_GEOMETRY_", "0"}, {"WANTED_VIDEOS_DOCKED_STATE=", "1"},
-    {"WV_FLOAT_WINDOW_GEOMETRY_", "0"}, {"SEARCH_WINDOW_DOCKED_STATE=", "1"},
-    {"SW_FLOAT_WINDOW_GEOMETRY_", "0"}, {"REPLACE_WINDOW_DOCKED_STATE=", "1"},
-    {"RW_FLOAT_WINDOW_GEOMETRY_", "0"}, {"VIDEO_LIST_CYCLE_WINDOW_GEOMETRY_", "0"},
-    {"VIDWIZ_WINDOW_GEOMETRY_", "0"},   {"VIDEO_PLAYER_HEIGHT=", "186"},
-};
-
-const Rows kVideoWizard = {
-    {"VIDWIZ_RESULTS_LIST_COUNT=", "100"},
-    {"VIDWIZ_SORTBY_VALUE=", ""},
-    {"VIDWIZ_COLUMN_VALUE=", ""},
-    {"VIDWIZ_SEARCH_MATCH_CASE=", "0"},
-};
-
-const Rows kMiscellaneous = {
-    {"VIDEO_PLAYER_LOOP=", "1"},
-    {"VIDEO_DETAILS_LINKS_ACTIVE=", "1"},
-    {"PROMPT_BEFORE_DELETE=", "1"},
-    {"CLOSE_ON_ADD=", "1"},
-    {"AUTO_DELETE_IMAGES=", "0"},
-    {"AUTO_DELETE_WANTED=", "0"},
-    {"VIDEO_LIST_RANK_ONLINE=", "1"},
-    {"VIDEO_LIST_AUTOSIZE_COLUMNS=", "0"},
-    {"WINDOW_AUTO_ACTIVATE=", "1"},
-    {"DEFAULT_HTML_LIST_OPTIONS_DATABASE=", ""},
-    {"VIDEO_LIST_CYCLE_FREQUENCY=", "1000"},
-    {"FF2_IMPORT_IMAGES_VARIABLE=", "1"},
-    {"RD_MY_IMPORT_IMAGES_VARIABLE=", "1"},
-    {"SHOW_SPLASH_AT_STARTUP=", "1"},
-    {"SHOW_TIPS_AT_STARTUP=", "1"},
-    {"PLACE_THE_IN_BACK=", "0"},
-    {"KEEP_BACKUP=", "1"},
-    {"IMAGE_BROWSER_WH_MODE=", ""},
-    {"IMAGE_BROWSER_SHOW_TIP_INFO=", "1"},
-    {"IMAGE_BROWSER_SPACE=", "4"},
-    {"IGNORE_IE_MISSING_WARNING=", "0"},
-    {"FIRST_START=", "1"},
-};
-
-// The keys of a section's rows, each with its built-in value.
-Rows KeysOf(const Rows& rows) {
-    Rows keys;
-    for (const auto& [key, value] : rows) {
-        if (!key.ends_with('_')) {
-            keys.emplace_back(key, value);
-            continue;
-        }
-        for (const char* part : {"X=", "Y=", "W=", "H="}) keys.emplace_back(key + part, value);
-    }
-    return keys;
-}
-
-// The file of the built-in values, with `changed_key` (if any) holding `changed_value`.
-std::string BuiltInFile(const std::string& changed_key = "",
-                        const std::string& changed_value = "") {
-    std::string text =
-        "[Reeldeck - Version 1.0 - Program Configuration Settings]\n"
-        "[WARNING - Do not modify this file!]\n";
-    const std::pair<std::string, const Rows*> sections[] = {{"Interface", &kInterface},
-                                                            {"Video Wizard", &kVideoWizard},
-                                                            {"Miscellaneous", &kMiscellaneous}};
-    for (const auto& [name, rows] : sections) {
-        text += "\n[" + name + "]\n";
-        for (const auto& [key, value] : KeysOf(*rows)) {
-            text += key + (key == changed_key ? changed_value : value) + "\n";
-        }
-        text += "[/" + name + "]\n";
-    }
-    return text;
-}
+// The shipped file holds every key, in the written order, with the shipped values.
+const std::string kShipped = ReadFileBytes(kData + "/cfg/cfg.txt");
 
 config::ProgramConfig Read(const std::string& text) {
     config::ProgramConfig config;
@@ -109,36 +29,57 @@ std::string Write(const config::ProgramConfig& config) {
     return out.str();
 }
 
+// The "KEY=" part of each key's line, in order.
+std::vector<std::string> Keys(const std::string& text) {
+    std::vector<std::string> keys;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.find('=') != std::string::npos) keys.push_back(line.substr(0, line.find('=') + 1));
+    }
+    return keys;
+}
+
 TEST(ProgramConfigBuiltIns, AnEmptyOrPartialFileGivesTheBuiltInValueOfEveryOtherKey) {
-    EXPECT_EQ(Write(config::ProgramConfig{}), BuiltInFile());
+    const std::string built_in = Write(config::ProgramConfig{});
+    EXPECT_EQ(Keys(built_in), Keys(kShipped));
+    for (const char* line :
+         {"\nKEEP_BACKUP=1\n", "\nFIRST_START=1\n", "\nVIDEO_PLAYER_HEIGHT=186\n",
+          "\nVIDWIZ_RESULTS_LIST_COUNT=100\n", "\nREPLACE_WINDOW_VISIBLE=0\n"}) {
+        EXPECT_NE(built_in.find(line), std::string::npos) << line;
+    }
     TempFolder folder;
     WriteFileBytes(folder / "cfg.txt", "");
     config::ProgramConfig read;
     ASSERT_TRUE(config::ReadConfig(read, folder / "cfg.txt").ok());
-    EXPECT_EQ(Write(read), BuiltInFile());
+    EXPECT_EQ(Write(read), built_in);
     WriteFileBytes(folder / "cfg.txt", "FIRST_START=0\n");
     ASSERT_TRUE(config::ReadConfig(read, folder / "cfg.txt").ok());
-    EXPECT_EQ(Write(read), BuiltInFile("FIRST_START=", "0"));
+    EXPECT_FALSE(read.first_start);
+    read.first_start = true;
+    EXPECT_EQ(Write(read), built_in);
 
     // A missing file is an error naming it, and changes nothing.
     config::ProgramConfig untouched;
     const core::FileResult missing = config::ReadConfig(untouched, folder / "none/cfg.txt");
     EXPECT_EQ(missing.Describe(), folder / "none/cfg.txt: No such file or directory");
-    EXPECT_EQ(Write(untouched), BuiltInFile());
+    EXPECT_EQ(Write(untouched), built_in);
 }
 
-// Each key reaches its own value: a file that changes one key changes only that key's line.
+// Each key reaches its own value: the shipped file, with one key's value changed, is written again
+// as it is. The shipped file itself reads with no line left over.
 TEST(ProgramConfigBuiltIns, EachKeyIsReadAndWrittenAsItself) {
-    for (const Rows* rows : {&kInterface, &kVideoWizard, &kMiscellaneous}) {
-        for (const auto& [key, built_in] : KeysOf(*rows)) {
-            const std::string value = built_in == "1"   ? "0"
-                                      : built_in == "0" ? "1"
-                                      : built_in == ""  ? "Blue Sky"
-                                                        : "77";
-            const std::string written = Write(Read(key + value + "\n"));
-            EXPECT_EQ(written, BuiltInFile(key, value)) << key;
-            EXPECT_EQ(Write(Read(written)), written) << key;
-        }
+    const config::ProgramConfig shipped = Read(kShipped);
+    EXPECT_TRUE(shipped.unknown_lines.empty());
+    EXPECT_EQ(Write(shipped), kShipped);
+    for (const std::string& key : Keys(kShipped)) {
+        const std::size_t at = kShipped.find("\n" + key) + 1 + key.size();
+        const std::size_t end = kShipped.find('\n', at);
+        const std::string old = kShipped.substr(at, end - at);
+        const bool number =
+            !old.empty() && old.find_first_not_of("-0123456789") == std::string::npos;
+        const std::string value = old == "1" ? "0" : old == "0" ? "1" : number ? "77" : "Blue Sky";
+        const std::string changed = kShipped.substr(0, at) + value + kShipped.substr(end);
+        EXPECT_EQ(Write(Read(changed)), changed) << key;
     }
 }
 
@@ -212,13 +153,7 @@ TEST(ServiceConfig, ReadsTheAddressesAndHonoursTheOverrideEvenWithoutAFile) {
 
 // ---- The files shipped in the program folder, read by the same code as the user's files ----
 
-TEST(ShippedFiles, ConfigurationAndServiceFilesHoldEveryKey) {
-    const std::string text = ReadFileBytes(kData + "/cfg/cfg.txt");
-    const config::ProgramConfig config = Read(text);
-    EXPECT_TRUE(config.unknown_lines.empty());
-    EXPECT_TRUE(config.first_start);
-    EXPECT_EQ(Write(config), text);
-
+TEST(ShippedFiles, TheServiceFileHoldsEveryAddress) {
     config::ServiceConfig shipped;
     ASSERT_TRUE(config::ReadServiceConfig(shipped, kData + "/cfg/service.txt", "").ok());
     for (const std::string* value : {&shipped.base_url, &shipped.image_base_url,

@@ -1,19 +1,10 @@
 // reeldeck-vdb run as a user runs it: a new catalogue filled at the first start, the import
 // command, refusals, and a clean stop on SIGTERM.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
-#include <chrono>
-#include <regex>
-#include <thread>
-
-#include "temp_folder.h"
-
-extern char** environ;
+#include "child_process.h"
 
 namespace {
 
@@ -21,25 +12,9 @@ class Program : public ::testing::Test {
   protected:
     pid_t Start(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), REELDECK_VDB);
-        std::vector<char*> argv;
-        for (std::string& argument : arguments) argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, (folder_ / "out").c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, (folder_ / "err").c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        pid_t pid = -1;
-        if (posix_spawn(&pid, REELDECK_VDB, &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        return pid;
+        return StartProcess(arguments, folder_ / "out", folder_ / "err");
     }
-    int Wait(pid_t pid) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
+    int Wait(pid_t pid) { return WaitForExit(pid); }
     int Run(const std::vector<std::string>& arguments) { return Wait(Start(arguments)); }
 
     TempFolder folder_;
@@ -58,15 +33,10 @@ TEST_F(Program, FillsANewCatalogueServesItAndStopsOnRequest) {
 
     const pid_t pid = Start({"--port", "0", "--database", database});
     ASSERT_GT(pid, 0);
-    std::smatch serving;
-    std::string out;
-    const std::regex address("serving http://127\\.0\\.0\\.1:([0-9]+)/");
-    for (int i = 0; i < 500 && !std::regex_search(out, serving, address); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        out = ReadFileBytes(folder_ / "out");
-    }
-    ASSERT_FALSE(serving.empty()) << out;
-    httplib::Client client("127.0.0.1", std::stoi(serving[1].str()));
+    const std::string port =
+        WaitForOutput(folder_ / "out", "serving http://127\\.0\\.0\\.1:([0-9]+)/");
+    ASSERT_FALSE(port.empty()) << ReadFileBytes(folder_ / "out");
+    httplib::Client client("127.0.0.1", std::stoi(port));
     const httplib::Result result = client.Get("/rd/1.0/action/list.pl?f=&c=All&s=Year&l=50");
     ASSERT_TRUE(result);
     EXPECT_EQ(result->body.substr(0, 2), "3\n");

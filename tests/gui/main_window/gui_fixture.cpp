@@ -1,5 +1,7 @@
 #include "gui_fixture.h"
 
+#include <QApplication>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/database_commands.h"
@@ -14,7 +16,8 @@ GuiFixture::GuiFixture() {
     const std::string data = REELDECK_SOURCE_DATA;
     fs::create_directories(folder_ / "program");
     for (const char* part : {"/cfg", "/res"}) {
-        fs::copy(data + part, folder_ / ("program" + std::string(part)), fs::copy_options::recursive);
+        fs::copy(data + part, folder_ / ("program" + std::string(part)),
+                 fs::copy_options::recursive);
     }
     paths_ = config::ProgramPaths::ForFolder(folder_ / "program");
     EXPECT_TRUE(config::ReadConfig(config_, paths_.config).ok());
@@ -71,4 +74,19 @@ std::string GuiFixture::WriteDatabase(const std::string& name, int records, int 
 
 void GuiFixture::Open(const std::string& main_path) {
     ASSERT_EQ(app::OpenDatabase(*session_, window_->databaseServices(), main_path), 1);
+}
+
+void GuiFixture::InModal(const std::function<void()>& open, const QString& name,
+                         const std::function<void(QDialog&)>& use) {
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        opened = dialog->objectName();
+        if (use) use(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    open();
+    QApplication::processEvents();
+    EXPECT_EQ(opened, name);
 }

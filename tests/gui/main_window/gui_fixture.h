@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QTest>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +45,21 @@ class GuiFixture : public ::testing::Test {
                               const std::vector<std::string>& categories = {},
                               const std::vector<core::UserAccount>& accounts = {});
     void Open(const std::string& main_path);
+    // A child widget by its object name; fails the test when there is none.
+    template <typename Widget = QWidget>
+    static Widget* Find(const QWidget& parent, const char* name) {
+        auto* widget = parent.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    static void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    // Does `open` (or runs `command`), expects it to open the modal window named `name` ("" for
+    // none), lets `use` work in it and then closes it.
+    void InModal(const std::function<void()>& open, const QString& name,
+                 const std::function<void(QDialog&)>& use = {});
+    void InModal(int command, const QString& name, const std::function<void(QDialog&)>& use = {}) {
+        InModal([&] { EXPECT_TRUE(window_->RunCommand(command)); }, name, use);
+    }
     QAction* Action(int command) const { return window_->menus().Action(command); }
     int Column(const char* name) const { return session_->Videos.ColumnIndexOf(name); }
 

@@ -1,18 +1,15 @@
 // The Import Wizard as the menus open it: choosing a source, the default pairing, importing, the
 // result message, and Undo Last putting the list back.
 #include <zip.h>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "core/database_files.h"
 #include "core/header_file.h"
@@ -25,28 +22,6 @@ namespace {
 namespace cmd = app::cmd;
 namespace fs = std::filesystem;
 using ImportWizardTest = GuiFixture;
-
-template <typename Widget = QWidget>
-Widget* Find(const QWidget& parent, const char* name) {
-    auto* widget = parent.findChild<Widget*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-// Runs a command that opens the Import Wizard and lets `use` work in it.
-void InWizard(gui::MainWindow& window, int command, const std::function<void(QDialog&)>& use) {
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        ASSERT_EQ(dialog->objectName(), "importWizardDialog");
-        opened = true;
-        use(*dialog);
-        if (dialog->isVisible()) dialog->reject();
-    });
-    EXPECT_TRUE(window.RunCommand(command));
-    EXPECT_TRUE(opened);
-}
 
 // The "Import" text of the pairing row whose target is `target`.
 QString PairedWith(const QTreeWidget& pairs, const QString& target) {
@@ -97,7 +72,7 @@ TEST_F(ImportWizardTest, ImportsWithTheDefaultPairingAndUndoPutsTheListBack) {
     EXPECT_FALSE(Action(cmd::kUndoImportMyVideos)->isEnabled());
 
     prompts_.QueueOpenFile(source);
-    InWizard(*window_, cmd::kImportMyVideos, [&](QDialog& dialog) {
+    InModal(cmd::kImportMyVideos, "importWizardDialog", [&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Import Wizard");
         EXPECT_EQ(Find<QLabel>(dialog, "recordCount")->text(), "0 Records");
         EXPECT_FALSE(Find<QPushButton>(dialog, "importButton")->isEnabled());
@@ -190,7 +165,7 @@ TEST_F(ImportWizardTest, ImportsCsvTellicoAndGcstarFilesWithTheDefaultPairing) {
         SCOPED_TRACE(file);
         const int rows = session_->Videos.RowCount();
         prompts_.QueueOpenFile(file);
-        InWizard(*window_, command, [&](QDialog& dialog) {
+        InModal(command, "importWizardDialog", [&](QDialog& dialog) {
             QTest::mouseClick(Find(dialog, "browseSource"), Qt::LeftButton);
             EXPECT_EQ(Find<QLineEdit>(dialog, "sourcePath")->text().toStdString(), file);
             EXPECT_EQ(Find<QLabel>(dialog, "recordCount")->text(), "2 Records");
@@ -222,7 +197,7 @@ TEST_F(ImportWizardTest,
     const std::string program = folder_ / "ff2.exe";
     std::ofstream(program) << "not a program";
     prompts_.QueueOpenFile(program);
-    InWizard(*window_, cmd::kImportFilmfolioMovies, [&](QDialog& dialog) {
+    InModal(cmd::kImportFilmfolioMovies, "importWizardDialog", [&](QDialog& dialog) {
         QTest::mouseClick(Find(dialog, "browseProgram"), Qt::LeftButton);
         EXPECT_EQ(Find<QLineEdit>(dialog, "programPath")->text(), "");
         EXPECT_FALSE(Find<QPushButton>(dialog, "importButton")->isEnabled());
@@ -242,16 +217,7 @@ TEST_F(ImportWizardTest,
     session_->AccessLevel = app::kReadOnlyAccess;
     window_->PrepareMenu("tools");
     EXPECT_FALSE(window_->menus().Submenu(app::menu_id::kImportRecords)->menuAction()->isEnabled());
-    bool opened = false;
-    QTimer::singleShot(0, [&opened] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            opened = true;
-            modal->close();
-        }
-    });
-    EXPECT_TRUE(window_->RunCommand(cmd::kToolImportReeldeck));
-    QApplication::processEvents();
-    EXPECT_FALSE(opened);
+    InModal(cmd::kToolImportReeldeck, "");
 }
 
 }  // namespace

@@ -131,15 +131,7 @@ TEST_F(MainWindowTest, ShortcutsActWithoutAMenuAndTheTitleMarksUnsavedChanges) {
     EXPECT_EQ(window_->windowTitle(), "Reeldeck - films.rdk - 1 Videos");
     EXPECT_EQ(ReadFileBytes(films).find(deleted), std::string::npos);
 
-    QString opened;
-    QTimer::singleShot(0, [&opened] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            opened = modal->objectName();
-            modal->close();
-        }
-    });
-    QTest::keyClick(list, Qt::Key_Insert);
-    EXPECT_EQ(opened, "recordEditorDialog");
+    InModal([&] { QTest::keyClick(list, Qt::Key_Insert); }, "recordEditorDialog");
 }
 
 // A Yes whose save fails keeps the window and the database; a Yes that saves ends.
@@ -164,22 +156,13 @@ TEST_F(MainWindowTest, ACloseRequestAsksToSaveChangesAndNeverLosesThem) {
     EXPECT_EQ(ReadFileBytes(films + "w"), "Saved on the way out\n");
 }
 
-TEST_F(MainWindowTest, AProtectedDatabaseAsksForALoginAndShowsTheUser) {
-    login_.ExpectWindow({ScriptedLogin::Ok("Bob", "pw")});
-    Open(
-        WriteDatabase("films.rdk", 1, 0, {}, {{"Ann", "pw", 2, "", ""}, {"Bob", "pw", 1, "", ""}}));
-    EXPECT_EQ(window_->status()->UserTip(), "User: Bob [guest]");
-    window_->PrepareMenu("file");
-    EXPECT_EQ(Action(cmd::kLogout)->text(), "Logout: Bob");
-    EXPECT_TRUE(window_->RunCommand(cmd::kLogout));
-    EXPECT_EQ(window_->status()->UserTip(), "Not logged in");
-    EXPECT_EQ(window_->windowTitle(), "Reeldeck");
-}
-
-TEST_F(MainWindowTest, ThePanesButtonsDoNothingForAReadOnlyUser) {
+// The panes' buttons go through the list's own rules: nothing for a read-only user, and a
+// question before unflagging where the menu item asks none.
+TEST_F(MainWindowTest, AProtectedDatabaseShowsTheUserWhosePanesButtonsFollowTheListsRules) {
     login_.ExpectWindow({ScriptedLogin::Ok("Bob", "pw")});
     Open(
         WriteDatabase("films.rdk", 3, 0, {}, {{"Ann", "pw", 2, "", ""}, {"Bob", "pw", 1, "", ""}}));
+    EXPECT_EQ(window_->status()->UserTip(), "User: Bob [guest]");
     session_->Videos.Select(0, true);
     using B = gui::CaptionStrip::Button;
     for (B button : {B::kDeleteSelected, B::kDeleteAll, B::kUnflagAll, B::kMarkViewed, B::kAdd,
@@ -189,14 +172,17 @@ TEST_F(MainWindowTest, ThePanesButtonsDoNothingForAReadOnlyUser) {
     EXPECT_EQ(session_->Videos.RowCount(), 3);
     EXPECT_FALSE(session_->Modified);
     EXPECT_TRUE(prompts_.Messages().empty());
-}
+    window_->PrepareMenu("file");
+    EXPECT_EQ(Action(cmd::kLogout)->text(), "Logout: Bob");
+    EXPECT_TRUE(window_->RunCommand(cmd::kLogout));
+    EXPECT_EQ(window_->status()->UserTip(), "Not logged in");
+    EXPECT_EQ(window_->windowTitle(), "Reeldeck");
 
-TEST_F(MainWindowTest, ThePanesButtonsAskBeforeUnflaggingWhereTheMenuDoesNot) {
-    Open(WriteDatabase("films.rdk", 2));
+    Open(WriteDatabase("open.rdk", 2));
     session_->Videos.SetCell(0, Column("Flag Value"), "Favorite");
     session_->Videos.SetFlagMark(0, true);
     prompts_.QueueAnswer(platform::Answer::kCancel);
-    window_->myVideos()->strip()->ButtonWidget(gui::CaptionStrip::Button::kUnflagAll)->click();
+    window_->myVideos()->strip()->ButtonWidget(B::kUnflagAll)->click();
     EXPECT_EQ(prompts_.Texts().back(), "Remove all flags in the My Videos list?");
     EXPECT_EQ(session_->Videos.Cell(0, Column("Flag Value")), "Favorite");
     EXPECT_TRUE(window_->RunCommand(cmd::kUnflagAll));

@@ -1,6 +1,5 @@
 // The Settings window opened from the main window: Cancel changes nothing; Apply and OK store the
 // pages and the main window shows them at once.
-#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -9,8 +8,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "core/accounts_file.h"
 #include "core/database_files.h"
@@ -20,50 +17,26 @@
 namespace {
 
 namespace cmd = app::cmd;
-using SettingsDialogTest = GuiFixture;
 
-template <typename Widget = QWidget>
-Widget* Find(const QWidget& parent, const QString& name) {
-    auto* widget = parent.findChild<Widget*>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
-}
-
-void Click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
-// Runs a command that opens the Settings window and lets `use` work in it.
-void InSettings(gui::MainWindow& window, int command, std::function<void(QDialog&)> use) {
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        ASSERT_EQ(dialog->objectName(), "settingsDialog");
-        opened = true;
-        use(*dialog);
-        if (dialog->isVisible()) dialog->reject();
-    });
-    EXPECT_TRUE(window.RunCommand(command));
-    EXPECT_TRUE(opened);
-}
-
-// Makes changes on every page: grid lines off, "Misc 4" shown and renamed "Disc", Wanted Videos
-// hidden, Video Details floating, no password protection.
-void ChangeEveryPage(QDialog& dialog) {
-    Find<QCheckBox>(dialog, "gridlines")->setChecked(false);
-    auto* hidden = Find<QListWidget>(dialog, "hiddenColumns");
-    hidden->setCurrentRow(0);
-    Click(Find(dialog, "showColumn"));
-    auto* name = Find<QLineEdit>(dialog, "columnName");
-    EXPECT_TRUE(name->isEnabled());
-    EXPECT_EQ(name->text(), "Misc 4");
-    name->setText("Disc");
-    Click(Find(dialog, "changeName"));
-    Find<QCheckBox>(dialog, "paneShown6")->setChecked(false);    // Wanted Videos
-    Find<QRadioButton>(dialog, "paneFloat4")->setChecked(true);  // Video Details
-    Find<QCheckBox>(dialog, "passwordProtect")->setChecked(false);
-}
+class SettingsDialogTest : public GuiFixture {
+  protected:
+    // Makes changes on every page: grid lines off, "Misc 4" shown and renamed "Disc", Wanted
+    // Videos hidden, Video Details floating, no password protection.
+    static void ChangeEveryPage(QDialog& dialog) {
+        Find<QCheckBox>(dialog, "gridlines")->setChecked(false);
+        auto* hidden = Find<QListWidget>(dialog, "hiddenColumns");
+        hidden->setCurrentRow(0);
+        Click(Find(dialog, "showColumn"));
+        auto* name = Find<QLineEdit>(dialog, "columnName");
+        EXPECT_TRUE(name->isEnabled());
+        EXPECT_EQ(name->text(), "Misc 4");
+        name->setText("Disc");
+        Click(Find(dialog, "changeName"));
+        Find<QCheckBox>(dialog, "paneShown6")->setChecked(false);    // Wanted Videos
+        Find<QRadioButton>(dialog, "paneFloat4")->setChecked(true);  // Video Details
+        Find<QCheckBox>(dialog, "passwordProtect")->setChecked(false);
+    }
+};
 
 TEST_F(SettingsDialogTest, CancelChangesNothingWhileApplyAndOkStoreAndShowAtOnce) {
     login_.ExpectWindow({ScriptedLogin::Ok("Ann", "pw")});
@@ -75,7 +48,7 @@ TEST_F(SettingsDialogTest, CancelChangesNothingWhileApplyAndOkStoreAndShowAtOnce
     const config::ProgramConfig config_before = config_;
     const std::vector<core::VideoColumn> columns_before = session_->Videos.Columns();
 
-    InSettings(*window_, cmd::kListProperties, [&](QDialog& dialog) {
+    InModal(cmd::kListProperties, "settingsDialog", [&](QDialog& dialog) {
         EXPECT_EQ(Find<QTabWidget>(dialog, "pages")->currentIndex(), 1);  // My Videos
         ChangeEveryPage(dialog);
         Click(Find(dialog, "cancelButton"));
@@ -88,7 +61,7 @@ TEST_F(SettingsDialogTest, CancelChangesNothingWhileApplyAndOkStoreAndShowAtOnce
     EXPECT_TRUE(list->horizontalHeader()->isSectionHidden(misc));
     EXPECT_FALSE(window_->dock("wantedDock")->isHidden());
 
-    InSettings(*window_, cmd::kLayout, [&](QDialog& dialog) {
+    InModal(cmd::kLayout, "settingsDialog", [&](QDialog& dialog) {
         EXPECT_EQ(Find<QTabWidget>(dialog, "pages")->currentIndex(), 2);  // Layout
         ChangeEveryPage(dialog);
         Click(Find(dialog, "applyButton"));
@@ -117,7 +90,7 @@ TEST_F(SettingsDialogTest, CancelChangesNothingWhileApplyAndOkStoreAndShowAtOnce
     EXPECT_EQ(core::ReadAccounts(accounts, core::DatabaseNamesOf(main).accounts).value, 0);
 
     // The tool-bar button opens the page shown last.
-    InSettings(*window_, cmd::kToolSettings, [&](QDialog& dialog) {
+    InModal(cmd::kToolSettings, "settingsDialog", [&](QDialog& dialog) {
         EXPECT_EQ(Find<QTabWidget>(dialog, "pages")->currentIndex(), 2);
     });
 }

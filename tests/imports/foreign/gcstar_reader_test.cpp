@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "temp_folder.h"
+#include "foreign_reader_fixture.h"
 
 namespace {
 
@@ -17,21 +17,9 @@ std::string Gcs(const std::string& type, const std::string& items) {
            "</collection>\n";
 }
 
-class GcstarReaderTest : public ::testing::Test {
+class GcstarReaderTest : public ForeignReaderTest {
   protected:
-    TempFolder temp_;
-    std::string file_ = temp_ / "films.gcs";
-    std::string covers_ = temp_ / "covers";
-    imports::ForeignTable table_;
-
-    std::string Cell(std::size_t row, const std::string& field) const {
-        for (const auto& [slot, name] : table_.fields) {
-            if (name == field)
-                return slot < static_cast<int>(table_.rows[row].size()) ? table_.rows[row][slot]
-                                                                        : std::string();
-        }
-        return "<no field " + field + ">";
-    }
+    GcstarReaderTest() : ForeignReaderTest("films.gcs") {}
 };
 
 TEST_F(GcstarReaderTest, ReadsFilmsWithOurColumnNamesAndCopiesCovers) {
@@ -108,12 +96,8 @@ TEST_F(GcstarReaderTest, MalformedFilesGiveAClearErrorAndNoTable) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         WriteFileBytes(file_, c.text);
-        table_.fields = {{0, "untouched"}};
-        const core::FileResult result = imports::ReadGcstar(file_, covers_, &table_);
-        EXPECT_FALSE(result);
-        EXPECT_EQ(result.path, file_);
-        EXPECT_NE(result.reason.find(c.reason), std::string::npos) << result.reason;
-        EXPECT_EQ(table_.fields.size(), 1u);
+        MarkTable();
+        ExpectRefused(imports::ReadGcstar(file_, covers_, &table_), c.reason);
     }
     const core::FileResult missing = imports::ReadGcstar(temp_ / "none.gcs", covers_, &table_);
     EXPECT_FALSE(missing);

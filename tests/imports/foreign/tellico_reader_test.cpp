@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "temp_folder.h"
+#include "foreign_reader_fixture.h"
 
 namespace {
 
@@ -73,21 +73,9 @@ const char* const kEntries = R"(
    <cover>../../escaped.jpg</cover>
   </entry>)";
 
-class TellicoReaderTest : public ::testing::Test {
+class TellicoReaderTest : public ForeignReaderTest {
   protected:
-    TempFolder temp_;
-    std::string file_ = temp_ / "videos.tc";
-    std::string covers_ = temp_ / "covers";
-    imports::ForeignTable table_;
-
-    std::string Cell(std::size_t row, const std::string& field) const {
-        for (const auto& [slot, name] : table_.fields) {
-            if (name == field)
-                return slot < static_cast<int>(table_.rows[row].size()) ? table_.rows[row][slot]
-                                                                        : std::string();
-        }
-        return "<no field " + field + ">";
-    }
+    TellicoReaderTest() : ForeignReaderTest("videos.tc") {}
 };
 
 TEST_F(TellicoReaderTest, ReadsAVideoCollectionWithOurColumnNamesAndCovers) {
@@ -154,14 +142,8 @@ TEST_F(TellicoReaderTest, MalformedFilesGiveAClearErrorAndNoTable) {
         } else {
             WriteZip(file_, c.entries);
         }
-        table_.fields = {{0, "untouched"}};
-        const core::FileResult result = imports::ReadTellico(file_, covers_, &table_);
-        EXPECT_FALSE(result);
-        EXPECT_EQ(result.path, file_);
-        EXPECT_NE(result.reason.find(c.reason), std::string::npos) << result.reason;
-        ASSERT_EQ(table_.fields.size(), 1u);
-        EXPECT_TRUE(table_.rows.empty());
-        EXPECT_FALSE(std::filesystem::exists(covers_));
+        MarkTable();
+        ExpectRefused(imports::ReadTellico(file_, covers_, &table_), c.reason);
     }
     EXPECT_FALSE(imports::ReadTellico(temp_ / "missing.tc", covers_, &table_));
 }
