@@ -57,12 +57,10 @@ FileResult SwapWithBackup(const DatabaseNames& names) {
         std::error_code error;
         const std::string backup = BackupNameOf(file);
         if (!fs::is_regular_file(backup, error)) continue;
-        if (fs::is_regular_file(file, error)) {
-            if (FileResult staged = swap.Link(backup, file); !staged) return staged;
-        } else {
-            swap.Remove(backup);
-        }
-        if (FileResult staged = swap.Link(file, backup); !staged) return staged;
+        FileResult staged =
+            fs::is_regular_file(file, error) ? swap.Link(backup, file) : swap.Remove(backup);
+        if (!staged) return staged;
+        if (staged = swap.Link(file, backup); !staged) return staged;
     }
     return swap.Commit();
 }

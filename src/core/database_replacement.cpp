@@ -44,14 +44,38 @@ void RemoveQuietly(const std::string& path) {
     fs::remove(path, ignored);
 }
 
+// Where a file's text is: the target of a symbolic link, which is replaced while the link stays.
+std::string Resolved(const std::string& file) {
+    std::error_code error;
+    if (!fs::is_symlink(file, error)) return file;
+    const fs::path target = fs::weakly_canonical(file, error);
+    return error ? file : target.string();
+}
+
+// One spelling for each file, so that a log written by a program that named the database by
+// another path (relative, through a link) is still understood.
+std::string Canonical(const std::string& path) {
+    std::error_code error;
+    const fs::path canonical = fs::weakly_canonical(fs::absolute(path, error), error);
+    return error ? path : canonical.string();
+}
+
 // Every file a replacement may touch: the database's files and their backups.
 std::vector<std::string> ReplaceableFiles(const DatabaseNames& names) {
     std::vector<std::string> files;
     for (const std::string& file : DatabaseFiles(names)) {
-        files.push_back(file);
-        files.push_back(BackupNameOf(file));
+        files.push_back(Canonical(file));
+        files.push_back(Canonical(BackupNameOf(file)));
     }
     return files;
+}
+
+void FlushFoldersOf(const std::vector<std::string>& files) {
+    std::vector<std::string> folders;
+    for (const std::string& file : files) folders.push_back(FolderOf(file));
+    std::sort(folders.begin(), folders.end());
+    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+    for (const std::string& folder : folders) FlushFolder(folder);
 }
 
 // One step done: the staged file put in place, or the file removed. Doing it a second time does
@@ -94,45 +118,51 @@ DatabaseReplacement::~DatabaseReplacement() {
     }
 }
 
-FileResult DatabaseReplacement::Stage(const std::string& file) {
+FileResult DatabaseReplacement::Stage(const std::string& file, bool remove, std::string& target) {
+    target = remove ? file : Resolved(file);
     std::error_code error;
     // A folder in a file's place would stop the replacement half done.
-    if (fs::is_directory(fs::symlink_status(file, error))) return Failure(file, EISDIR);
-    std::erase_if(steps_, [&](const Step& step) { return step.file == file; });
+    if (fs::is_directory(fs::symlink_status(target, error))) return Failure(file, EISDIR);
+    std::erase_if(steps_, [&](const Step& step) { return step.file == target; });
     return FileResult::Success();
 }
 
 FileResult DatabaseReplacement::Write(
     const std::string& file, const std::function<FileResult(const std::string& path)>& write) {
-    if (FileResult staged = Stage(file); !staged) return staged;
-    const std::string staged = StagedNameOf(file);
+    std::string target;
+    if (FileResult free = Stage(file, false, target); !free) return free;
+    const std::string staged = StagedNameOf(target);
     FileResult written = write(staged);
     if (!written) {
         RemoveQuietly(staged);
         if (written.path == staged || written.path.empty()) written.path = file;
         return written;
     }
-    steps_.push_back({file, false});
+    steps_.push_back({target, false});
     return FileResult::Success();
 }
 
 FileResult DatabaseReplacement::Link(const std::string& file, const std::string& source) {
-    if (FileResult staged = Stage(file); !staged) return staged;
-    const std::string staged = StagedNameOf(file);
+    std::string target;
+    if (FileResult free = Stage(file, false, target); !free) return free;
+    const std::string staged = StagedNameOf(target);
     std::error_code error;
     fs::remove(staged, error);
     if (error) return Failure(staged, error.value());
-    fs::create_hard_link(source, staged, error);
+    fs::create_hard_link(Resolved(source), staged, error);
     // A file system without links (or a link limit reached): a copy does the same.
     if (error) {
         if (FileResult copied = CopyFileSafely(source, staged); !copied) return copied;
     }
-    steps_.push_back({file, false});
+    steps_.push_back({target, false});
     return FileResult::Success();
 }
 
-void DatabaseReplacement::Remove(const std::string& file) {
-    if (Stage(file)) steps_.push_back({file, true});
+FileResult DatabaseReplacement::Remove(const std::string& file) {
+    std::string target;
+    if (FileResult free = Stage(file, true, target); !free) return free;
+    steps_.push_back({target, true});
+    return FileResult::Success();
 }
 
 FileResult DatabaseReplacement::KeepBackup() {
@@ -141,13 +171,7 @@ FileResult DatabaseReplacement::KeepBackup() {
         std::error_code error;
         const std::string backup = BackupNameOf(file);
         FileResult staged = FileResult::Success();
-        if (fs::is_regular_file(file, error)) {
-            staged = Link(backup, file);
-        } else if (FileResult free = Stage(backup); free) {
-            Remove(backup);
-        } else {
-            staged = free;
-        }
+        staged = fs::is_regular_file(file, error) ? Link(backup, file) : Remove(backup);
         if (staged) continue;
         for (std::size_t i = before; i < steps_.size(); ++i) {
             if (!steps_[i].remove) RemoveQuietly(StagedNameOf(steps_[i].file));
@@ -159,20 +183,22 @@ FileResult DatabaseReplacement::KeepBackup() {
 }
 
 FileResult DatabaseReplacement::Commit() {
-    const std::string folder = FolderOf(names_.main);
     const std::string log = ReplacementLogOf(names_);
+    std::vector<std::string> touched{log};
     for (const Step& step : steps_) {
         std::error_code error;
         // Another copy of the program opening the database meanwhile removes staged files.
         if (!step.remove && !fs::exists(StagedNameOf(step.file), error)) {
             return Failure(step.file, ENOENT);
         }
+        touched.push_back(step.file);
     }
-    FlushFolder(folder);
+    FlushFoldersOf(touched);
     FileResult logged = WriteFileSafely(log, [&](std::ostream& out) {
         out << kLogHeader << '\n';
         for (const Step& step : steps_) {
-            out << (step.remove ? '-' : '+') << fs::path(step.file).filename().string() << '\n';
+            std::error_code error;
+            out << (step.remove ? '-' : '+') << fs::absolute(step.file, error).string() << '\n';
         }
         return FileResult::Success();
     });
@@ -184,9 +210,9 @@ FileResult DatabaseReplacement::Commit() {
         if (FileResult done = Apply(steps_[i].file, steps_[i].remove); !done) return done;
     }
     CrashTestPoint(steps_.size());
-    FlushFolder(folder);
+    FlushFoldersOf(touched);
     RemoveQuietly(log);
-    FlushFolder(folder);
+    FlushFolder(FolderOf(log));
     return FileResult::Success();
 }
 
@@ -207,6 +233,7 @@ FileResult FinishReplacement(const DatabaseNames& names) {
     if (!in) return Failure(log, errno);
     std::string line;
     std::vector<std::pair<std::string, bool>> steps;
+    std::vector<std::string> touched{log};
     bool header = true;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -217,23 +244,21 @@ FileResult FinishReplacement(const DatabaseNames& names) {
         }
         if (line.empty()) continue;
         // Only the database's own files are ever touched, whatever the log says.
-        const std::string name = line.substr(1);
-        auto file = std::find_if(files.begin(), files.end(), [&](const std::string& known) {
-            return fs::path(known).filename().string() == name;
-        });
-        if ((line[0] != '+' && line[0] != '-') || file == files.end()) {
+        const std::string file = line.substr(1);
+        if ((line[0] != '+' && line[0] != '-') ||
+            std::find(files.begin(), files.end(), Canonical(file)) == files.end()) {
             return FileResult::Failure(log, "Unknown step \"" + line + "\"");
         }
-        steps.emplace_back(*file, line[0] == '-');
+        steps.emplace_back(file, line[0] == '-');
+        touched.push_back(file);
     }
     if (header) return FileResult::Failure(log, "Not a log of a database replacement");
     for (const auto& [file, remove] : steps) {
         if (FileResult done = Apply(file, remove); !done) return done;
     }
-    const std::string folder = FolderOf(names.main);
-    FlushFolder(folder);
+    FlushFoldersOf(touched);
     RemoveQuietly(log);
-    FlushFolder(folder);
+    FlushFolder(FolderOf(log));
     return FileResult::Success();
 }
 

@@ -11,7 +11,8 @@
 // open finds either all the old files or all the new ones, never a mix.
 //
 // The new version of each file is first written whole beside it under a staged name (".new"
-// appended). Then a log naming every file to replace is written (the main file's name with
+// appended; a file reached through a symbolic link is replaced where the link points). Then a log
+// naming every file to replace is written (the main file's name with
 // ".replacing" appended); from that moment the change counts as made. Then each staged file is
 // renamed over its file, and the log is removed. An open that finds the log does the renames the
 // log names (again: a rename already done has no staged file left); one that finds staged files
@@ -33,7 +34,7 @@ class DatabaseReplacement {
     // Stages `source` (a second name for it) as the new version of `file`.
     FileResult Link(const std::string& file, const std::string& source);
     // Stages the removal of `file`.
-    void Remove(const std::string& file);
+    FileResult Remove(const std::string& file);
     // Stages the database's present files as its backup generation, replacing the previous one;
     // the backup of a file the database lacks is removed. On failure nothing of it is staged.
     FileResult KeepBackup();
@@ -47,7 +48,9 @@ class DatabaseReplacement {
         std::string file;
         bool remove = false;
     };
-    FileResult Stage(const std::string& file);
+    // Checks that `file` can be replaced and gives the `target` a step replaces: a symbolic
+    // link's target (a removal removes the link itself).
+    FileResult Stage(const std::string& file, bool remove, std::string& target);
 
     DatabaseNames names_;
     std::vector<Step> steps_;

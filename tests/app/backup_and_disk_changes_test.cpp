@@ -110,6 +110,20 @@ TEST_F(BackupTest, ASaveKilledWhileReplacingItsFilesIsFinishedByTheNextOpen) {
     }
 }
 
+// A file reached through a symbolic link is saved where the link points; the link stays.
+TEST_F(BackupTest, ASaveThroughALinkReplacesTheLinkedFile) {
+    const std::string linked = DataPath("elsewhere.rdkw");
+    const std::string before = ReadFileBytes(main_ + "w");
+    fs::rename(main_ + "w", linked);
+    fs::create_symlink(linked, main_ + "w");
+    session_.Wanted.Add("Heat");
+    session_.Modified = true;
+    app::SaveCommand(session_, services_);
+    EXPECT_TRUE(fs::is_symlink(main_ + "w"));
+    EXPECT_NE(ReadFileBytes(linked).find("Heat\n"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(main_ + "w.bak"), before);
+}
+
 TEST_F(BackupTest, AChangeOnDiskIsNeverSavedOverWithoutAsking) {
     const std::string theirs = ReadFileBytes(main_) + "\n";
     WriteFileBytes(main_, theirs);  // another program saved the database meanwhile
