@@ -11,12 +11,13 @@
 // open finds either all the old files or all the new ones, never a mix.
 //
 // The new version of each file is first written whole beside it under a staged name (".new"
-// appended; a file reached through a symbolic link is replaced where the link points). Then a log
-// naming every file to replace is written (the main file's name with
-// ".replacing" appended); from that moment the change counts as made. Then each staged file is
-// renamed over its file, and the log is removed. An open that finds the log does the renames the
-// log names (again: a rename already done has no staged file left); one that finds staged files
-// without a log removes them, as the change never took place.
+// appended; a file reached through a symbolic link is replaced where the link points). Then a
+// log naming every file to replace (by full path) is written beside the main file, named after it
+// with ".replacing" appended; from that moment the change counts as made. Then each staged file
+// is renamed over its file, and the log is removed. An open that finds the log does the renames
+// it names (again: a rename already done has no staged file left) and touches no file but the
+// database's own; one that finds staged files without a log removes them, as the change never
+// took place.
 namespace core {
 
 class DatabaseReplacement {
