@@ -170,8 +170,8 @@ FileResult DatabaseReplacement::KeepBackup() {
     for (const std::string& file : DatabaseFiles(names_)) {
         std::error_code error;
         const std::string backup = BackupNameOf(file);
-        FileResult staged = FileResult::Success();
-        staged = fs::is_regular_file(file, error) ? Link(backup, file) : Remove(backup);
+        const FileResult staged =
+            fs::is_regular_file(file, error) ? Link(backup, file) : Remove(backup);
         if (staged) continue;
         for (std::size_t i = before; i < steps_.size(); ++i) {
             if (!steps_[i].remove) RemoveQuietly(StagedNameOf(steps_[i].file));
