@@ -5,6 +5,7 @@
 #include "app/list_sorting.h"
 #include "core/accounts_file.h"
 #include "core/database_files.h"
+#include "core/database_replacement.h"
 #include "core/header_file.h"
 #include "core/images.h"
 #include "core/main_file_check.h"
@@ -119,8 +120,14 @@ void ReadWantedList(Session& session, DatabaseServices& services,
 // user is told, naming the file as chosen, and nothing is returned.
 std::optional<std::string> MainFileToOpen(DatabaseServices& services,
                                           const std::string& chosen_path) {
-    const std::string main = core::DatabaseNamesOf(chosen_path).main;
-    core::FileResult check;
+    const core::DatabaseNames names = core::DatabaseNamesOf(chosen_path);
+    // A save that a crash interrupted is finished, or undone, before anything is read.
+    core::FileResult check = core::FinishReplacement(names);
+    if (!check) {
+        ShowFileError(services, "Error opening database:\n%s.\n%s.", check);
+        return std::nullopt;
+    }
+    const std::string& main = names.main;
     if (main != chosen_path && !core::FileExists(main) && core::FileExists(chosen_path)) {
         // A file named otherwise is no database's main file: its companions would not be found.
         check = core::CheckMainFile(chosen_path);
@@ -172,7 +179,6 @@ int OpenDatabase(Session& session, DatabaseServices& services, const std::string
     ReadWantedList(session, services, names);
     session.Modified = false;
     session.DiskStamp = core::StampDatabase(names);
-    session.SaveIncomplete = false;
     session.NotifyOpened();
     return 1;
 }

@@ -1,10 +1,13 @@
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <tuple>
 
 #include "app/database_commands.h"
 #include "app/image_undo.h"
 #include "core/accounts_file.h"
 #include "core/database_files.h"
+#include "core/database_replacement.h"
 #include "core/header_file.h"
 #include "core/image_path_file.h"
 #include "core/images.h"
@@ -97,13 +100,9 @@ Answer AskAboutChangeOnDisk(DatabaseServices& services, const std::string& main)
 // Keeps the files about to be replaced as the database's backup. A backup that cannot be kept
 // is reported, and the user decides whether to save without it.
 bool KeepBackupBeforeSaving(Session& session, DatabaseServices& services,
-                            const core::DatabaseNames& names) {
-    const bool own_files = names.main == session.CurrentDatabasePath;
-    if (!session.config.keep_backup || !core::FileExists(names.main) ||
-        (own_files && session.SaveIncomplete)) {
-        return true;
-    }
-    const core::FileResult kept = core::KeepBackup(names);
+                            const core::DatabaseNames& names, core::DatabaseReplacement& save) {
+    if (!session.config.keep_backup || !core::FileExists(names.main)) return true;
+    const core::FileResult kept = save.KeepBackup();
     if (kept) return true;
     return services.prompts.Message(
                core::FormatText("The backup of the database could not be kept:\n%s.\n%s.\n\n"
@@ -112,35 +111,38 @@ bool KeepBackupBeforeSaving(Session& session, DatabaseServices& services,
                "Save", Buttons::kYesNo, Icon::kWarning) == Answer::kYes;
 }
 
-// Writes the database's files under `names`; stops at the first that fails (after telling the
-// user). Returns 1 or -1.
+// Writes the database's files under `names` as one change: all of them or, when one fails (the
+// user is told), none. Returns 1 or -1.
 int WriteDatabaseFiles(Session& session, DatabaseServices& services,
-                       const core::DatabaseNames& names) {
-    if (Failed(services, core::WriteHeader(session.Videos, names.header),
-               "Error saving video list header information:\n%s.\n%s.")) {
-        return -1;
+                       const core::DatabaseNames& names, core::DatabaseReplacement& save) {
+    constexpr std::string_view kSaveError = "Error saving database:\n%s.\n%s.";
+    const bool new_name = names.main != session.CurrentDatabasePath;
+    const std::string image_folder =
+        new_name || session.ImageFolder.empty() ? names.base : session.ImageFolder;
+    using Writer = std::function<core::FileResult(const std::string& path)>;
+    const std::tuple<const std::string&, Writer, std::string_view> files[] = {
+        {names.header, [&](auto& to) { return core::WriteHeader(session.Videos, to); },
+         "Error saving video list header information:\n%s.\n%s."},
+        {names.main,
+         [&](auto& to) { return core::WriteRecords(session.Videos, to, services.progress); },
+         kSaveError},
+        {names.wanted,
+         [&](auto& to) { return core::WriteWanted(session.Wanted, to, services.progress); },
+         "Error saving wanted video database:\n%s.\n%s."},
+        {names.images, [&](auto& to) { return core::WriteImagePathFile(to, image_folder); },
+         kSaveError},
+        {names.sort, [&](auto& to) { return core::WriteSortState(SortStateAsStored(session), to); },
+         kSaveError},
+        {names.accounts, [&](auto& to) { return core::WriteAccounts(session.Accounts, to); },
+         kSaveError},
+    };
+    for (const auto& [file, write, error] : files) {
+        if (Failed(services, save.Write(file, write), error)) return -1;
     }
-    if (Failed(services, core::WriteRecords(session.Videos, names.main, services.progress),
-               "Error saving database:\n%s.\n%s.")) {
-        return -1;
-    }
-    if (names.main != session.CurrentDatabasePath) TakeNewName(session, services, names);
-    if (Failed(services, core::WriteWanted(session.Wanted, names.wanted, services.progress),
-               "Error saving wanted video database:\n%s.\n%s.")) {
-        return -1;
-    }
-    if (session.ImageFolder.empty())
-        session.ImageFolder = core::StripExtension(session.CurrentDatabasePath);
-    // These three are small; a failure still means the database on disk is not what the user
-    // sees, so it is reported like the others.
-    if (Failed(services, core::WriteImagePathFile(names.images, session.ImageFolder),
-               "Error saving database:\n%s.\n%s.") ||
-        Failed(services, core::WriteSortState(SortStateAsStored(session), names.sort),
-               "Error saving database:\n%s.\n%s.") ||
-        Failed(services, core::WriteAccounts(session.Accounts, names.accounts),
-               "Error saving database:\n%s.\n%s.")) {
-        return -1;
-    }
+    if (Failed(services, save.Commit(), kSaveError)) return -1;
+    // Only a database that exists whole on disk takes the new name (and a copy of the images).
+    if (new_name) TakeNewName(session, services, names);
+    session.ImageFolder = image_folder;
     return 1;
 }
 
@@ -148,6 +150,10 @@ int WriteDatabaseFiles(Session& session, DatabaseServices& services,
 
 int SaveDatabase(Session& session, DatabaseServices& services, const std::string& path) {
     const core::DatabaseNames names = core::DatabaseNamesOf(path);
+    // A save of these files that a crash interrupted is finished first.
+    if (Failed(services, core::FinishReplacement(names), "Error saving database:\n%s.\n%s.")) {
+        return -1;
+    }
     if (names.main == session.CurrentDatabasePath &&
         core::ChangedOnDisk(core::StampDatabase(names), session.DiskStamp)) {
         switch (AskAboutChangeOnDisk(services, names.main)) {
@@ -159,13 +165,10 @@ int SaveDatabase(Session& session, DatabaseServices& services, const std::string
                 return -1;
         }
     }
-    if (!KeepBackupBeforeSaving(session, services, names)) return -1;
-    const int written = WriteDatabaseFiles(session, services, names);
-    // What this save wrote, even in part, is not another program's change.
-    if (names.main == session.CurrentDatabasePath) {
-        session.DiskStamp = core::StampDatabase(names);
-        session.SaveIncomplete = written == -1;
-    }
+    core::DatabaseReplacement save(names);
+    if (!KeepBackupBeforeSaving(session, services, names, save)) return -1;
+    const int written = WriteDatabaseFiles(session, services, names, save);
+    if (written == 1) session.DiskStamp = core::StampDatabase(names);
     return written;
 }
 

@@ -62,9 +62,6 @@ struct Session {
     // The database's files as last read or written here: a difference at the next save means
     // another program changed them.
     core::DatabaseStamp DiskStamp;
-    // A save of this database stopped part way: its files on disk are a mix, and the backup
-    // taken before that save is the last whole one, so it is not replaced.
-    bool SaveIncomplete = false;
     bool LoggedIn = false;
     int AccessLevel = kNoAccess;
     // Credentials of the last successful login, kept from one database to the next.

@@ -36,18 +36,12 @@ bool ChangedOnDisk(const DatabaseStamp& now, const DatabaseStamp& then);
 std::vector<std::string> DatabaseFiles(const DatabaseNames& names);
 std::string BackupNameOf(const std::string& file);
 
-// Keeps the database's present files as its backup, replacing the previous backup. The backup
-// is a second name for each file (a hard link), so it costs nothing and survives the save's
-// replacement of the file; where links are not possible the file is copied. Files the database
-// lacks have no backup. Fails naming the file that could not be kept.
-FileResult KeepBackup(const DatabaseNames& names);
-
 // True when the database has a backup (of its main file).
 bool HasBackup(const DatabaseNames& names);
 
 // Exchanges the database's files with their backup, so that a second restore brings back what
-// the first replaced. A file without a backup stays as it is. Fails naming the first file that
-// could not be exchanged; the files exchanged before it are exchanged back.
+// the first replaced. A file without a backup stays as it is. All files are exchanged or none
+// (see DatabaseReplacement); a failure names the file that could not be.
 FileResult SwapWithBackup(const DatabaseNames& names);
 
 }  // namespace core

@@ -1,12 +1,13 @@
-// Killing the companion while it overwrites a database never leaves a half-written file.
+// A save killed at any moment leaves, once the database is opened again, either the old or the
+// new database whole, each with the backup generation that goes with it.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <stdlib.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 
 #include <chrono>
 #include <filesystem>
-#include <random>
 #include <thread>
 
 #include "cli_runner.h"
@@ -15,63 +16,106 @@
 
 namespace {
 
-// The database's files in a folder: its backup (".bak") is kept apart from them and may be at
-// any stage when the companion is killed.
-std::map<std::string, std::string> DatabaseFilesIn(const std::string& folder) {
-    std::map<std::string, std::string> files = Files(folder);
-    std::erase_if(files, [](const auto& file) { return file.first.ends_with(".bak"); });
-    return files;
+namespace fs = std::filesystem;
+using FileSet = std::map<std::string, std::string>;
+
+// A database folder as the next open finds it: the files and, apart, their backup. Anything a
+// save leaves behind (staged files, its log) counts as a file, so it spoils the comparison.
+struct DiskState {
+    FileSet files;
+    FileSet backup;
+    bool operator==(const DiskState&) const = default;
+};
+
+DiskState StateOf(const std::string& folder) {
+    DiskState state;
+    for (auto& [path, bytes] : Files(folder))
+        (path.ends_with(".bak") ? state.backup : state.files)[path] = std::move(bytes);
+    return state;
 }
 
-TEST(CliCrash, KilledCopyLeavesEveryFileOldOrNewAndNoTemporaryFile) {
-    // A copy that is killed may leave a short-lived helper process finishing a rename; as their
-    // subreaper this test can wait for them before it looks at the files.
+void Restore(const std::string& folder, const DiskState& state) {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (const FileSet* set : {&state.files, &state.backup})
+        for (const auto& [path, bytes] : *set) WriteFileBytes(path, bytes);
+}
+
+// Waits for the killed companion and for any helper it left finishing a rename (this test is
+// their subreaper).
+void Reap() {
+    int status = 0;
+    while (waitpid(-1, &status, 0) > 0) {
+    }
+}
+
+struct KilledSave {
+    const char* command;
+    std::vector<std::string> arguments;
+};
+
+TEST(CliCrash, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewDatabaseWhole) {
     ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
     TempFolder folder;
     CliRunner cli(folder / "program");
-    std::filesystem::create_directories(folder / "target");
-    const std::string source =
-        WriteSampleDatabase(folder / "source.rdk", Sample(10000, 300, "new"));
-    const std::string target =
-        WriteSampleDatabase(folder / "target/films.rdk", Sample(10000, 200, "old!"));
-    const auto old_files = DatabaseFilesIn(folder / "target");
+    const std::string source = WriteSampleDatabase(folder / "source.rdk", Sample(2500, 300, "new"));
+    const std::string db = folder / "db";
+    const std::string target = db + "/films.rdk";
+    const KilledSave saves[] = {
+        {"copy", {"copy", source, target}},
+        {"replace", {"replace", target, "Story", "Plot"}},
+        {"import", {"import", target, source}},  // adds the records whose Keys are new
+    };
+    for (const KilledSave& save : saves) {
+        SCOPED_TRACE(save.command);
+        // The database before: saved once already, so it has a backup generation to keep.
+        Restore(db, {});
+        WriteSampleDatabase(target, Sample(1500, 200, "old!"));
+        ASSERT_EQ(cli.Run({"sort", target, "Year"}).exit_code, 0);
+        const DiskState before = StateOf(db);
+        ASSERT_FALSE(before.backup.empty());
 
-    // One whole copy gives the new version of every file and the time a copy takes.
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(cli.Run({"copy", source, target}).exit_code, 0);
-    const auto full = std::chrono::steady_clock::now() - start;
-    const auto new_files = DatabaseFilesIn(folder / "target");
-    ASSERT_EQ(new_files.size(), old_files.size());
-    ASSERT_NE(new_files.at(target), old_files.at(target));
-    ASSERT_NE(new_files.at(target + "w"), old_files.at(target + "w"));
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_EQ(cli.Run(save.arguments).exit_code, 0);
+        const auto span = std::chrono::steady_clock::now() - start;
+        const DiskState after = StateOf(db);
+        ASSERT_TRUE(after.files != before.files);
+        ASSERT_EQ(after.backup.size(), before.files.size());
+        for (const auto& [path, bytes] : after.backup)
+            EXPECT_TRUE(bytes == before.files.at(path.substr(0, path.size() - 4))) << path;
 
-    std::mt19937 random(20261206);
-    const auto span = std::chrono::duration_cast<std::chrono::microseconds>(full).count() * 12 / 10;
-    int killed_midway = 0;
-    for (int round = 0; round < 40; ++round) {
-        for (const auto& [path, bytes] : old_files) WriteFileBytes(path, bytes);
-        pid_t pid = cli.Start({"copy", source, target});
-        ASSERT_GT(pid, 0);
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % (span + 1)));
-        kill(pid, SIGKILL);
-        int status = 0;
-        while (waitpid(-1, &status, 0) > 0) {
+        // Killed after a growing delay, and then killed at each step of putting the staged
+        // files in place (deterministically, at the companion's own crash point).
+        constexpr int kTimedRounds = 10;
+        constexpr int kSteps = 13;  // six files, six backups, and the log's removal
+        int torn = 0;
+        for (int round = 0; round < kTimedRounds + kSteps; ++round) {
+            SCOPED_TRACE(round);
+            Restore(db, before);
+            const bool timed = round < kTimedRounds;
+            if (!timed)
+                setenv("REELDECK_KILL_AT_REPLACEMENT_STEP",
+                       std::to_string(round - kTimedRounds).c_str(), 1);
+            const pid_t pid = cli.Start(save.arguments);
+            unsetenv("REELDECK_KILL_AT_REPLACEMENT_STEP");
+            ASSERT_GT(pid, 0);
+            if (timed) {
+                std::this_thread::sleep_for(span * round / (kTimedRounds - 3));
+                kill(pid, SIGKILL);
+            }
+            Reap();
+            const DiskState killed = StateOf(db);
+            torn += killed != before && killed != after;
+
+            // The real reader opens it, finishing or undoing the interrupted save.
+            const CliRun opened = cli.Run({"info", target});
+            ASSERT_EQ(opened.exit_code, 0) << opened.err;
+            const DiskState reopened = StateOf(db);
+            ASSERT_TRUE(reopened == before || reopened == after);
         }
-
-        const auto after = DatabaseFilesIn(folder / "target");
-        ASSERT_EQ(after.size(), old_files.size());
-        int changed = 0;
-        for (const auto& [name, bytes] : after) {
-            ASSERT_TRUE(old_files.count(name)) << name << " was left behind in round " << round;
-            const bool is_old = bytes == old_files.at(name);
-            const bool is_new = bytes == new_files.at(name);
-            EXPECT_TRUE(is_old || is_new) << name << " is half written in round " << round;
-            changed += is_new;
-        }
-        if (changed > 0 && changed < static_cast<int>(after.size())) ++killed_midway;
+        // Each crash point really interrupts the save, or the test proves nothing.
+        EXPECT_GE(torn, kSteps);
     }
-    // The random moments must really interrupt some copies, or the test proves nothing.
-    EXPECT_GT(killed_midway, 0);
 }
 
 }  // namespace
