@@ -12,35 +12,13 @@
 
 #include "app/database_commands.h"
 #include "bench/bench_database.h"
+#include "bench/silent_prompts.h"
 #include "bench/summary_table.h"
 #include "core/database_files.h"
 #include "gui/my_videos_pane.h"
 #include "temp_folder.h"
 
 namespace {
-
-// Answers nothing: the benchmark's databases need no questions.
-class SilentPrompts final : public platform::Prompts {
-  public:
-    platform::Answer Message(std::string_view, std::string_view, platform::Buttons,
-                             platform::Icon) override {
-        return platform::Answer::kOk;
-    }
-    std::optional<std::string> OpenFile(std::string_view, const platform::FileFilter&) override {
-        return {};
-    }
-    std::optional<std::string> SaveFile(std::string_view, const platform::FileFilter&) override {
-        return {};
-    }
-    std::optional<std::string> ChooseFolder(std::string_view, const std::string&) override {
-        return {};
-    }
-};
-
-class NoLogin final : public app::LoginPresenter {
-  public:
-    bool RunLogin(app::LoginWindow&) override { return false; }
-};
 
 struct Fixture {
     std::string program_folder;
@@ -61,9 +39,9 @@ struct OpenSession {
     config::RecentDatabases recent;
     core::SystemClock clock;
     app::Session session;
-    SilentPrompts prompts;
+    bench::SilentPrompts prompts;
     platform::NoProgress progress;
-    NoLogin login;
+    bench::NoLogin login;
     app::DatabaseServices services;
 };
 

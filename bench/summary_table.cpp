@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 namespace bench {
@@ -86,12 +87,21 @@ bool PrintComparison(const CollectingReporter& reporter, const std::string& meas
     return met;
 }
 
-std::optional<bool> InitializeBenchmarks(int argc, char** argv) {
+std::optional<bool> InitializeBenchmarks(int argc, char** argv, int* records) {
     bool smoke = false;
     std::vector<char*> arguments;
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--smoke") == 0) {
             smoke = true;
+        } else if (records && std::strcmp(argv[i], "--records") == 0) {
+            const char* count = i + 1 < argc ? argv[++i] : "";
+            char* end = nullptr;
+            const long value = std::strtol(count, &end, 10);
+            if (*count == '\0' || *end != '\0' || value <= 0 || value > 100000000) {
+                std::cerr << "--records needs a number of records, not \"" << count << "\"\n";
+                return std::nullopt;
+            }
+            *records = static_cast<int>(value);
         } else {
             arguments.push_back(argv[i]);
         }

@@ -41,7 +41,8 @@ bool PrintComparison(const CollectingReporter& reporter, const std::string& meas
 
 // Takes the program's own "--smoke" option out of the command line (a short run of the smallest
 // cases) and hands the rest to the benchmark library. Returns whether it was a smoke run, or
-// nothing when an argument was not understood (the program then ends with status 2).
-std::optional<bool> InitializeBenchmarks(int argc, char** argv);
+// nothing when an argument was not understood (the program then ends with status 2). With
+// `records`, "--records N" (N > 0) is understood too and sets it.
+std::optional<bool> InitializeBenchmarks(int argc, char** argv, int* records = nullptr);
 
 }  // namespace bench
