@@ -21,8 +21,9 @@ void CollectingReporter::ReportRuns(const std::vector<Run>& runs) {
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
         if (run.run_type == Run::RT_Aggregate && !median) continue;
         if (median || !times_.count(run.run_name.function_name)) {
-            times_[run.run_name.function_name] =
-                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
+            times_[run.run_name.function_name] = run.GetAdjustedRealTime() / unit;
+            cpu_times_[run.run_name.function_name] = run.GetAdjustedCPUTime() / unit;
         }
     }
 }
@@ -30,6 +31,12 @@ void CollectingReporter::ReportRuns(const std::vector<Run>& runs) {
 std::optional<double> CollectingReporter::SecondsOf(const std::string& name) const {
     auto found = times_.find(name);
     if (found == times_.end()) return std::nullopt;
+    return found->second;
+}
+
+std::optional<double> CollectingReporter::CpuSecondsOf(const std::string& name) const {
+    auto found = cpu_times_.find(name);
+    if (found == cpu_times_.end()) return std::nullopt;
     return found->second;
 }
 

@@ -18,9 +18,13 @@ class CollectingReporter final : public benchmark::ConsoleReporter {
     CollectingReporter();
     void ReportRuns(const std::vector<Run>& runs) override;
     std::optional<double> SecondsOf(const std::string& name) const;
+    // The processor time of the same run: on a machine others share, it shows what waiting for
+    // the processor hid, though not what waiting for the disk costs.
+    std::optional<double> CpuSecondsOf(const std::string& name) const;
 
   private:
     std::map<std::string, double> times_;
+    std::map<std::string, double> cpu_times_;
 };
 
 std::string Grouped(std::int64_t value);    // 100000 -> "100,000"
