@@ -292,7 +292,8 @@ int main(int argc, char** argv) {
         char ratio[32] = "-";
         if (ours_cpu && base_cpu && *base_cpu > 0)
             std::snprintf(ratio, sizeof ratio, "%.2fx", *ours_cpu / *base_cpu);
-        bench::PrintSummaryLine("  processor time", "", ours_cpu ? bench::Milliseconds(*ours_cpu) : "-",
+        bench::PrintSummaryLine("  processor time", "",
+                                ours_cpu ? bench::Milliseconds(*ours_cpu) : "-",
                                 base_cpu ? bench::Milliseconds(*base_cpu) : "-", ratio, "");
     };
     row("open (OpenDatabase)", "Open", "ReadBaseline");

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <cstdint>
 #include <span>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/text.h"
@@ -223,7 +223,6 @@ void ApplyOrder(std::span<core::VideoRecord> rows, const std::vector<SortKey>& k
         }
     }
 }
-
 
 // Three passes of progress: the keys, their sort, the rows moved.
 void SortRowsShowing(core::VideoList& list, int list_index, bool ascending,

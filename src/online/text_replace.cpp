@@ -165,8 +165,8 @@ void TextReplace::AddToHistories() {
 }
 
 void TextReplace::WriteUndo() {
-    const core::FileResult written = WriteReplaceUndo(session_.Videos, session_.paths.replace_undo,
-                                                      session_.ProgressDisplay());
+    const core::FileResult written =
+        WriteReplaceUndo(session_.Videos, session_.paths.replace_undo, session_.ProgressDisplay());
     if (written) return;
     // The replace goes ahead; the user learns first that it will be final.
     prompts_.Message(core::FormatText("Error saving the copy for undoing this replace:\n%s.\n%s."
