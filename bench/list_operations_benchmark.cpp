@@ -18,6 +18,7 @@
 #include "app/session.h"
 #include "bench/baselines.h"
 #include "bench/bench_database.h"
+#include "bench/silent_prompts.h"
 #include "bench/summary_table.h"
 #include "config/program_config.h"
 #include "config/program_paths.h"
@@ -51,24 +52,6 @@ struct Replacement {
 };
 const Replacement kReplacements[] = {{"Tanaka", "Tanaka-Quinn"}, {"Casablanca", "Casa Blanca"}};
 
-// Answers every message with OK; the replace's closing message is not measured.
-class SilentPrompts final : public platform::Prompts {
-  public:
-    platform::Answer Message(std::string_view, std::string_view, platform::Buttons,
-                             platform::Icon) override {
-        return platform::Answer::kOk;
-    }
-    std::optional<std::string> OpenFile(std::string_view, const platform::FileFilter&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> SaveFile(std::string_view, const platform::FileFilter&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseFolder(std::string_view, const std::string&) override {
-        return std::nullopt;
-    }
-};
-
 // A loaded database and a session over a copy of it, with the program folder in a temporary
 // folder (the replace writes its undo copy there).
 struct BenchList {
@@ -84,7 +67,7 @@ struct BenchList {
     core::SystemClock clock;
     app::Session session;
     online::SearchPanes panes{settings};
-    SilentPrompts prompts;
+    bench::SilentPrompts prompts;
 };
 
 void SortCase(benchmark::State& state, BenchList* data, const char* column_name) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 namespace bench {
@@ -20,8 +21,9 @@ void CollectingReporter::ReportRuns(const std::vector<Run>& runs) {
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
         if (run.run_type == Run::RT_Aggregate && !median) continue;
         if (median || !times_.count(run.run_name.function_name)) {
-            times_[run.run_name.function_name] =
-                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
+            times_[run.run_name.function_name] = run.GetAdjustedRealTime() / unit;
+            cpu_times_[run.run_name.function_name] = run.GetAdjustedCPUTime() / unit;
         }
     }
 }
@@ -29,6 +31,12 @@ void CollectingReporter::ReportRuns(const std::vector<Run>& runs) {
 std::optional<double> CollectingReporter::SecondsOf(const std::string& name) const {
     auto found = times_.find(name);
     if (found == times_.end()) return std::nullopt;
+    return found->second;
+}
+
+std::optional<double> CollectingReporter::CpuSecondsOf(const std::string& name) const {
+    auto found = cpu_times_.find(name);
+    if (found == cpu_times_.end()) return std::nullopt;
     return found->second;
 }
 
@@ -86,12 +94,21 @@ bool PrintComparison(const CollectingReporter& reporter, const std::string& meas
     return met;
 }
 
-std::optional<bool> InitializeBenchmarks(int argc, char** argv) {
+std::optional<bool> InitializeBenchmarks(int argc, char** argv, int* records) {
     bool smoke = false;
     std::vector<char*> arguments;
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--smoke") == 0) {
             smoke = true;
+        } else if (records && std::strcmp(argv[i], "--records") == 0) {
+            const char* count = i + 1 < argc ? argv[++i] : "";
+            char* end = nullptr;
+            const long value = std::strtol(count, &end, 10);
+            if (*count == '\0' || *end != '\0' || value <= 0 || value > 100000000) {
+                std::cerr << "--records needs a number of records, not \"" << count << "\"\n";
+                return std::nullopt;
+            }
+            *records = static_cast<int>(value);
         } else {
             arguments.push_back(argv[i]);
         }

@@ -18,9 +18,13 @@ class CollectingReporter final : public benchmark::ConsoleReporter {
     CollectingReporter();
     void ReportRuns(const std::vector<Run>& runs) override;
     std::optional<double> SecondsOf(const std::string& name) const;
+    // The processor time of the same run: on a machine others share, it shows what waiting for
+    // the processor hid, though not what waiting for the disk costs.
+    std::optional<double> CpuSecondsOf(const std::string& name) const;
 
   private:
     std::map<std::string, double> times_;
+    std::map<std::string, double> cpu_times_;
 };
 
 std::string Grouped(std::int64_t value);    // 100000 -> "100,000"
@@ -41,7 +45,8 @@ bool PrintComparison(const CollectingReporter& reporter, const std::string& meas
 
 // Takes the program's own "--smoke" option out of the command line (a short run of the smallest
 // cases) and hands the rest to the benchmark library. Returns whether it was a smoke run, or
-// nothing when an argument was not understood (the program then ends with status 2).
-std::optional<bool> InitializeBenchmarks(int argc, char** argv);
+// nothing when an argument was not understood (the program then ends with status 2). With
+// `records`, "--records N" (N > 0) is understood too and sets it.
+std::optional<bool> InitializeBenchmarks(int argc, char** argv, int* records = nullptr);
 
 }  // namespace bench

@@ -18,18 +18,29 @@ bool FitsHeader(const core::VideoColumn& column) {
     return false;
 }
 
-int WidestCell(const core::VideoList& list, int list_index, platform::TextWidths& widths) {
+int WidestCell(const core::VideoList& list, int list_index, platform::TextWidths& widths,
+               platform::RowProgress& progress) {
     int widest = 0;
     for (int row = 0; row < list.RowCount(); ++row) {
         widest = std::max(widest, widths.CellWidth(list.Cell(row, list_index)));
+        progress.Row(row);
     }
     return widest;
 }
 
+bool MeasuresCells(const core::VideoColumn& column, bool autosize) {
+    return autosize && column.Visible && !FitsHeader(column);
+}
+
 }  // namespace
 
-void ApplyColumnWidths(core::VideoList& list, bool autosize, platform::TextWidths& widths) {
+void ApplyColumnWidths(core::VideoList& list, bool autosize, platform::TextWidths& widths,
+                       platform::Progress* progress) {
     const bool empty = list.RowCount() == 0;
+    const auto measured = std::count_if(list.Columns().begin(), list.Columns().end(),
+                                        [&](const auto& c) { return MeasuresCells(c, autosize); });
+    platform::RowProgress shown(progress, list.RowCount(), "Sizing columns",
+                                static_cast<int>(measured));
     for (const core::VideoColumn& column : list.Columns()) {
         const int index = column.ListIndex;
         int width = 0;
@@ -38,7 +49,7 @@ void ApplyColumnWidths(core::VideoList& list, bool autosize, platform::TextWidth
         } else if (empty || (autosize && FitsHeader(column))) {
             width = widths.HeaderWidth(core::DisplayTitleOf(column));
         } else if (autosize) {
-            width = WidestCell(list, index, widths);
+            width = WidestCell(list, index, widths, shown);
         } else {
             width = column.Width;
         }

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -223,9 +224,9 @@ void ApplyOrder(std::span<core::VideoRecord> rows, const std::vector<SortKey>& k
     }
 }
 
-}  // namespace
-
-void SortRows(core::VideoList& list, int list_index, bool ascending) {
+// Three passes of progress: the keys, their sort, the rows moved.
+void SortRowsShowing(core::VideoList& list, int list_index, bool ascending,
+                     platform::RowProgress& progress) {
     const int row_count = list.RowCount();
     if (row_count < 2 || list_index < 0 || list_index >= list.ColumnCount()) return;
     std::span<core::VideoRecord> rows = list.MutableRows();
@@ -234,12 +235,15 @@ void SortRows(core::VideoList& list, int list_index, bool ascending) {
     for (std::size_t row = 0; row < rows.size(); ++row) {
         PrefetchRow(rows, row + kPrefetchDistance, list_index);
         column.Add(rows[row].Cell(list_index));
+        progress.Row(static_cast<std::int64_t>(row));
     }
     std::vector<SortKey> sorted = column.SortedKeys(ascending);
+    progress.Rows(row_count);
     ApplyOrder(rows, sorted);
+    progress.Rows(row_count);
 }
 
-void RenumberRows(core::VideoList& list) {
+void RenumberRowsShowing(core::VideoList& list, platform::RowProgress& progress) {
     const int number = list.ColumnIndexOf(core::column_name::kNumber);
     if (number < 0) return;
     std::span<core::VideoRecord> rows = list.MutableRows();
@@ -249,14 +253,34 @@ void RenumberRows(core::VideoList& list) {
         const char* end = std::to_chars(text, text + sizeof text, row + 1).ptr;
         const std::string_view wanted(text, static_cast<std::size_t>(end - text));
         if (rows[row].Cell(number) != wanted) rows[row].SetCell(number, wanted);
+        progress.Row(static_cast<std::int64_t>(row));
     }
 }
 
-void SortVideos(core::VideoList& list, core::SortState& state, int list_index, int direction) {
+std::string SortingText(const core::VideoList& list, int list_index) {
+    if (list_index < 0 || list_index >= list.ColumnCount()) return "Sorting";
+    return "Sorting by " + list.Column(list_index).Name;
+}
+
+}  // namespace
+
+void SortRows(core::VideoList& list, int list_index, bool ascending, platform::Progress* progress) {
+    platform::RowProgress shown(progress, list.RowCount(), SortingText(list, list_index), 3);
+    SortRowsShowing(list, list_index, ascending, shown);
+}
+
+void RenumberRows(core::VideoList& list) {
+    platform::RowProgress none(nullptr, 0, {});
+    RenumberRowsShowing(list, none);
+}
+
+void SortVideos(core::VideoList& list, core::SortState& state, int list_index, int direction,
+                platform::Progress* progress) {
     state.column = list_index;
     state.direction = direction;
-    SortRows(list, list_index, direction != 0);
-    RenumberRows(list);
+    platform::RowProgress shown(progress, list.RowCount(), SortingText(list, list_index), 4);
+    SortRowsShowing(list, list_index, direction != 0, shown);
+    RenumberRowsShowing(list, shown);
 }
 
 }  // namespace app

@@ -4,6 +4,7 @@
 
 #include "core/sort_state_file.h"
 #include "core/video_list.h"
+#include "platform/progress.h"
 
 namespace app {
 
@@ -19,11 +20,14 @@ namespace app {
 //   descending: exactly the reverse: the other cells first, then durations and dates (latest
 //               first), empty cells last.
 // Equal cells keep their order in both directions (the sort is stable).
-void SortRows(core::VideoList& list, int list_index, bool ascending);
+// A large list shows "Sorting by <column>" progress in `progress`.
+void SortRows(core::VideoList& list, int list_index, bool ascending,
+              platform::Progress* progress = nullptr);
 
 // Sorts by a column, renumbers "#" and records the state. A column that is not in the table
 // leaves the rows as they are. The same rows stay selected.
-void SortVideos(core::VideoList& list, core::SortState& state, int list_index, int direction);
+void SortVideos(core::VideoList& list, core::SortState& state, int list_index, int direction,
+                platform::Progress* progress = nullptr);
 
 // Sets every row's "#" cell to its position + 1.
 void RenumberRows(core::VideoList& list);

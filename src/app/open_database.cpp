@@ -175,7 +175,8 @@ int OpenDatabase(Session& session, DatabaseServices& services, const std::string
     session.recent.Add(names.main);
     session.ImageFolder = core::ResolveImageFolder(names.images, names.base);
     core::ReadSortState(session.Sort, names.sort);
-    SortVideos(session.Videos, session.Sort, session.Sort.column, session.Sort.direction);
+    SortVideos(session.Videos, session.Sort, session.Sort.column, session.Sort.direction,
+               &services.progress);
     ReadWantedList(session, services, names);
     session.Modified = false;
     session.DiskStamp = core::StampDatabase(names);

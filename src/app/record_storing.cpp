@@ -142,7 +142,7 @@ int AddRecord(Session& session, const RecordFields& fields, platform::ImageConve
 
     list.DeselectAll();
     list.Select(row, true);
-    SortVideos(list, session.Sort, session.Sort.column, session.Sort.direction);
+    SortVideos(list, session.Sort, session.Sort.column, session.Sort.direction, session.progress);
     session.NotifyListsChanged();
     return list.SelectedRows().front();
 }

@@ -4,6 +4,11 @@
 
 namespace app {
 
+platform::Progress& Session::ProgressDisplay() const {
+    static platform::NoProgress nothing;  // keeps no state: one serves every session
+    return progress ? *progress : nothing;
+}
+
 std::string MainWindowTitle(const Session& session) {
     if (!session.IsOpen()) return "Reeldeck";
     return "Reeldeck - " + std::string(session.Modified ? "*" : "") +

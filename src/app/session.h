@@ -12,6 +12,7 @@
 #include "core/sort_state_file.h"
 #include "core/video_list.h"
 #include "core/wanted_list.h"
+#include "platform/progress.h"
 
 namespace app {
 
@@ -69,6 +70,10 @@ struct Session {
     std::string CurrentPassword;
 
     SessionListener* listener = nullptr;
+    // Where long work on the lists (sorting, searching, replacing) shows its progress; nothing is
+    // shown while it is not set.
+    platform::Progress* progress = nullptr;
+    platform::Progress& ProgressDisplay() const;
 
     bool IsOpen() const { return !CurrentDatabasePath.empty(); }
     bool ReadOnly() const { return AccessLevel == kReadOnlyAccess; }

@@ -18,7 +18,7 @@ bool SortColumnExists(const Session& session) {
 }  // namespace
 
 void SortVideos(Session& session, int list_index, int direction) {
-    SortVideos(session.Videos, session.Sort, list_index, direction);
+    SortVideos(session.Videos, session.Sort, list_index, direction, session.progress);
     session.NotifyListsChanged();
 }
 

@@ -70,6 +70,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     connect(&menus_, &MenuBuilder::helpLineChanged, this,
             [this](const QString& line) { status_->ShowHelpLine(line); });
+    // Sorting, searching and replacing a large list show their progress here too.
+    session_.progress = status_;
     connect(&adapter_, &SessionAdapter::databaseOpened, this, &MainWindow::OnDatabaseOpened);
     connect(&adapter_, &SessionAdapter::databaseClosed, this, &MainWindow::OnDatabaseClosed);
     connect(&adapter_, &SessionAdapter::databaseRenamed, this, &MainWindow::UpdateTitles);
@@ -120,6 +122,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    if (session_.progress == status_) session_.progress = nullptr;
     // The docks outlive the members their signals reach; they must not call back while dying.
     for (PaneDock* dock : findChildren<PaneDock*>()) dock->disconnect(this);
 }

@@ -275,7 +275,7 @@ void MainWindow::ToggleSearchPane(bool replace) {
 
 void MainWindow::ApplyColumnWidths() {
     app::ApplyColumnWidths(session_.Videos, session_.config.video_list_autosize_columns,
-                           *text_widths_);
+                           *text_widths_, status_);
     my_videos_->ApplyColumns();
 }
 

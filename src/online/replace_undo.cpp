@@ -19,22 +19,22 @@ class UnsyncedCalls final : public core::FileSystemCalls {
 
 }  // namespace
 
-core::FileResult WriteReplaceUndo(const core::VideoList& list, const std::string& path) {
+core::FileResult WriteReplaceUndo(const core::VideoList& list, const std::string& path,
+                                  platform::Progress& progress) {
     std::error_code error;
     std::filesystem::create_directories(core::ParentFolderOf(path), error);
-    platform::NoProgress quiet;
     UnsyncedCalls calls;
-    core::FileResult written = core::WriteRecords(list, path, quiet, calls);
+    core::FileResult written = core::WriteRecords(list, path, progress, calls);
     if (!written) std::filesystem::remove(path, error);
     return written;
 }
 
-bool RestoreReplaceUndo(core::VideoList& list, const std::string& path, const core::Clock& clock) {
+bool RestoreReplaceUndo(core::VideoList& list, const std::string& path, const core::Clock& clock,
+                        platform::Progress& progress) {
     if (!core::FileExists(path)) return false;
     core::VideoList restored;
     restored.SetColumns(list.Columns());
-    platform::NoProgress quiet;
-    if (!core::ReadRecords(restored, path, clock, {}, quiet)) return false;
+    if (!core::ReadRecords(restored, path, clock, {}, progress)) return false;
     list.DeleteAllRows();
     list.ReserveRows(static_cast<std::size_t>(restored.RowCount()));
     for (core::VideoRecord& record : restored.MutableRows()) list.AppendRow(std::move(record));

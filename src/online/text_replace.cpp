@@ -165,7 +165,8 @@ void TextReplace::AddToHistories() {
 }
 
 void TextReplace::WriteUndo() {
-    const core::FileResult written = WriteReplaceUndo(session_.Videos, session_.paths.replace_undo);
+    const core::FileResult written =
+        WriteReplaceUndo(session_.Videos, session_.paths.replace_undo, session_.ProgressDisplay());
     if (written) return;
     // The replace goes ahead; the user learns first that it will be final.
     prompts_.Message(core::FormatText("Error saving the copy for undoing this replace:\n%s.\n%s."
@@ -211,7 +212,10 @@ void TextReplace::substitute_all() {
     const TextMatcher matcher(what_, match_case_, column_value_);
     const TextMatcher occurrences(what_, match_case_, false);
     const std::vector<int> columns = ColumnsInside(list, inside_);
+    platform::RowProgress progress(&session_.ProgressDisplay(), list.RowCount(),
+                                   "Replacing \"" + what_ + "\"");
     for (int row = 0; row < list.RowCount(); ++row) {
+        progress.Row(row);
         bool changed = false;
         for (int column : columns) {
             const std::string_view cell = list.Cell(row, column);
@@ -241,7 +245,10 @@ void TextReplace::substitute_all() {
 
 void TextReplace::undo_last_replace() {
     if (!MayRun()) return;
-    if (!RestoreReplaceUndo(session_.Videos, session_.paths.replace_undo, session_.clock)) return;
+    if (!RestoreReplaceUndo(session_.Videos, session_.paths.replace_undo, session_.clock,
+                            session_.ProgressDisplay())) {
+        return;
+    }
     // The list now differs from the saved file even when it was saved after the replace.
     session_.Modified = true;
     position_ = {};

@@ -36,7 +36,10 @@ void TextSearch::find_all() {
     const int title_column = list.ColumnIndexOf(core::column_name::kTitle);
     std::vector<std::string> titles;
     std::unordered_set<std::string> listed;  // folded titles
+    platform::RowProgress progress(&session_.ProgressDisplay(), list.RowCount(),
+                                   "Searching for \"" + find_text_ + "\"");
     for (int row = 0; row < list.RowCount(); ++row) {
+        progress.Row(row);
         const core::VideoRecord& record = list.Row(row);
         for (int column : columns) {
             if (!matcher.Matches(record.Cell(column))) continue;

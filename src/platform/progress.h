@@ -43,4 +43,35 @@ private:
     Progress& progress_;
 };
 
+// Progress over the rows of a list, `passes` times over. Shown only for a list long enough to
+// take a moment, and advanced every few thousand rows rather than at each; without a display
+// (nullptr) it shows nothing.
+class RowProgress {
+public:
+    static constexpr std::int64_t kShownFrom = 50000;  // rows
+    static constexpr std::int64_t kStride = 4096;      // rows per step
+
+    RowProgress(Progress* progress, std::int64_t rows, std::string_view text, int passes = 1)
+        : progress_(rows >= kShownFrom && passes > 0 ? progress : nullptr) {
+        if (progress_) progress_->Begin(rows * passes, text);
+    }
+    ~RowProgress() {
+        if (progress_) progress_->End();
+    }
+    RowProgress(const RowProgress&) = delete;
+    RowProgress& operator=(const RowProgress&) = delete;
+
+    // Row `row` of a pass, which visits the rows in order, is done.
+    void Row(std::int64_t row) {
+        if (progress_ && row % kStride == kStride - 1) progress_->Step(kStride);
+    }
+    // `rows` rows of work done at once (a whole pass that has no row loop of its own).
+    void Rows(std::int64_t rows) {
+        if (progress_) progress_->Step(rows);
+    }
+
+private:
+    Progress* progress_;
+};
+
 }  // namespace platform

@@ -5,6 +5,8 @@
 #include "app/sort_commands.h"
 #include "core/paths.h"
 #include "online/text_replace.h"
+#include "online/text_search.h"
+#include "recording_progress.h"
 #include "search_session.h"
 
 namespace {
@@ -264,6 +266,40 @@ TEST_F(TextReplaceTest, ShowingThePaneTakesTheDockedPlaceOfTheSearchPane) {
     panes_.ToggleReplaceDocked();  // docked again, into the shared place
     EXPECT_FALSE(panes_.SearchVisible());
     EXPECT_TRUE(panes_.ReplaceVisible());
+}
+
+// Sorting, searching and replacing a long list show their progress in the session's display
+// until they end; a short list's show none, but for the undo copy that every replace writes.
+TEST_F(TextReplaceTest, WorkOnALongListShowsItsProgress) {
+    RecordingProgress progress;
+    session_.progress = &progress;
+    online::TextSearch search(session_, panes_);
+    search.SetFindText("Film");
+    const std::function<void()> work[] = {
+        [&] { app::SortVideos(session_, Column("Title"), 1); },
+        [&] { search.find_all(); },
+        [&] { ReplaceAll("Film", "Movie"); },
+    };
+    using Shown = std::vector<std::pair<std::string, std::int64_t>>;  // text, range
+    const auto run = [&] {
+        progress.displays.clear();
+        for (const auto& one : work) one();
+        Shown shown;
+        for (const RecordingProgress::Display& d : progress.displays) {
+            EXPECT_TRUE(d.ended && d.steps > d.range / 2 && d.steps <= d.range) << d.text;
+            shown.emplace_back(d.text, d.range);
+        }
+        return shown;
+    };
+    const std::string undo = "Saving " + session_.paths.replace_undo;
+    EXPECT_EQ(run(), (Shown{{undo, 3}}));
+
+    const std::int64_t rows = platform::RowProgress::kShownFrom;
+    while (session_.Videos.RowCount() < rows) AddTitles({"Film"});
+    EXPECT_EQ(run(), (Shown{{"Sorting by Title", 4 * rows},
+                            {"Searching for \"Film\"", rows},
+                            {undo, rows},
+                            {"Replacing \"Film\"", rows}}));
 }
 
 }  // namespace
