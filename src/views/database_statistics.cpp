@@ -47,6 +47,18 @@ std::optional<RowFigures> GatherRowFigures(const core::VideoList& videos, std::s
     columns.insert(columns.end(), {duration, last_viewed});
     std::erase(columns, -1);
 
+    // Each value is hashed as its row is read and counted while the next row is read, so that
+    // the slot it is counted in has come from memory by then.
+    struct PendingValue {
+        ValueTally* tally;
+        FoldedKey key;
+    };
+    std::vector<PendingValue> pending, counting;
+    const auto count = [&counting](int row) {
+        for (const PendingValue& value : counting) value.tally->Add(value.key, row);
+        counting.clear();
+    };
+
     const int rows = videos.RowCount();
     for (int row = 0; row < rows; ++row) {
         if (stop.stop_requested()) return std::nullopt;
@@ -60,12 +72,22 @@ std::optional<RowFigures> GatherRowFigures(const core::VideoList& videos, std::s
         }
         const core::VideoRecord& record = videos.Row(row);
         for (RowFigures::Field& field : figures.fields) {
-            if (field.column >= 0) field.tally.AddCell(record.Cell(field.column), field.kind, row);
+            if (field.column < 0) continue;
+            ValueTally::ForEachValue(record.Cell(field.column), field.kind,
+                                     [&](std::string_view value) {
+                                         PendingValue& pended = pending.emplace_back();
+                                         pended.tally = &field.tally;
+                                         FoldKey(value, pended.key);
+                                         field.tally.Prefetch(pended.key);
+                                     });
         }
+        count(row - 1);
+        std::swap(pending, counting);
         if (duration >= 0) figures.durations.Add(record.Cell(duration));
         if (last_viewed < 0 || record.Cell(last_viewed).empty()) ++figures.not_viewed;
         if ((row + 1) % kRowsPerStep == 0) progress.Step(kRowsPerStep);
     }
+    count(rows - 1);
     progress.Step(rows % kRowsPerStep);
     return figures;
 }

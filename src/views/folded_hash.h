@@ -65,14 +65,39 @@ inline bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// A hash of the text with ASCII letters folded to lower case, eight bytes at a time.
-inline std::uint64_t FoldedHash(std::string_view text) {
-    std::uint64_t hash = text.size() * 0x9E3779B97F4A7C15ull;
-    for (std::size_t at = 0; at < text.size(); at += 8) {
-        hash = (hash ^ FoldWord(WordAt(text, at))) * 0xFF51AFD7ED558CCDull;
-        hash ^= hash >> 29;
-    }
-    return Mix(hash);
+// What a lookup compares, computed before the table is touched: the text's first sixteen bytes
+// with ASCII letters folded to lower case (zero past its end), and a hash of the whole text
+// folded the same way.
+struct FoldedKey {
+    std::string_view text;
+    std::uint64_t head[2];
+    std::uint64_t hash;
+};
+
+inline std::uint64_t HashStep(std::uint64_t hash, std::uint64_t word) {
+    hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
+    return hash ^ (hash >> 29);
+}
+
+// Fills `key` member by member: a key written whole and read back at once is slow to reach the
+// reads (the stores and the load differ in size), and keys are made for every name of a list.
+inline void FoldKey(std::string_view text, FoldedKey& key) {
+    const std::size_t size = text.size();
+    const std::uint64_t head0 = FoldWord(WordAt(text, 0));
+    const std::uint64_t head1 = size > 8 ? FoldWord(WordAt(text, 8)) : 0;
+    std::uint64_t hash = HashStep(size * 0x9E3779B97F4A7C15ull, head0);
+    if (size > 8) hash = HashStep(hash, head1);
+    for (std::size_t at = 16; at < size; at += 8) hash = HashStep(hash, FoldWord(WordAt(text, at)));
+    key.text = text;
+    key.head[0] = head0;
+    key.head[1] = head1;
+    key.hash = Mix(hash);
+}
+
+inline FoldedKey FoldedKeyOf(std::string_view text) {
+    FoldedKey key;
+    FoldKey(text, key);
+    return key;
 }
 
 }  // namespace views

@@ -8,22 +8,34 @@
 
 namespace views {
 
-void ValueTally::Add(std::string_view value, int row) {
+bool ValueTally::SameTail(const Slot& slot, const FoldedKey& value) const {
+    return SameIgnoringCase(Text(slot.text).substr(sizeof slot.head),
+                            value.text.substr(sizeof slot.head));
+}
+
+void ValueTally::Add(const FoldedKey& value, int row) {
+    if (value.text.empty()) return;
     if ((size_ + 1) * 3 > slots_.size() * 2) Grow();
-    const std::uint64_t hash = FoldedHash(value);
-    const auto tag = static_cast<std::uint32_t>(hash >> 32);
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+    for (std::size_t at = value.hash & mask;; at = (at + 1) & mask) {
         Slot& slot = slots_[at];
-        if (slot.text == 0) {
-            const auto length = static_cast<std::uint32_t>(value.size());
-            slot = {tag, static_cast<std::uint32_t>(texts_.size()), 1, row};
+        if (slot.length == 0) {
+            const auto length = static_cast<std::uint32_t>(value.text.size());
+            slot = {{value.head[0], value.head[1]},
+                    length,
+                    static_cast<std::uint32_t>(texts_.size()),
+                    1,
+                    row};
             texts_.append(reinterpret_cast<const char*>(&length), sizeof length);
-            texts_.append(value);
+            texts_.append(value.text);
             ++size_;
             return;
         }
-        if (slot.tag != tag || !SameIgnoringCase(Text(slot.text), value)) continue;
+        // Most values fit in the head: their text is not read.
+        if (slot.length != value.text.size() || slot.head[0] != value.head[0] ||
+            slot.head[1] != value.head[1] ||
+            (slot.length > sizeof slot.head && !SameTail(slot, value)))
+            continue;
         if (slot.last_row != row) {
             slot.last_row = row;
             ++slot.count;
@@ -33,13 +45,12 @@ void ValueTally::Add(std::string_view value, int row) {
 }
 
 void ValueTally::Grow() {
-    std::vector<Slot> slots(std::max<std::size_t>(64, slots_.size() * 2));
+    std::vector<Slot> slots(slots_.size() * 2);
     const std::size_t mask = slots.size() - 1;
     for (const Slot& slot : slots_) {
-        if (slot.text == 0) continue;
-        // Only the hash's high half is kept: the place comes from hashing the text again.
-        std::size_t at = FoldedHash(Text(slot.text)) & mask;
-        while (slots[at].text != 0) at = (at + 1) & mask;
+        if (slot.length == 0) continue;
+        std::size_t at = FoldedKeyOf(Text(slot.text)).hash & mask;
+        while (slots[at].length != 0) at = (at + 1) & mask;
         slots[at] = slot;
     }
     slots_ = std::move(slots);
@@ -49,7 +60,7 @@ std::vector<ValueTally::Value> ValueTally::Sorted() const {
     std::vector<Value> values;
     values.reserve(size_);
     for (const Slot& slot : slots_) {
-        if (slot.text != 0) values.push_back({slot.text, slot.count});
+        if (slot.length != 0) values.push_back({slot.text, slot.count});
     }
     std::sort(values.begin(), values.end(), [this](const Value& a, const Value& b) {
         return core::CompareNoCase(Text(a.text), Text(b.text)) < 0;

@@ -25,8 +25,14 @@ class ValueTally {
         int count = 0;
     };
 
-    // Counts `value` for `row`, once however often the row holds it.
-    void Add(std::string_view value, int row);
+    // Counts the value for `row`, once however often the row holds it. Rows come in order.
+    void Add(const FoldedKey& value, int row);
+    void Add(std::string_view value, int row) { Add(FoldedKeyOf(value), row); }
+    // Asks for the place where the value would be counted to be fetched from memory, so that a
+    // later Add() of it need not wait.
+    void Prefetch(const FoldedKey& value) const {
+        __builtin_prefetch(slots_.data() + (value.hash & (slots_.size() - 1)));
+    }
 
     // Calls `each` with the values of a cell: the cell, or each name with the blanks around it
     // left out (empty names hold nothing).
@@ -47,20 +53,23 @@ class ValueTally {
 
   private:
     // An open-addressed table for lookups without allocation (a field of 100,000 rows may hold
-    // half a million names) that holds the counts itself, so that counting a value reads one
-    // slot and the value's text.
-    struct Slot {
-        std::uint32_t tag = 0;   // the hash's high half
-        std::uint32_t text = 0;  // where the text is kept; 0 for a free slot
+    // half a million names). A slot holds all a lookup reads, in one half of a cache line: the
+    // folded start of the value (most names fit in it whole, so their text is not read) and
+    // the count.
+    struct alignas(32) Slot {
+        std::uint64_t head[2] = {0, 0};  // as in FoldedKey
+        std::uint32_t length = 0;        // of the value; 0 for a free slot
+        std::uint32_t text = 0;          // where the first form met is kept
         int count = 0;
         int last_row = -1;
     };
+    // Whether the slot's value and `value`, whose heads are the same, are the same after them.
+    bool SameTail(const Slot& slot, const FoldedKey& value) const;
     void Grow();
 
-    std::vector<Slot> slots_;
+    std::vector<Slot> slots_ = std::vector<Slot>(64);  // a power of two, never empty
     std::size_t size_ = 0;
-    // Each distinct text with its length before it, side by side: comparing with them reads a
-    // few cache lines rather than one record's block for each value.
+    // Each distinct text with its length before it, side by side.
     std::string texts_ = std::string(1, '\0');  // a text is never at 0
 };
 
