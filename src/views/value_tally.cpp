@@ -57,14 +57,28 @@ void ValueTally::Grow() {
 }
 
 std::vector<ValueTally::Value> ValueTally::Sorted() const {
-    std::vector<Value> values;
-    values.reserve(size_);
+    // Ordered by the heads first, read as big-endian numbers, which is the order of their folded
+    // bytes; the texts are compared only where the heads are the same.
+    struct Keyed {
+        std::uint64_t first, second;
+        Value value;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_);
     for (const Slot& slot : slots_) {
-        if (slot.length != 0) values.push_back({slot.text, slot.count});
+        if (slot.length != 0)
+            keyed.push_back({__builtin_bswap64(slot.head[0]),
+                             __builtin_bswap64(slot.head[1]),
+                             {slot.text, slot.count}});
     }
-    std::sort(values.begin(), values.end(), [this](const Value& a, const Value& b) {
-        return core::CompareNoCase(Text(a.text), Text(b.text)) < 0;
+    std::sort(keyed.begin(), keyed.end(), [this](const Keyed& a, const Keyed& b) {
+        if (a.first != b.first) return a.first < b.first;
+        if (a.second != b.second) return a.second < b.second;
+        return core::CompareNoCase(Text(a.value.text), Text(b.value.text)) < 0;
     });
+    std::vector<Value> values;
+    values.reserve(keyed.size());
+    for (const Keyed& each : keyed) values.push_back(each.value);
     return values;
 }
 
