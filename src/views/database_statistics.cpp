@@ -87,7 +87,7 @@ std::optional<RowFigures> GatherRowFigures(const core::VideoList& videos, std::s
                 PendingValue& pended = pending.emplace_back();
                 pended.tally = &tally;
                 FoldKey(value, pended.key);
-                tally.Prefetch(pended.key);
+                __builtin_prefetch(tally.PlaceOf(pended.key));
             });
         }
         count(row - 1);

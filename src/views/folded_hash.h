@@ -45,11 +45,18 @@ inline std::uint64_t WordAt(std::string_view text, std::size_t at) {
     return word;
 }
 
+// The bytes of `word` equal to `byte` (below 0x80), each marked by its high bit. A byte above a
+// match may be marked too: whoever uses a mark checks what it marks.
+inline std::uint64_t BytesEqualTo(std::uint64_t word, std::uint64_t byte) {
+    const std::uint64_t zeros = word ^ (byte * kOnes);  // zero bytes where they are equal
+    return (zeros - kOnes) & ~zeros & (0x80 * kOnes);
+}
+
 // Where the first comma of the bytes is, eight bytes at a time; `end` when there is none.
 inline const char* FindComma(const char* at, const char* end) {
     for (; at + 8 <= end; at += 8) {
-        const std::uint64_t commas = Load8(at) ^ (',' * kOnes);  // zero bytes at commas
-        const std::uint64_t found = (commas - kOnes) & ~commas & (0x80 * kOnes);
+        // The lowest mark is always a comma.
+        const std::uint64_t found = BytesEqualTo(Load8(at), ',');
         if (found != 0) return at + std::countr_zero(found) / 8;
     }
     while (at < end && *at != ',') ++at;

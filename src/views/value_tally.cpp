@@ -15,45 +15,57 @@ bool ValueTally::SameTail(const Slot& slot, const FoldedKey& value) const {
 
 void ValueTally::Add(const FoldedKey& value, int row) {
     if (value.text.empty()) return;
-    if ((size_ + 1) * 3 > slots_.size() * 2) Grow();
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t at = value.hash & mask;; at = (at + 1) & mask) {
-        Slot& slot = slots_[at];
-        if (slot.length == 0) {
-            const auto length = static_cast<std::uint32_t>(value.text.size());
-            slot = {{value.head[0], value.head[1]},
-                    length,
-                    static_cast<std::uint32_t>(texts_.size()),
-                    1,
-                    row};
-            texts_.append(reinterpret_cast<const char*>(&length), sizeof length);
-            texts_.append(value.text);
-            ++size_;
+    const std::uint8_t tag = TagOf(value.hash);
+    const std::size_t group_mask = slots_.size() / kGroup - 1;
+    for (std::size_t group = GroupOf(value.hash);; group = (group + 1) & group_mask) {
+        const std::uint64_t controls = Controls(group);
+        for (std::uint64_t found = BytesEqualTo(controls, tag); found != 0; found &= found - 1) {
+            Slot& slot = slots_[group * kGroup + std::countr_zero(found) / 8];
+            // Most values fit in the head: their text is not read.
+            if (slot.length != value.text.size() || slot.head[0] != value.head[0] ||
+                slot.head[1] != value.head[1] ||
+                (slot.length > sizeof slot.head && !SameTail(slot, value)))
+                continue;
+            if (slot.last_row != row) {
+                slot.last_row = row;
+                ++slot.count;
+            }
             return;
         }
-        // Most values fit in the head: their text is not read.
-        if (slot.length != value.text.size() || slot.head[0] != value.head[0] ||
-            slot.head[1] != value.head[1] ||
-            (slot.length > sizeof slot.head && !SameTail(slot, value)))
-            continue;
-        if (slot.last_row != row) {
-            slot.last_row = row;
-            ++slot.count;
-        }
-        return;
+        // Nothing is ever taken out: a value not met before a free slot is new.
+        if ((controls & (kFree * kOnes)) != 0) break;
+    }
+    if ((size_ + 1) * 8 > slots_.size() * 7) Grow();
+    const std::size_t at = FreeSlotFor(value.hash);
+    const auto length = static_cast<std::uint32_t>(value.text.size());
+    slots_[at] = {
+        {value.head[0], value.head[1]}, length, static_cast<std::uint32_t>(texts_.size()), 1, row};
+    controls_[at] = tag;
+    texts_.append(reinterpret_cast<const char*>(&length), sizeof length);
+    texts_.append(value.text);
+    ++size_;
+}
+
+std::size_t ValueTally::FreeSlotFor(std::uint64_t hash) const {
+    const std::size_t group_mask = slots_.size() / kGroup - 1;
+    for (std::size_t group = GroupOf(hash);; group = (group + 1) & group_mask) {
+        const std::uint64_t free = Controls(group) & (kFree * kOnes);
+        if (free != 0) return group * kGroup + std::countr_zero(free) / 8;
     }
 }
 
 void ValueTally::Grow() {
-    std::vector<Slot> slots(slots_.size() * 2);
-    const std::size_t mask = slots.size() - 1;
-    for (const Slot& slot : slots_) {
-        if (slot.length == 0) continue;
-        std::size_t at = FoldedKeyOf(Text(slot.text)).hash & mask;
-        while (slots[at].length != 0) at = (at + 1) & mask;
-        slots[at] = slot;
+    std::vector<Slot> slots = std::move(slots_);
+    std::vector<std::uint8_t> controls = std::move(controls_);
+    slots_.assign(slots.size() * 2, Slot{});
+    controls_.assign(slots_.size(), kFree);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        if (controls[i] == kFree) continue;
+        const std::uint64_t hash = FoldedKeyOf(Text(slots[i].text)).hash;
+        const std::size_t at = FreeSlotFor(hash);
+        slots_[at] = slots[i];
+        controls_[at] = TagOf(hash);
     }
-    slots_ = std::move(slots);
 }
 
 std::vector<ValueTally::Value> ValueTally::Sorted() const {
