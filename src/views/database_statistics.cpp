@@ -15,7 +15,7 @@ namespace name = core::column_name;
 // Progress is reported in batches: a step per row would cost more than the row.
 constexpr int kRowsPerStep = 1024;
 // Rows whose cells are fetched from memory while a row is counted, rather than waited for.
-constexpr int kRowsAhead = 16;
+constexpr int kRowsAhead = 32;
 
 // What the figures take from the rows, gathered in one pass: each record's block of cells is
 // read from memory once, not once per field.
