@@ -89,7 +89,7 @@ class ValueTally {
     std::vector<std::uint8_t> controls_ = std::vector<std::uint8_t>(64, kFree);
     std::size_t size_ = 0;
     // Each distinct text with its length before it, side by side.
-    std::string texts_ = std::string(1, '\0');
+    std::string texts_;
 };
 
 template <typename Each>
