@@ -1,5 +1,7 @@
 #include "views/database_statistics.h"
 
+#include <array>
+
 #include "core/paths.h"
 #include "views/database_file_figures.h"
 #include "views/duration_figures.h"
@@ -13,7 +15,7 @@ namespace name = core::column_name;
 // Progress is reported in batches: a step per row would cost more than the row.
 constexpr int kRowsPerStep = 1024;
 // Rows whose cells are fetched from memory while a row is counted, rather than waited for.
-constexpr int kRowsAhead = 16;
+constexpr int kRowsAhead = 32;
 
 // What the figures take from the rows, gathered in one pass: each record's block of cells is
 // read from memory once, not once per field.
@@ -36,36 +38,66 @@ ValueKind KindOf(std::string_view field) {
 
 std::optional<RowFigures> GatherRowFigures(const core::VideoList& videos, std::stop_token stop,
                                            platform::Progress& progress) {
+    // The cells read of each row: the value fields in order, then Duration and Last Viewed.
+    constexpr std::size_t kDuration = 7, kLastViewed = 8, kCells = 9;
+    std::array<int, kCells> columns{};  // -1 where the list has no such column
     RowFigures figures;
-    std::vector<int> columns;  // every column read, for fetching ahead
     for (std::string_view field : ValueFields()) {
-        figures.fields.push_back({videos.ColumnIndexOf(field), KindOf(field), {}});
-        columns.push_back(figures.fields.back().column);
+        const int column = videos.ColumnIndexOf(field);
+        columns[figures.fields.size()] = column;
+        figures.fields.push_back({column, KindOf(field), {}});
     }
-    const int duration = videos.ColumnIndexOf(name::kDuration);
-    const int last_viewed = videos.ColumnIndexOf(name::kLastViewed);
-    columns.insert(columns.end(), {duration, last_viewed});
-    std::erase(columns, -1);
+    columns[kDuration] = videos.ColumnIndexOf(name::kDuration);
+    columns[kLastViewed] = videos.ColumnIndexOf(name::kLastViewed);
 
+    // The cells of the rows ahead, asked for from memory while the rows before are counted.
+    using RowCells = std::array<std::string_view, kCells>;
+    std::array<RowCells, kRowsAhead> ahead;
     const int rows = videos.RowCount();
+    const auto read_ahead = [&](int row) {
+        if (row >= rows) return;
+        const core::VideoRecord& record = videos.Row(row);
+        RowCells& cells = ahead[static_cast<std::size_t>(row % kRowsAhead)];
+        for (std::size_t i = 0; i < kCells; ++i) {
+            cells[i] = columns[i] >= 0 ? record.Cell(columns[i]) : std::string_view();
+            __builtin_prefetch(cells[i].data());
+            __builtin_prefetch(cells[i].data() + cells[i].size());
+        }
+    };
+    for (int row = 0; row < kRowsAhead; ++row) read_ahead(row);
+
+    // Each value is hashed as its row is read and counted while the next row is read, so that
+    // the slot it is counted in has come from memory by then.
+    struct PendingValue {
+        ValueTally* tally;
+        FoldedKey key;
+    };
+    std::vector<PendingValue> pending, counting;
+    const auto count = [&counting](int row) {
+        for (const PendingValue& value : counting) value.tally->Add(value.key, row);
+        counting.clear();
+    };
+
     for (int row = 0; row < rows; ++row) {
         if (stop.stop_requested()) return std::nullopt;
-        if (row + kRowsAhead < rows) {
-            const core::VideoRecord& ahead = videos.Row(row + kRowsAhead);
-            for (int column : columns) {
-                const std::string_view cell = ahead.Cell(column);
-                __builtin_prefetch(cell.data());
-                __builtin_prefetch(cell.data() + cell.size());
-            }
+        const RowCells& cells = ahead[static_cast<std::size_t>(row % kRowsAhead)];
+        for (std::size_t i = 0; i < figures.fields.size(); ++i) {
+            ValueTally& tally = figures.fields[i].tally;
+            ValueTally::ForEachValue(cells[i], figures.fields[i].kind, [&](std::string_view value) {
+                PendingValue& pended = pending.emplace_back();
+                pended.tally = &tally;
+                FoldKey(value, pended.key);
+                __builtin_prefetch(tally.PlaceOf(pended.key));
+            });
         }
-        const core::VideoRecord& record = videos.Row(row);
-        for (RowFigures::Field& field : figures.fields) {
-            if (field.column >= 0) field.tally.AddCell(record.Cell(field.column), field.kind, row);
-        }
-        if (duration >= 0) figures.durations.Add(record.Cell(duration));
-        if (last_viewed < 0 || record.Cell(last_viewed).empty()) ++figures.not_viewed;
+        count(row - 1);
+        std::swap(pending, counting);
+        figures.durations.Add(cells[kDuration]);
+        if (cells[kLastViewed].empty()) ++figures.not_viewed;
+        read_ahead(row + kRowsAhead);
         if ((row + 1) % kRowsPerStep == 0) progress.Step(kRowsPerStep);
     }
+    count(rows - 1);
     progress.Step(rows % kRowsPerStep);
     return figures;
 }

@@ -45,11 +45,18 @@ inline std::uint64_t WordAt(std::string_view text, std::size_t at) {
     return word;
 }
 
+// The bytes of `word` equal to `byte` (below 0x80), each marked by its high bit. A byte above a
+// match may be marked too: whoever uses a mark checks what it marks.
+inline std::uint64_t BytesEqualTo(std::uint64_t word, std::uint64_t byte) {
+    const std::uint64_t zeros = word ^ (byte * kOnes);  // zero bytes where they are equal
+    return (zeros - kOnes) & ~zeros & (0x80 * kOnes);
+}
+
 // Where the first comma of the bytes is, eight bytes at a time; `end` when there is none.
 inline const char* FindComma(const char* at, const char* end) {
     for (; at + 8 <= end; at += 8) {
-        const std::uint64_t commas = Load8(at) ^ (',' * kOnes);  // zero bytes at commas
-        const std::uint64_t found = (commas - kOnes) & ~commas & (0x80 * kOnes);
+        // The lowest mark is always a comma.
+        const std::uint64_t found = BytesEqualTo(Load8(at), ',');
         if (found != 0) return at + std::countr_zero(found) / 8;
     }
     while (at < end && *at != ',') ++at;
@@ -65,14 +72,39 @@ inline bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// A hash of the text with ASCII letters folded to lower case, eight bytes at a time.
-inline std::uint64_t FoldedHash(std::string_view text) {
-    std::uint64_t hash = text.size() * 0x9E3779B97F4A7C15ull;
-    for (std::size_t at = 0; at < text.size(); at += 8) {
-        hash = (hash ^ FoldWord(WordAt(text, at))) * 0xFF51AFD7ED558CCDull;
-        hash ^= hash >> 29;
-    }
-    return Mix(hash);
+// What a lookup compares, computed before the table is touched: the text's first sixteen bytes
+// with ASCII letters folded to lower case (zero past its end), and a hash of the whole text
+// folded the same way.
+struct FoldedKey {
+    std::string_view text;
+    std::uint64_t head[2];
+    std::uint64_t hash;
+};
+
+inline std::uint64_t HashStep(std::uint64_t hash, std::uint64_t word) {
+    hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
+    return hash ^ (hash >> 29);
+}
+
+// Fills `key` member by member: a key written whole and read back at once is slow to reach the
+// reads (the stores and the load differ in size), and keys are made for every name of a list.
+inline void FoldKey(std::string_view text, FoldedKey& key) {
+    const std::size_t size = text.size();
+    const std::uint64_t head0 = FoldWord(WordAt(text, 0));
+    const std::uint64_t head1 = size > 8 ? FoldWord(WordAt(text, 8)) : 0;
+    std::uint64_t hash = HashStep(size * 0x9E3779B97F4A7C15ull, head0);
+    if (size > 8) hash = HashStep(hash, head1);
+    for (std::size_t at = 16; at < size; at += 8) hash = HashStep(hash, FoldWord(WordAt(text, at)));
+    key.text = text;
+    key.head[0] = head0;
+    key.head[1] = head1;
+    key.hash = Mix(hash);
+}
+
+inline FoldedKey FoldedKeyOf(std::string_view text) {
+    FoldedKey key;
+    FoldKey(text, key);
+    return key;
 }
 
 }  // namespace views

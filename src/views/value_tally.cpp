@@ -8,52 +8,89 @@
 
 namespace views {
 
-void ValueTally::Add(std::string_view value, int row) {
-    if ((size_ + 1) * 3 > slots_.size() * 2) Grow();
-    const std::uint64_t hash = FoldedHash(value);
-    const auto tag = static_cast<std::uint32_t>(hash >> 32);
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
-        Slot& slot = slots_[at];
-        if (slot.text == 0) {
-            const auto length = static_cast<std::uint32_t>(value.size());
-            slot = {tag, static_cast<std::uint32_t>(texts_.size()), 1, row};
-            texts_.append(reinterpret_cast<const char*>(&length), sizeof length);
-            texts_.append(value);
-            ++size_;
+bool ValueTally::SameTail(const Slot& slot, const FoldedKey& value) const {
+    return SameIgnoringCase(Text(slot.text).substr(sizeof slot.head),
+                            value.text.substr(sizeof slot.head));
+}
+
+void ValueTally::Add(const FoldedKey& value, int row) {
+    if (value.text.empty()) return;
+    const std::uint8_t tag = TagOf(value.hash);
+    const std::size_t group_mask = slots_.size() / kGroup - 1;
+    for (std::size_t group = GroupOf(value.hash);; group = (group + 1) & group_mask) {
+        const std::uint64_t controls = Controls(group);
+        for (std::uint64_t found = BytesEqualTo(controls, tag); found != 0; found &= found - 1) {
+            Slot& slot = slots_[group * kGroup + std::countr_zero(found) / 8];
+            // Most values fit in the head: their text is not read.
+            if (slot.length != value.text.size() || slot.head[0] != value.head[0] ||
+                slot.head[1] != value.head[1] ||
+                (slot.length > sizeof slot.head && !SameTail(slot, value)))
+                continue;
+            if (slot.last_row != row) {
+                slot.last_row = row;
+                ++slot.count;
+            }
             return;
         }
-        if (slot.tag != tag || !SameIgnoringCase(Text(slot.text), value)) continue;
-        if (slot.last_row != row) {
-            slot.last_row = row;
-            ++slot.count;
-        }
-        return;
+        // Nothing is ever taken out: a value not met before a free slot is new.
+        if ((controls & (kFree * kOnes)) != 0) break;
+    }
+    if ((size_ + 1) * 8 > slots_.size() * 7) Grow();
+    const std::size_t at = FreeSlotFor(value.hash);
+    const auto length = static_cast<std::uint32_t>(value.text.size());
+    slots_[at] = {
+        {value.head[0], value.head[1]}, length, static_cast<std::uint32_t>(texts_.size()), 1, row};
+    controls_[at] = tag;
+    texts_.append(reinterpret_cast<const char*>(&length), sizeof length);
+    texts_.append(value.text);
+    ++size_;
+}
+
+std::size_t ValueTally::FreeSlotFor(std::uint64_t hash) const {
+    const std::size_t group_mask = slots_.size() / kGroup - 1;
+    for (std::size_t group = GroupOf(hash);; group = (group + 1) & group_mask) {
+        const std::uint64_t free = Controls(group) & (kFree * kOnes);
+        if (free != 0) return group * kGroup + std::countr_zero(free) / 8;
     }
 }
 
 void ValueTally::Grow() {
-    std::vector<Slot> slots(std::max<std::size_t>(64, slots_.size() * 2));
-    const std::size_t mask = slots.size() - 1;
-    for (const Slot& slot : slots_) {
-        if (slot.text == 0) continue;
-        // Only the hash's high half is kept: the place comes from hashing the text again.
-        std::size_t at = FoldedHash(Text(slot.text)) & mask;
-        while (slots[at].text != 0) at = (at + 1) & mask;
-        slots[at] = slot;
+    std::vector<Slot> slots = std::move(slots_);
+    std::vector<std::uint8_t> controls = std::move(controls_);
+    slots_.assign(slots.size() * 2, Slot{});
+    controls_.assign(slots_.size(), kFree);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        if (controls[i] == kFree) continue;
+        const std::uint64_t hash = FoldedKeyOf(Text(slots[i].text)).hash;
+        const std::size_t at = FreeSlotFor(hash);
+        slots_[at] = slots[i];
+        controls_[at] = TagOf(hash);
     }
-    slots_ = std::move(slots);
 }
 
 std::vector<ValueTally::Value> ValueTally::Sorted() const {
-    std::vector<Value> values;
-    values.reserve(size_);
+    // Ordered by the heads first, read as big-endian numbers, which is the order of their folded
+    // bytes; the texts are compared only where the heads are the same.
+    struct Keyed {
+        std::uint64_t first, second;
+        Value value;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_);
     for (const Slot& slot : slots_) {
-        if (slot.text != 0) values.push_back({slot.text, slot.count});
+        if (slot.length != 0)
+            keyed.push_back({__builtin_bswap64(slot.head[0]),
+                             __builtin_bswap64(slot.head[1]),
+                             {slot.text, slot.count}});
     }
-    std::sort(values.begin(), values.end(), [this](const Value& a, const Value& b) {
-        return core::CompareNoCase(Text(a.text), Text(b.text)) < 0;
+    std::sort(keyed.begin(), keyed.end(), [this](const Keyed& a, const Keyed& b) {
+        if (a.first != b.first) return a.first < b.first;
+        if (a.second != b.second) return a.second < b.second;
+        return core::CompareNoCase(Text(a.value.text), Text(b.value.text)) < 0;
     });
+    std::vector<Value> values;
+    values.reserve(keyed.size());
+    for (const Keyed& each : keyed) values.push_back(each.value);
     return values;
 }
 

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <set>
 
+#include "core/text.h"
 #include "fakes/list_session.h"
 #include "views/database_statistics.h"
 #include "views/statistics_texts.h"
@@ -100,6 +103,40 @@ TEST_F(StatisticsTest, NamesCountOncePerRowThatListsThemWhole) {
                                            {"Bob", "2", "66.67"},
                                            {"Cy", "1", "33.33"}}));
     EXPECT_EQ(Table(s, "Writer").Heading(), "Writer - 1");
+}
+
+TEST_F(StatisticsTest, ManyNamesOfEveryLengthAreCountedAsAPlainMapCountsThem) {
+    // Names of 1 to 40 letters in changing case, many alike up to their last letters, so that
+    // the counting table grows and compares names beyond the part of them it keeps in a slot.
+    std::map<std::string, std::pair<std::string, int>> expected;  // by folded name
+    std::uint32_t random = 7;
+    const auto next = [&random] { return (random = random * 1103515245u + 12345u) >> 16; };
+    for (int row = 0; row < 2000; ++row) {
+        std::string cast;
+        std::set<std::string> in_row;
+        for (int i = 0; i < 6; ++i) {
+            const unsigned id = next() % 1500;
+            std::string name(1 + id % 40, 'x');
+            for (unsigned rest = id, at = name.size(); rest != 0 && at-- > 0; rest /= 26)
+                name[at] = static_cast<char>('a' + rest % 26);
+            for (char& c : name)
+                if (next() % 4 == 0) c = static_cast<char>(c - 'a' + 'A');
+            cast += (i == 0 ? "" : ",  ") + name;
+            const std::string folded = core::ToLowerAscii(name);
+            auto& [first, count] = expected.try_emplace(folded, name, 0).first->second;
+            if (in_row.insert(folded).second) ++count;
+        }
+        AddRow({{"Cast", cast}});
+    }
+    const views::DatabaseStatistics s = Compute();
+    const views::ValueTable& cast = Table(s, "Cast");
+    ASSERT_EQ(cast.rows.size(), expected.size());
+    auto row = cast.rows.begin();
+    for (const auto& [folded, first_and_count] : expected) {
+        EXPECT_EQ(row->value, first_and_count.first);
+        EXPECT_EQ(row->count, std::to_string(first_and_count.second)) << row->value;
+        ++row;
+    }
 }
 
 TEST_F(StatisticsTest, ReportsEachPartAsItIsReadyWithItsProgressText) {

@@ -10,13 +10,16 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <chrono>
 
 #include "gui/text_bytes.h"
 
 namespace gui {
 
 // Runs on the worker's thread: hands each report to the window as a queued call. A call still
-// queued when the window goes is dropped with it. Steps are passed on once per percent.
+// queued when the window goes is dropped with it. Steps are passed on at most once per percent
+// and once per kStepInterval: a progress bar repaints itself at once when its value changes, and
+// a hundred repaints a phase kept the window's thread busier than the work they showed.
 class DatabasePropertiesDialog::QueuedObserver final : public views::StatisticsObserver {
   public:
     explicit QueuedObserver(DatabasePropertiesDialog* window) : window_(window) {}
@@ -30,8 +33,12 @@ class DatabasePropertiesDialog::QueuedObserver final : public views::StatisticsO
     }
     void Step(std::int64_t count) override {
         value_ += count;
-        if (range_ > 0 && (value_ - shown_) * 100 < range_ && value_ < range_) return;
+        if (value_ < range_) {
+            if ((value_ - shown_) * 100 < range_) return;
+            if (Clock::now() - shown_at_ < kStepInterval) return;
+        }
         shown_ = value_;
+        shown_at_ = Clock::now();
         Post([value = value_](DatabasePropertiesDialog* w) { w->ShowProgressValue(value); });
     }
     void End() override {
@@ -41,7 +48,8 @@ class DatabasePropertiesDialog::QueuedObserver final : public views::StatisticsO
         Post([figures](DatabasePropertiesDialog* w) { w->ShowGeneral(figures); });
     }
     void TableReady(const views::ValueTable& table) override {
-        Post([table](DatabasePropertiesDialog* w) { w->ShowTable(table); });
+        // Copied here, on the worker's thread, and moved from then on.
+        Post([table](DatabasePropertiesDialog* w) mutable { w->ShowTable(std::move(table)); });
     }
 
   private:
@@ -49,13 +57,18 @@ class DatabasePropertiesDialog::QueuedObserver final : public views::StatisticsO
     void Post(Call call) {
         DatabasePropertiesDialog* window = window_;
         QMetaObject::invokeMethod(
-            window, [window, call = std::move(call)] { call(window); }, Qt::QueuedConnection);
+            window, [window, call = std::move(call)]() mutable { call(window); },
+            Qt::QueuedConnection);
     }
+
+    using Clock = std::chrono::steady_clock;
+    static constexpr Clock::duration kStepInterval = std::chrono::milliseconds(50);
 
     DatabasePropertiesDialog* window_;
     std::int64_t range_ = 0;
     std::int64_t value_ = 0;
     std::int64_t shown_ = 0;
+    Clock::time_point shown_at_;
 };
 
 DatabasePropertiesDialog::DatabasePropertiesDialog(const views::StatisticsSource& source,
