@@ -122,6 +122,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 MainWindow::~MainWindow() {
     // The docks outlive the members their signals reach; they must not call back while dying.
     for (PaneDock* dock : findChildren<PaneDock*>()) dock->disconnect(this);
+    // So must the Video Import Wizard, whose end would otherwise update this window's menus.
+    if (wizard_window_) wizard_window_->disconnect(this);
 }
 
 PaneDock* MainWindow::dock(const QString& object_name) const {

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "gui/text_bytes.h"
@@ -36,6 +37,7 @@ SettingsDialog::SettingsDialog(app::SettingsWindow& window, app::SettingsPage pa
     setWindowTitle("Settings");
     pages_ = new QTabWidget(this);
     pages_->setObjectName("pages");
+    pages_->tabBar()->setAccessibleName("Pages");
     pages_->addTab(BuildGeneralPage(), kPageTitles[0]);
     pages_->addTab(BuildMyVideosPage(), kPageTitles[1]);
     pages_->addTab(BuildLayoutPage(), kPageTitles[2]);
@@ -95,6 +97,7 @@ QWidget* SettingsDialog::BuildMyVideosPage() {
         auto* group_layout = new QVBoxLayout(group);
         list = new QListWidget(group);
         list->setObjectName(object_name);
+        list->setAccessibleName(title);
         group_layout->addWidget(list);
         return group;
     };
@@ -125,6 +128,7 @@ QWidget* SettingsDialog::BuildMyVideosPage() {
     auto* name_layout = new QHBoxLayout(name_group);
     name_ = new QLineEdit(name_group);
     name_->setObjectName("columnName");
+    name_->setAccessibleName("Column Name");
     name_->setMaxLength(app::SettingsColumns::kMaxNameLength);
     change_name_ = new QPushButton("Change", name_group);
     change_name_->setObjectName("changeName");
@@ -205,6 +209,7 @@ QWidget* SettingsDialog::BuildDatabasePage() {
     auto* file_group = new QGroupBox("Database File", page);
     auto* file_layout = new QVBoxLayout(file_group);
     database_file_ = PathField("databaseFile", file_group);
+    database_file_->setAccessibleName("Database File");
     record_count_ = new QLabel(file_group);
     record_count_->setObjectName("recordCount");
     file_layout->addWidget(database_file_);
@@ -213,6 +218,7 @@ QWidget* SettingsDialog::BuildDatabasePage() {
     auto* image_group = new QGroupBox("Image Directory", page);
     auto* image_layout = new QGridLayout(image_group);
     image_folder_ = PathField("imageFolder", image_group);
+    image_folder_->setAccessibleName("Image Directory");
     image_count_ = new QLabel(image_group);
     image_count_->setObjectName("imageCount");
     auto* change = new QPushButton("Change", image_group);

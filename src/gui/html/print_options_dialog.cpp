@@ -64,6 +64,7 @@ PrintOptionsDialog::PrintOptionsDialog(PrintOptionsContext context, QWidget* par
 
     preview_ = new QTextBrowser(this);
     preview_->setObjectName("printPreview");
+    preview_->setAccessibleName("Preview");
     // Wide enough that the right-hand columns of a full record (rating, duration) do not wrap.
     preview_->setMinimumSize(560, 300);
     auto* print = Button("Print", "print", this);
