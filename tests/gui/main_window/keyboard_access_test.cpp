@@ -67,9 +67,9 @@ void CheckShownPage(QWidget* window, const QString& where) {
         QTest::keyClick(focus, Qt::Key_Tab);
     }
     for (QWidget* stop : stops) {
-        if (stop->isEnabled())  // a choice made on the way may turn a control off
-            EXPECT_TRUE(reached.contains(TabStopOf(stop)))
-                << where.toStdString() << ": Tab never reaches " << Describe(stop).toStdString();
+        if (!stop->isEnabled()) continue;  // a choice made on the way may turn a control off
+        EXPECT_TRUE(reached.contains(TabStopOf(stop)))
+            << where.toStdString() << ": Tab never reaches " << Describe(stop).toStdString();
     }
 }
 
