@@ -93,6 +93,13 @@ PageSetupDialog::PageSetupDialog(html::PageSetup& model, PageSetupContext contex
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(bottom);
+    // The row of buttons was made first but comes last: the window opens on the title.
+    QWidget* previous = findChild<QPushButton*>("resetTheme");
+    for (QWidget* button :
+         std::initializer_list<QWidget*>{links, logo, columns_, generate_, close}) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
 }
 
 QWidget* PageSetupDialog::BuildSettings() {

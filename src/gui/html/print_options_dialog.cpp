@@ -88,6 +88,10 @@ PrintOptionsDialog::PrintOptionsDialog(PrintOptionsContext context, QWidget* par
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
+    // The choices first, then what they make, then the buttons; the window opens on the lists.
+    setTabOrder(include_images_, preview_);
+    setTabOrder(preview_, print);
+    setTabOrder(print, cancel);
     ShowChoices();
     ShowSettings();
 }
