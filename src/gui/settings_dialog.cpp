@@ -106,8 +106,10 @@ QWidget* SettingsDialog::BuildMyVideosPage() {
     auto* arrows = new QVBoxLayout;
     show_ = new QPushButton(">>", page);
     show_->setObjectName("showColumn");
+    show_->setAccessibleName("Show column");
     hide_ = new QPushButton("<<", page);
     hide_->setObjectName("hideColumn");
+    hide_->setAccessibleName("Hide column");
     arrows->addStretch();
     arrows->addWidget(show_);
     arrows->addWidget(hide_);
@@ -132,6 +134,7 @@ QWidget* SettingsDialog::BuildMyVideosPage() {
     name_->setMaxLength(app::SettingsColumns::kMaxNameLength);
     change_name_ = new QPushButton("Change", name_group);
     change_name_->setObjectName("changeName");
+    change_name_->setAccessibleName("Change column name");
     name_layout->addWidget(name_, 1);
     name_layout->addWidget(change_name_);
     auto* options = new QHBoxLayout;
@@ -223,6 +226,7 @@ QWidget* SettingsDialog::BuildDatabasePage() {
     image_count_->setObjectName("imageCount");
     auto* change = new QPushButton("Change", image_group);
     change->setObjectName("changeImageFolder");
+    change->setAccessibleName("Change image directory");
     auto* restore = new QPushButton("Restore Default", image_group);
     restore->setObjectName("restoreImageFolder");
     image_layout->addWidget(image_folder_, 0, 0, 1, 3);

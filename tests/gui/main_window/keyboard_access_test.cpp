@@ -8,7 +8,6 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 
 #include "gui/desktop_services.h"
 #include "gui/login_dialog.h"
@@ -57,8 +56,9 @@ void CheckShownPage(QWidget* window, const QString& where) {
     for (QWidget* stop : stops)
         EXPECT_FALSE(AccessibleName(stop).isEmpty())
             << where.toStdString() << ": unnamed " << Describe(stop).toStdString();
+    if (stops.isEmpty()) return;
     QApplication::setActiveWindow(window);
-    if (!window->focusWidget() || !window->focusWidget()->isVisible()) stops.value(0)->setFocus();
+    if (!window->focusWidget() || !window->focusWidget()->isVisible()) stops.front()->setFocus();
     QSet<const QObject*> reached;
     for (int press = 0; press < 2 * stops.size() + 2; ++press) {
         QWidget* focus = QApplication::focusWidget();
