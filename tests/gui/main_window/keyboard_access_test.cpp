@@ -21,10 +21,6 @@ namespace {
 namespace cmd = app::cmd;
 using KeyboardAccessTest = GuiFixture;
 
-QString Describe(const QWidget* widget) {
-    return QString("%1 \"%2\"").arg(widget->metaObject()->className(), widget->objectName());
-}
-
 // A widget that holds the focus for its parent (a spin box's field) may speak with its parent's
 // name.
 QString AccessibleName(QWidget* control) {
@@ -55,7 +51,8 @@ void CheckShownPage(QWidget* window, const QString& where) {
     }
     for (QWidget* stop : stops)
         EXPECT_FALSE(AccessibleName(stop).isEmpty())
-            << where.toStdString() << ": unnamed " << Describe(stop).toStdString();
+            << where.toStdString() << ": unnamed " << stop->metaObject()->className() << " "
+            << stop->objectName().toStdString();
     if (stops.isEmpty()) return;
     QApplication::setActiveWindow(window);
     if (!window->focusWidget() || !window->focusWidget()->isVisible()) stops.front()->setFocus();
@@ -69,7 +66,8 @@ void CheckShownPage(QWidget* window, const QString& where) {
     for (QWidget* stop : stops) {
         if (!stop->isEnabled()) continue;  // a choice made on the way may turn a control off
         EXPECT_TRUE(reached.contains(TabStopOf(stop)))
-            << where.toStdString() << ": Tab never reaches " << Describe(stop).toStdString();
+            << where.toStdString() << ": Tab never reaches " << stop->metaObject()->className()
+            << " " << stop->objectName().toStdString();
     }
 }
 
@@ -88,23 +86,16 @@ void CheckKeyboardAccess(QWidget* window, const QString& where) {
     }
 }
 
-// Runs `command`, checks the modal window it opens, then each window that the buttons named in
-// `inner` open from it in turn, closing each after its check.
-void CheckModal(const QString& where, const std::vector<const char*>& inner, std::size_t depth) {
+// Checks the modal window that opens next and, when `inner` names one of its buttons, the window
+// that this button opens; closes each after its check.
+void CheckNextModal(const QString& where, const char* inner) {
     QTimer::singleShot(0, [=] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            ADD_FAILURE() << where.toStdString() << ": no window opened";
-            return;
-        }
+        ASSERT_NE(modal, nullptr) << where.toStdString();
         CheckKeyboardAccess(modal, where + " > " + modal->windowTitle());
-        if (depth < inner.size()) {
-            auto* button = modal->findChild<QAbstractButton*>(inner[depth]);
-            EXPECT_NE(button, nullptr) << inner[depth];
-            if (button) {
-                CheckModal(where, inner, depth + 1);
-                button->click();
-            }
+        if (auto* button = inner ? modal->findChild<QAbstractButton*>(inner) : nullptr) {
+            CheckNextModal(where + " > " + inner, nullptr);
+            button->click();
         }
         modal->close();
     });
@@ -116,69 +107,50 @@ TEST_F(KeyboardAccessTest, EveryWindowNamesItsControlsAndTabReachesThemAll) {
     for (int command : {cmd::kWantedVideos, cmd::kVideoDetails, cmd::kVideoPlayer, cmd::kSearch})
         if (!Action(command)->isChecked()) window_->RunCommand(command);
     CheckKeyboardAccess(window_.get(), "main window");
-    window_->RunCommand(cmd::kReplace);
-    window_->RunCommand(cmd::kImageView);
+    for (int command : {cmd::kReplace, cmd::kImageView}) window_->RunCommand(command);
     CheckKeyboardAccess(window_.get(), "main window in image view");
     window_->RunCommand(cmd::kTextView);
 
-    const struct {
-        int command;
-        std::vector<const char*> inner;
-    } modals[] = {
-        {cmd::kAddNew, {}},
-        {cmd::kEditSelected, {}},
-        {cmd::kFlagSelected, {}},
-        {cmd::kMarkCustom, {}},
-        {cmd::kAutoCycle, {}},
-        {cmd::kSynchronize, {}},
-        {cmd::kSettings, {}},
-        {cmd::kProperties, {}},
-        {cmd::kPrint, {}},
-        {cmd::kHtmlMyVideos, {"pageLinks"}},
-        {cmd::kHtmlMyVideos, {"pageLogo"}},
-        {cmd::kHtmlMyVideos, {"columns"}},
-        {cmd::kOpenHtmlList, {}},
-        {cmd::kImportMyVideos, {}},
-        {cmd::kImportCsv, {}},
-        {cmd::kExportCsv, {}},
-        {cmd::kPlayerOpenUrl, {}},
-        {cmd::kSystemInformation, {}},
-        {cmd::kTipsAndTricks, {}},
-        {cmd::kAbout, {}},
-    };
-    for (const auto& modal : modals) {
-        const QString where = Action(modal.command)->text().remove('&');
-        CheckModal(where, modal.inner, 0);
-        window_->RunCommand(modal.command);
+    const std::pair<int, const char*> modals[] = {
+        {cmd::kAddNew, nullptr},          {cmd::kEditSelected, nullptr},
+        {cmd::kFlagSelected, nullptr},    {cmd::kMarkCustom, nullptr},
+        {cmd::kAutoCycle, nullptr},       {cmd::kSynchronize, nullptr},
+        {cmd::kSettings, nullptr},        {cmd::kProperties, nullptr},
+        {cmd::kPrint, nullptr},           {cmd::kHtmlMyVideos, "pageLinks"},
+        {cmd::kHtmlMyVideos, "pageLogo"}, {cmd::kHtmlMyVideos, "columns"},
+        {cmd::kOpenHtmlList, nullptr},    {cmd::kImportMyVideos, nullptr},
+        {cmd::kImportCsv, nullptr},       {cmd::kExportCsv, nullptr},
+        {cmd::kPlayerOpenUrl, nullptr},   {cmd::kSystemInformation, nullptr},
+        {cmd::kTipsAndTricks, nullptr},   {cmd::kAbout, nullptr}};
+    for (const auto& [command, inner] : modals) {
+        CheckNextModal(Action(command)->text().remove('&'), inner);
+        window_->RunCommand(command);
     }
 
+    // The windows that no command of the main window opens here: over their models.
     window_->RunCommand(cmd::kVideoImportWizard);
     auto* wizard = window_->findChild<gui::WizardWindow*>();
     ASSERT_NE(wizard, nullptr);
     CheckKeyboardAccess(wizard, "Video Import Wizard");
     wizard->close();
-    gui::NoResultsDialog no_results("Casablanca", true, window_.get());
-    no_results.show();
-    CheckKeyboardAccess(&no_results, "no results");
-
     const std::vector<core::UserAccount> accounts{{"Ann", "pw", 2, "Pet?", "Rex"}};
     app::LoginWindow login(accounts, prompts_);
-    gui::LoginDialog login_dialog(login, nullptr);
-    login_dialog.show();
-    CheckKeyboardAccess(&login_dialog, "login");
     app::HintWindow hint(accounts.front(), login, prompts_);
-    gui::HintDialog hint_dialog(hint);
-    hint_dialog.show();
-    CheckKeyboardAccess(&hint_dialog, "hint");
     app::UsersWindow users(accounts, "Ann", "pw", prompts_);
-    gui::UsersDialog users_dialog(users, REELDECK_SOURCE_DATA "/res");
-    users_dialog.show();
-    CheckKeyboardAccess(&users_dialog, "users");
-
     gui::QtHelp help(REELDECK_SOURCE_DATA "/help/index.html",
                      REELDECK_SOURCE_DATA "/help/popup.html");
     help.ShowContents();
-    CheckKeyboardAccess(help.Window(), "help");
+    gui::NoResultsDialog no_results("Casablanca", true);
+    gui::LoginDialog login_dialog(login, nullptr);
+    gui::HintDialog hint_dialog(hint);
+    gui::UsersDialog users_dialog(users, REELDECK_SOURCE_DATA "/res");
+    for (QWidget* window :
+         {help.Window(), static_cast<QWidget*>(&no_results), static_cast<QWidget*>(&login_dialog),
+          static_cast<QWidget*>(&hint_dialog), static_cast<QWidget*>(&users_dialog)}) {
+        window->show();
+        CheckKeyboardAccess(window, window->objectName() + " " + window->windowTitle());
+        window->close();
+    }
 }
 
 }  // namespace
