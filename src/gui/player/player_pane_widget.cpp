@@ -68,7 +68,10 @@ PlayerPaneWidget::PlayerPaneWidget(config::ProgramConfig& config, const QString&
     screen_->setAccessibleDescription(
         "Space plays or pauses, Left and Right move, Up and Down change the volume, F fills the "
         "screen");
-    screen_->setStyleSheet("#playerScreen:focus { border: 2px solid palette(highlight); }");
+    // The frame is always there, so the picture keeps its size; it lights up with the focus.
+    screen_->setStyleSheet(
+        "#playerScreen { border: 2px solid black; }"
+        "#playerScreen:focus { border-color: palette(highlight); }");
     screen_->installEventFilter(this);
     layout->addWidget(screen_, 1);
     layout->addWidget(BuildControls());
