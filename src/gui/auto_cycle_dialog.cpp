@@ -31,7 +31,10 @@ AutoCycleDialog::AutoCycleDialog(app::AutoCycle& cycle, const QString&, QWidget*
     direction_ = new QToolButton(this);
     direction_->setObjectName("directionButton");
     direction_->setToolTip("Direction");
-    for (QToolButton* button : {pause_, direction_}) button->setIconSize(QSize(20, 20));
+    for (QToolButton* button : {pause_, direction_}) {
+        button->setIconSize(QSize(20, 20));
+        button->setAccessibleName(button->toolTip());
+    }
     layout->addWidget(label);
     layout->addWidget(seconds_);
     layout->addSpacing(8);

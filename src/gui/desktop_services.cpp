@@ -50,6 +50,7 @@ void QtHelp::ShowPage(const QUrl& page) {
         layout->setContentsMargins(0, 0, 0, 0);
         browser_ = new QTextBrowser(window);
         browser_->setObjectName("helpBrowser");
+        browser_->setAccessibleName("Help");
         browser_->setOpenExternalLinks(true);
         layout->addWidget(browser_);
         window->resize(760, 620);

@@ -125,6 +125,8 @@ MainWindow::~MainWindow() {
     if (session_.progress == status_) session_.progress = nullptr;
     // The docks outlive the members their signals reach; they must not call back while dying.
     for (PaneDock* dock : findChildren<PaneDock*>()) dock->disconnect(this);
+    // So must the Video Import Wizard, whose end would otherwise update this window's menus.
+    if (wizard_window_) wizard_window_->disconnect(this);
 }
 
 PaneDock* MainWindow::dock(const QString& object_name) const {

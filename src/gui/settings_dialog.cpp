@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "gui/text_bytes.h"
@@ -36,6 +37,7 @@ SettingsDialog::SettingsDialog(app::SettingsWindow& window, app::SettingsPage pa
     setWindowTitle("Settings");
     pages_ = new QTabWidget(this);
     pages_->setObjectName("pages");
+    pages_->tabBar()->setAccessibleName("Pages");
     pages_->addTab(BuildGeneralPage(), kPageTitles[0]);
     pages_->addTab(BuildMyVideosPage(), kPageTitles[1]);
     pages_->addTab(BuildLayoutPage(), kPageTitles[2]);
@@ -95,6 +97,7 @@ QWidget* SettingsDialog::BuildMyVideosPage() {
         auto* group_layout = new QVBoxLayout(group);
         list = new QListWidget(group);
         list->setObjectName(object_name);
+        list->setAccessibleName(title);
         group_layout->addWidget(list);
         return group;
     };
@@ -103,8 +106,10 @@ QWidget* SettingsDialog::BuildMyVideosPage() {
     auto* arrows = new QVBoxLayout;
     show_ = new QPushButton(">>", page);
     show_->setObjectName("showColumn");
+    show_->setAccessibleName("Show column");
     hide_ = new QPushButton("<<", page);
     hide_->setObjectName("hideColumn");
+    hide_->setAccessibleName("Hide column");
     arrows->addStretch();
     arrows->addWidget(show_);
     arrows->addWidget(hide_);
@@ -125,9 +130,11 @@ QWidget* SettingsDialog::BuildMyVideosPage() {
     auto* name_layout = new QHBoxLayout(name_group);
     name_ = new QLineEdit(name_group);
     name_->setObjectName("columnName");
+    name_->setAccessibleName("Column Name");
     name_->setMaxLength(app::SettingsColumns::kMaxNameLength);
     change_name_ = new QPushButton("Change", name_group);
     change_name_->setObjectName("changeName");
+    change_name_->setAccessibleName("Change column name");
     name_layout->addWidget(name_, 1);
     name_layout->addWidget(change_name_);
     auto* options = new QHBoxLayout;
@@ -205,6 +212,7 @@ QWidget* SettingsDialog::BuildDatabasePage() {
     auto* file_group = new QGroupBox("Database File", page);
     auto* file_layout = new QVBoxLayout(file_group);
     database_file_ = PathField("databaseFile", file_group);
+    database_file_->setAccessibleName("Database File");
     record_count_ = new QLabel(file_group);
     record_count_->setObjectName("recordCount");
     file_layout->addWidget(database_file_);
@@ -213,10 +221,12 @@ QWidget* SettingsDialog::BuildDatabasePage() {
     auto* image_group = new QGroupBox("Image Directory", page);
     auto* image_layout = new QGridLayout(image_group);
     image_folder_ = PathField("imageFolder", image_group);
+    image_folder_->setAccessibleName("Image Directory");
     image_count_ = new QLabel(image_group);
     image_count_->setObjectName("imageCount");
     auto* change = new QPushButton("Change", image_group);
     change->setObjectName("changeImageFolder");
+    change->setAccessibleName("Change image directory");
     auto* restore = new QPushButton("Restore Default", image_group);
     restore->setObjectName("restoreImageFolder");
     image_layout->addWidget(image_folder_, 0, 0, 1, 3);

@@ -52,6 +52,7 @@ UsersDialog::UsersDialog(app::UsersWindow& window, const QString& res_folder, QW
     auto* group_layout = new QVBoxLayout(accounts_group_);
     accounts_ = new QListWidget(accounts_group_);
     accounts_->setObjectName("accountList");
+    accounts_->setAccessibleName("Accounts");
     group_layout->addWidget(accounts_);
     auto* row = new QHBoxLayout;
     add_ = new QPushButton("A&dd", accounts_group_);

@@ -30,6 +30,9 @@ class SortArrowHeader final : public QHeaderView {
 
 VideoTableView::VideoTableView(QWidget* parent) : QTableView(parent) {
     setObjectName("videoList");
+    setAccessibleName("My Videos");
+    // Tab leaves the list for the next control instead of walking its cells.
+    setTabKeyNavigation(false);
     setHorizontalHeader(new SortArrowHeader(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -77,6 +80,13 @@ void VideoTableView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void VideoTableView::contextMenuEvent(QContextMenuEvent* event) {
+    // From the keyboard (the menu key, Shift+F10) the menu opens at the current row.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const QRect cell = visualRect(currentIndex());
+        emit contextMenuRequested(
+            viewport()->mapToGlobal(cell.isValid() ? cell.bottomLeft() : QPoint()));
+        return;
+    }
     const QModelIndex clicked = indexAt(event->pos());
     if (clicked.isValid() && !selectionModel()->isRowSelected(clicked.row(), QModelIndex())) {
         selectionModel()->setCurrentIndex(

@@ -23,6 +23,7 @@ SystemInfoDialog::SystemInfoDialog(QWidget* parent) : QDialog(parent) {
 
     tree_ = new QTreeWidget(this);
     tree_->setObjectName("systemInfoTree");
+    tree_->setAccessibleName("System Information");
     tree_->setColumnCount(2);
     tree_->setHeaderLabels({"Item", "Value"});
     tree_->setRootIsDecorated(false);

@@ -24,6 +24,7 @@ ImageBrowserWidget::ImageBrowserWidget(app::Session& session, const QString& res
     scroll_->setObjectName("thumbnailScroll");
     scroll_->setWidget(canvas_);
     scroll_->setWidgetResizable(true);
+    scroll_->setFocusPolicy(Qt::NoFocus);  // the grid inside takes the keys
     // A scroll bar that comes and goes would change the columns, and with them the height.
     scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -60,6 +61,7 @@ QWidget* ImageBrowserWidget::BuildBar() {
         auto* b = new QToolButton(bar);
         b->setObjectName(name);
         b->setToolTip(tip);
+        b->setAccessibleName(tip);
         b->setIcon(bar->style()->standardIcon(icon));
         b->setAutoRaise(true);
         return b;
@@ -68,6 +70,7 @@ QWidget* ImageBrowserWidget::BuildBar() {
     pages_ = new QComboBox(bar);
     pages_->setObjectName("currentPage");
     pages_->setToolTip("Current page");
+    pages_->setAccessibleName("Current page");
     pages_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     next_ = button("nextPage", "Next page", QStyle::SP_ArrowRight);
     title_ = new QLabel("0 Images", bar);
@@ -77,6 +80,7 @@ QWidget* ImageBrowserWidget::BuildBar() {
     space_ = new QSpinBox(bar);
     space_->setObjectName("imageSpace");
     space_->setToolTip("Space beteen images (pixels)");
+    space_->setAccessibleName("Space between images");
     space_->setRange(0, 64);
     space_->setSuffix(" px");
     auto* sort = button("toggleSortDirection", "Toggle sort direction", QStyle::SP_ArrowDown);

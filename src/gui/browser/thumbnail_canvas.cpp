@@ -23,6 +23,7 @@ ThumbnailCanvas::ThumbnailCanvas(const QString& res_folder, QWidget* parent)
       viewed_marker_(res_folder + "/ivview.gif") {
     setObjectName("thumbnailCanvas");
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName("Images");
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -121,6 +122,11 @@ void ThumbnailCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ThumbnailCanvas::contextMenuEvent(QContextMenuEvent* event) {
+    // From the keyboard the menu is for the selection, in the middle of what is in view.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        emit contextMenuRequested(-1, mapToGlobal(visibleRegion().boundingRect().center()));
+        return;
+    }
     emit contextMenuRequested(grid_.IndexAt(event->pos().x(), event->pos().y(), Count()),
                               event->globalPos());
 }

@@ -85,9 +85,11 @@ RecordEditorDialog::RecordEditorDialog(RecordEditor& editor, QWidget* parent)
     previous_ = new QPushButton("<<", this);
     previous_->setObjectName("previousButton");
     previous_->setToolTip("Previous page (Ctrl+Page Up)");
+    previous_->setAccessibleName("Previous page");
     next_ = new QPushButton(">>", this);
     next_->setObjectName("nextButton");
     next_->setToolTip("Next page (Ctrl+Page Down)");
+    next_->setAccessibleName("Next page");
     for (QPushButton* button : {previous_, next_}) button->setAutoDefault(false);
     // The keys press the buttons at once (a button's own shortcut waits for its animation).
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this), &QShortcut::activated,

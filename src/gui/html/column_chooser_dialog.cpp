@@ -22,19 +22,26 @@ ColumnChooserDialog::ColumnChooserDialog(core::VideoList& videos, std::string he
       display_(new QListWidget(this)) {
     setWindowTitle("My Videos List Columns");
     available_->setObjectName("availableColumns");
+    available_->setAccessibleName("Available Columns");
     display_->setObjectName("displayColumns");
+    display_->setAccessibleName("Display Columns");
     const html::ColumnChoice choice = html::CurrentColumnChoice(videos_);
     Fill(available_, choice.available);
     Fill(display_, choice.display);
 
-    auto button = [this](const QString& text, auto action) {
+    auto button = [this](const QString& text, auto action, const QString& spoken = {}) {
         auto* b = new QPushButton(text, this);
+        b->setAccessibleName(spoken);
         connect(b, &QPushButton::clicked, this, action);
         return b;
     };
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel("Available Columns", this), 0, 0);
-    grid->addWidget(new QLabel("Display Columns", this), 0, 2);
+    auto* available_label = new QLabel("Available Columns", this);
+    available_label->setBuddy(available_);
+    auto* display_label = new QLabel("Display Columns", this);
+    display_label->setBuddy(display_);
+    grid->addWidget(available_label, 0, 0);
+    grid->addWidget(display_label, 0, 2);
     grid->addWidget(available_, 1, 0);
     grid->addWidget(display_, 1, 2);
     auto* middle = new QVBoxLayout;
@@ -44,11 +51,15 @@ ColumnChooserDialog::ColumnChooserDialog(core::VideoList& videos, std::string he
     middle->addStretch();
     grid->addLayout(middle, 1, 1);
     auto* order_available = new QHBoxLayout;
-    order_available->addWidget(button("Up", [this] { Shift(available_, -1); }));
-    order_available->addWidget(button("Down", [this] { Shift(available_, 1); }));
+    order_available->addWidget(button(
+        "Up", [this] { Shift(available_, -1); }, "Move available column up"));
+    order_available->addWidget(button(
+        "Down", [this] { Shift(available_, 1); }, "Move available column down"));
     auto* order_display = new QHBoxLayout;
-    order_display->addWidget(button("Up", [this] { Shift(display_, -1); }));
-    order_display->addWidget(button("Down", [this] { Shift(display_, 1); }));
+    order_display->addWidget(button(
+        "Up", [this] { Shift(display_, -1); }, "Move display column up"));
+    order_display->addWidget(button(
+        "Down", [this] { Shift(display_, 1); }, "Move display column down"));
     grid->addLayout(order_available, 2, 0);
     grid->addLayout(order_display, 2, 2);
 

@@ -93,6 +93,13 @@ PageSetupDialog::PageSetupDialog(html::PageSetup& model, PageSetupContext contex
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(bottom);
+    // The row of buttons was made first but comes last: the window opens on the title.
+    QWidget* previous = findChild<QPushButton*>("resetTheme");
+    for (QWidget* button :
+         std::initializer_list<QWidget*>{links, logo, columns_, generate_, close}) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
 }
 
 QWidget* PageSetupDialog::BuildSettings() {
@@ -134,9 +141,13 @@ QWidget* PageSetupDialog::BuildSettings() {
     font_row->addWidget(font_size_);
     font_row->addWidget(font_change);
     auto* margin_row = new QHBoxLayout;
-    margin_row->addWidget(new QLabel("Top:", box));
+    auto* top_label = new QLabel("Top:", box);
+    top_label->setBuddy(top_margin_);
+    auto* left_label = new QLabel("Left:", box);
+    left_label->setBuddy(left_margin_);
+    margin_row->addWidget(top_label);
     margin_row->addWidget(top_margin_);
-    margin_row->addWidget(new QLabel("Left:", box));
+    margin_row->addWidget(left_label);
     margin_row->addWidget(left_margin_);
     margin_row->addStretch();
     auto* folder_row = new QHBoxLayout;
@@ -148,11 +159,22 @@ QWidget* PageSetupDialog::BuildSettings() {
     output_row->addStretch();
 
     auto* form = new QFormLayout(box);
-    form->addRow("Title:", title_);
-    form->addRow("Font:", font_row);
-    form->addRow("Margins:", margin_row);
-    form->addRow("Destination:", folder_row);
+    form->addRow("&Title:", title_);
+    form->addRow("&Font:", font_row);
+    form->addRow("&Margins:", margin_row);
+    form->addRow("D&estination:", folder_row);
     form->addRow("Output:", output_row);
+    // A row of several fields speaks its label with the first of them; the others say what they
+    // are.
+    for (auto [row, field] : {std::pair<QLayout*, QWidget*>{font_row, font_face_},
+                              {margin_row, top_margin_},
+                              {folder_row, destination_}}) {
+        if (auto* label = qobject_cast<QLabel*>(form->labelForField(row))) label->setBuddy(field);
+    }
+    font_style_->setAccessibleName("Font style");
+    font_size_->setAccessibleName("Font size");
+    font_change->setAccessibleName("Change font");
+    folder_change->setAccessibleName("Change destination");
     return box;
 }
 
@@ -163,6 +185,7 @@ QWidget* PageSetupDialog::BuildColors() {
         auto* swatch = Button(QString(), QString("swatch%1").arg(i), box);
         swatch->setFixedSize(40, 20);
         swatch->setToolTip(kSwatchTips[i]);
+        swatch->setAccessibleName(kSwatchTips[i]);
         connect(swatch, &QPushButton::clicked, this,
                 [this, i] { ChangeColor(static_cast<ThemeColor>(i)); });
         swatches_[static_cast<std::size_t>(i)] = swatch;
@@ -182,6 +205,7 @@ QWidget* PageSetupDialog::BuildThemes() {
     auto* box = new QGroupBox("Themes", this);
     themes_ = new QListWidget(box);
     themes_->setObjectName("themes");
+    themes_->setAccessibleName("Themes");
     auto* save = Button("Save", "saveTheme", box);
     auto* remove = Button("Delete", "deleteTheme", box);
     set_default_ = Button("Set Default", "setDefault", box);

@@ -64,6 +64,7 @@ PrintOptionsDialog::PrintOptionsDialog(PrintOptionsContext context, QWidget* par
 
     preview_ = new QTextBrowser(this);
     preview_->setObjectName("printPreview");
+    preview_->setAccessibleName("Preview");
     // Wide enough that the right-hand columns of a full record (rating, duration) do not wrap.
     preview_->setMinimumSize(560, 300);
     auto* print = Button("Print", "print", this);
@@ -87,6 +88,10 @@ PrintOptionsDialog::PrintOptionsDialog(PrintOptionsContext context, QWidget* par
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
+    // The choices first, then what they make, then the buttons; the window opens on the lists.
+    setTabOrder(include_images_, preview_);
+    setTabOrder(preview_, print);
+    setTabOrder(print, cancel);
     ShowChoices();
     ShowSettings();
 }

@@ -49,7 +49,7 @@ SaveThemeDialog::SaveThemeDialog(const QString& name, QWidget* parent)
     name_->setMaxLength(11);
     name_->selectAll();
     auto* layout = new QFormLayout(this);
-    layout->addRow("Theme name:", name_);
+    layout->addRow("Theme &name:", name_);
     layout->addRow(OkCancel(this));
 }
 
@@ -66,6 +66,8 @@ PageLinksDialog::PageLinksDialog(std::string theme_path, QWidget* parent)
       table_(new QTableWidget(0, 3, this)) {
     setWindowTitle("Page Links");
     table_->setObjectName("links");
+    table_->setAccessibleName("Page Links");
+    table_->setTabKeyNavigation(false);
     table_->setHorizontalHeaderLabels({"Display Text", "Link Address", "Target"});
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -83,9 +85,9 @@ PageLinksDialog::PageLinksDialog(std::string theme_path, QWidget* parent)
     connect(clear, &QPushButton::clicked, this, [this] { table_->setRowCount(0); });
 
     auto* fields = new QFormLayout;
-    fields->addRow("Link Address:", address_);
-    fields->addRow("Display Text:", text_);
-    fields->addRow("Target:", target_);
+    fields->addRow("Link &Address:", address_);
+    fields->addRow("&Display Text:", text_);
+    fields->addRow("&Target:", target_);
     auto* row_buttons = new QHBoxLayout;
     row_buttons->addWidget(add);
     row_buttons->addWidget(remove);
@@ -158,10 +160,12 @@ PageLogoDialog::PageLogoDialog(std::string theme_path, std::string standard_logo
     source_row->addWidget(source_);
     source_row->addWidget(browse);
     auto* fields = new QFormLayout;
-    fields->addRow("Logo Source:", source_row);
-    fields->addRow("Link Address:", address_);
-    fields->addRow("Display Text:", text_);
-    fields->addRow("Target:", target_);
+    fields->addRow("Logo &Source:", source_row);
+    if (auto* label = qobject_cast<QLabel*>(fields->labelForField(source_row)))
+        label->setBuddy(source_);
+    fields->addRow("Link &Address:", address_);
+    fields->addRow("&Display Text:", text_);
+    fields->addRow("&Target:", target_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(preview_, 1);

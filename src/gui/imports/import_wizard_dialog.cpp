@@ -37,9 +37,11 @@ QLineEdit* PathField(const QString& name, QWidget* parent) {
     return field;
 }
 
-QTreeWidget* List(const QString& name, const QStringList& headers, QWidget* parent) {
+QTreeWidget* List(const QString& name, const QString& spoken_name, const QStringList& headers,
+                  QWidget* parent) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(name);
+    list->setAccessibleName(spoken_name);
     list->setHeaderLabels(headers);
     list->setRootIsDecorated(false);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -54,6 +56,7 @@ QToolButton* ArrowButton(const QString& name, Qt::ArrowType arrow, const QString
     button->setObjectName(name);
     button->setArrowType(arrow);
     button->setToolTip(tip);
+    button->setAccessibleName(tip);
     button->setFixedSize(28, 24);
     return button;
 }
@@ -135,8 +138,8 @@ QWidget* ImportWizardDialog::BuildImages() {
 QWidget* ImportWizardDialog::BuildAssignment() {
     auto* group = new QGroupBox("Import Column Assignment", this);
     auto* row = new QHBoxLayout(group);
-    ignored_ = List("ignoreList", {"Ignore", ""}, group);
-    pairs_ = List("pairingList", {"Import", "", "Existing"}, group);
+    ignored_ = List("ignoreList", "Ignored columns", {"Ignore", ""}, group);
+    pairs_ = List("pairingList", "Imported columns", {"Import", "", "Existing"}, group);
     ignored_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     ignored_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     ignored_->header()->setStretchLastSection(false);

@@ -60,6 +60,7 @@ DetailsPaneWidget::DetailsPaneWidget(views::VideoDetails& details, QWidget* pare
 
     text_ = new QTextBrowser(this);
     text_->setObjectName("detailsText");
+    text_->setAccessibleName("Video Details");
     text_->setOpenLinks(false);
     text_->setOpenExternalLinks(false);
     text_->setUndoRedoEnabled(false);

@@ -72,6 +72,7 @@ ReplacePaneWidget::ReplacePaneWidget(TextReplace& replace, QWidget* parent)
     report_ = new QTextEdit(this);
     report_->setObjectName("replaceReport");
     report_->setReadOnly(true);
+    report_->setAccessibleName("Replace report");
     report_->setTabChangesFocus(true);
     report_->setTabStopDistance(report_->fontMetrics().horizontalAdvance("Column:") + 10);
     layout->addWidget(report_, 1);

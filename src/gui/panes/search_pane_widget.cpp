@@ -1,8 +1,8 @@
 #include "gui/panes/search_pane_widget.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -56,11 +56,13 @@ SearchPaneWidget::SearchPaneWidget(online::TextSearch& search, QWidget* parent)
     titles_ = new TitleListModel(search_.Results(), this);
     results_ = new QListView(this);
     results_->setObjectName("searchResults");
+    results_->setAccessibleName("Search results");
     results_->setModel(titles_);
     results_->setUniformItemSizes(true);
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results_->setSelectionMode(QAbstractItemView::SingleSelection);
     results_->viewport()->installEventFilter(this);
+    results_->installEventFilter(this);
     layout->addWidget(results_, 1);
 
     setTabOrder(find_, find_button_);
@@ -91,11 +93,8 @@ SearchPaneWidget::SearchPaneWidget(online::TextSearch& search, QWidget* parent)
         // A click on a new title chose it already, when it became the current one.
         if (index.row() == current_before_press_) ChooseResult(index.row());
     });
-    connect(results_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
-        const bool edit = search_.edit_result(index.row());
-        emit rowsSelected();
-        if (edit) emit editRequested();
-    });
+    connect(results_, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { EditResult(index.row()); });
     Refresh();
 }
 
@@ -138,6 +137,12 @@ void SearchPaneWidget::ChooseResult(int index) {
     }
 }
 
+void SearchPaneWidget::EditResult(int index) {
+    const bool edit = search_.edit_result(index);
+    emit rowsSelected();
+    if (edit) emit editRequested();
+}
+
 void SearchPaneWidget::FollowFocus() {
     if (search_.FocusTarget() == online::TextSearch::Focus::kMyVideos) {
         emit focusMyVideos();
@@ -150,6 +155,14 @@ void SearchPaneWidget::FollowFocus() {
 bool SearchPaneWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == results_->viewport() && event->type() == QEvent::MouseButtonPress) {
         current_before_press_ = results_->currentIndex().row();
+    }
+    // Enter on a title does what a double click does.
+    if (watched == results_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && results_->currentIndex().isValid()) {
+            EditResult(results_->currentIndex().row());
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

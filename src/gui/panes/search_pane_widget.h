@@ -48,6 +48,8 @@ class SearchPaneWidget final : public QWidget {
   private:
     void Find();
     void ChooseResult(int index);
+    // A double click or Enter on a result: selects its row and, as the pane says, opens it.
+    void EditResult(int index);
     void FollowFocus();
 
     online::TextSearch& search_;

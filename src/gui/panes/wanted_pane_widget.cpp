@@ -39,6 +39,7 @@ WantedPaneWidget::WantedPaneWidget(app::WantedPane& pane, app::Session& session,
     titles_ = new TitleListModel(session_.Wanted.Titles(), this);
     list_ = new QListView(this);
     list_->setObjectName("wantedList");
+    list_->setAccessibleName("Wanted Videos");
     list_->setModel(titles_);
     list_->setUniformItemSizes(true);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -129,6 +130,13 @@ bool WantedPaneWidget::eventFilter(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
             event->accept();
             if (event->type() == QEvent::KeyPress) Change(&app::WantedPane::DeleteWanted);
+            return true;
+        }
+        // Enter does what a double click does: looks the title up online.
+        if (event->type() == QEvent::KeyPress &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            list_->currentIndex().isValid()) {
+            if (pane_.SearchOnlineEnabled()) emit searchOnlineRequested(FromBytes(pane_.Text()));
             return true;
         }
     }

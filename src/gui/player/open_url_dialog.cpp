@@ -17,13 +17,15 @@ OpenUrlDialog::OpenUrlDialog(std::function<QString()> browse, QWidget* parent) :
         this);
     explanation->setWordWrap(true);
     layout->addWidget(explanation, 0, 0, 1, 2);
-    layout->addWidget(new QLabel("Open:", this), 1, 0);
+    auto* label = new QLabel("&Open:", this);
+    layout->addWidget(label, 1, 0);
     field_ = new QLineEdit(this);
+    label->setBuddy(field_);
     field_->setObjectName("openUrlField");
     field_->setMinimumWidth(340);
     layout->addWidget(field_, 1, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton* browse_button = buttons->addButton("Browse...", QDialogButtonBox::ActionRole);
+    QPushButton* browse_button = buttons->addButton("&Browse...", QDialogButtonBox::ActionRole);
     browse_button->setObjectName("openUrlBrowse");
     layout->addWidget(buttons, 2, 0, 1, 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -1,5 +1,7 @@
 #include "gui/player/player_pane_widget.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -61,6 +63,16 @@ PlayerPaneWidget::PlayerPaneWidget(config::ProgramConfig& config, const QString&
     screen_->addWidget(idle_);
     screen_->addWidget(video_);
     screen_->setMinimumSize(160, 90);
+    screen_->setFocusPolicy(Qt::StrongFocus);
+    screen_->setAccessibleName("Video");
+    screen_->setAccessibleDescription(
+        "Space plays or pauses, Left and Right move, Up and Down change the volume, F fills the "
+        "screen");
+    // The frame is always there, so the picture keeps its size; it lights up with the focus.
+    screen_->setStyleSheet(
+        "#playerScreen { border: 2px solid black; }"
+        "#playerScreen:focus { border-color: palette(highlight); }");
+    screen_->installEventFilter(this);
     layout->addWidget(screen_, 1);
     layout->addWidget(BuildControls());
 
@@ -133,6 +145,7 @@ QWidget* PlayerPaneWidget::BuildControls() {
     seek_ = new QSlider(Qt::Horizontal, controls);
     seek_->setObjectName("playerSeek");
     seek_->setToolTip("Position");
+    seek_->setAccessibleName("Position");
     rows->addWidget(seek_);
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
@@ -142,19 +155,14 @@ QWidget* PlayerPaneWidget::BuildControls() {
         auto* b = new QToolButton(controls);
         b->setIcon(style()->standardIcon(icon));
         b->setToolTip(tip);
+        b->setAccessibleName(tip);
         b->setObjectName(name);
         b->setAutoRaise(true);
         row->addWidget(b);
         return b;
     };
     play_ = button(QStyle::SP_MediaPlay, "Play", "playerPlay");
-    connect(play_, &QToolButton::clicked, this, [this] {
-        if (player_.playbackState() == QMediaPlayer::PlayingState) {
-            player_.pause();
-        } else if (!player_.source().isEmpty()) {
-            player_.play();
-        }
-    });
+    connect(play_, &QToolButton::clicked, this, &PlayerPaneWidget::TogglePlay);
     connect(button(QStyle::SP_MediaStop, "Stop", "playerStop"), &QToolButton::clicked, &player_,
             &QMediaPlayer::stop);
     connect(seek_, &QSlider::sliderPressed, this, [this] { seeking_ = true; });
@@ -176,6 +184,7 @@ QWidget* PlayerPaneWidget::BuildControls() {
     volume_ = new QSlider(Qt::Horizontal, controls);
     volume_->setObjectName("playerVolume");
     volume_->setToolTip("Volume");
+    volume_->setAccessibleName("Volume");
     volume_->setRange(0, 100);
     volume_->setValue(80);
     volume_->setFixedWidth(70);
@@ -188,6 +197,44 @@ QWidget* PlayerPaneWidget::BuildControls() {
                 video_->setFullScreen(true);
             });
     return controls;
+}
+
+void PlayerPaneWidget::TogglePlay() {
+    if (player_.playbackState() == QMediaPlayer::PlayingState) {
+        player_.pause();
+    } else if (!player_.source().isEmpty()) {
+        player_.play();
+    }
+}
+
+bool PlayerPaneWidget::ScreenKey(int key) {
+    constexpr int kStepMilliseconds = 5000;
+    constexpr int kVolumeStep = 5;
+    switch (key) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            TogglePlay();
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            if (player_.duration() > 0)
+                player_.setPosition(std::clamp<qint64>(
+                    player_.position() +
+                        (key == Qt::Key_Left ? -kStepMilliseconds : kStepMilliseconds),
+                    0, player_.duration()));
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            volume_->setValue(volume_->value() + (key == Qt::Key_Up ? kVolumeStep : -kVolumeStep));
+            return true;
+        case Qt::Key_F:
+            screen_->setCurrentWidget(video_);
+            video_->setFullScreen(true);
+            return true;
+        default:
+            return false;
+    }
 }
 
 QStringList PlayerPaneWidget::NameFilters() {
@@ -303,6 +350,7 @@ void PlayerPaneWidget::UpdatePlayButton() {
     const bool playing = player_.playbackState() == QMediaPlayer::PlayingState;
     play_->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
     play_->setToolTip(playing ? "Pause" : "Play");
+    play_->setAccessibleName(play_->toolTip());
 }
 
 void PlayerPaneWidget::UpdatePosition() {
@@ -315,16 +363,27 @@ void PlayerPaneWidget::UpdatePosition() {
 }
 
 bool PlayerPaneWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == screen_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier &&
+        ScreenKey(static_cast<QKeyEvent*>(event)->key())) {
+        return true;
+    }
     if (watched == video_) {
         if (event->type() == QEvent::MouseButtonDblClick) {
             video_->setFullScreen(!video_->isFullScreen());
             return true;
         }
-        if (event->type() == QEvent::KeyPress && video_->isFullScreen() &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            video_->setFullScreen(false);
-            UpdatePicture();
-            return true;
+        if (event->type() == QEvent::KeyPress && video_->isFullScreen()) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape) {
+                video_->setFullScreen(false);
+                UpdatePicture();
+                return true;
+            }
+            // The full screen picture answers the same keys as the pane's.
+            if (key->key() != Qt::Key_F && key->modifiers() == Qt::NoModifier &&
+                ScreenKey(key->key()))
+                return true;
         }
     }
     return QWidget::eventFilter(watched, event);

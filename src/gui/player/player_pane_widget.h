@@ -61,6 +61,10 @@ class PlayerPaneWidget final : public QWidget {
 
   private:
     QWidget* BuildStrip();
+    void TogglePlay();
+    // The picture's keys: Space or Enter plays and pauses, Left and Right move 5 seconds, Up and
+    // Down change the volume, F shows the picture on the full screen.
+    bool ScreenKey(int key);
     QWidget* BuildControls();
     void Start(const views::MediaRequest& request);
     void SetLoop(bool loop);

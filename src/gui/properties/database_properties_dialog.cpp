@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QTabBar>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QUrl>
@@ -79,6 +80,7 @@ DatabasePropertiesDialog::DatabasePropertiesDialog(const views::StatisticsSource
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName("pages");
+    pages_->tabBar()->setAccessibleName("Pages");
     pages_->addTab(BuildGeneralPage(), "General");
     for (const views::ValuePage& page : views::ValuePages())
         pages_->addTab(BuildValuePage(page), FromBytes(page.title));
@@ -158,6 +160,8 @@ QWidget* DatabasePropertiesDialog::BuildValuePage(const views::ValuePage& page) 
         tables_[std::string(field)] = model;
         auto* view = new QTableView(widget);
         view->setObjectName("table" + FromBytes(field));
+        view->setAccessibleName(FromBytes(field));
+        view->setTabKeyNavigation(false);  // Tab goes on to the next table
         view->setModel(model);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -172,6 +172,8 @@ QWidget* WizardWindow::BuildResults() {
     splitter->setObjectName("resultsSplitter");
     results_ = new QTableView(splitter);
     results_->setObjectName("resultsList");
+    results_->setAccessibleName("Results");
+    results_->setTabKeyNavigation(false);
     model_ =
         new ResultsTableModel(wizard_, QIcon(services_.res_folder + "/wizard-cover.svg"), results_);
     results_->setModel(model_);
@@ -272,9 +274,13 @@ QWidget* WizardWindow::BuildGroups() {
     connect(viewed_yes_, &QRadioButton::toggled, this, [this](bool on) { ViewedChosen(on); });
     viewed_grid->addWidget(viewed_yes_, 0, 0);
     viewed_grid->addWidget(viewed_no_, 0, 1);
-    viewed_grid->addWidget(new QLabel("Month", viewed), 1, 0);
-    viewed_grid->addWidget(new QLabel("Day", viewed), 1, 1);
-    viewed_grid->addWidget(new QLabel("Year", viewed), 1, 2);
+    const std::pair<const char*, QSpinBox*> date_labels[] = {
+        {"Month", month_}, {"Day", day_}, {"Year", year_}};
+    for (int column = 0; column < 3; ++column) {
+        auto* label = new QLabel(date_labels[column].first, viewed);
+        label->setBuddy(date_labels[column].second);
+        viewed_grid->addWidget(label, 1, column);
+    }
     viewed_grid->addWidget(month_, 2, 0);
     viewed_grid->addWidget(day_, 2, 1);
     viewed_grid->addWidget(year_, 2, 2);

@@ -1,0 +1,156 @@
+// Every window of the program can be worked without a mouse and named by a screen reader: each
+// control that takes the focus has an accessible name, and Tab reaches all of them, on every page.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "gui/desktop_services.h"
+#include "gui/login_dialog.h"
+#include "gui/users_dialog.h"
+#include "gui/wizard/wizard_dialogs.h"
+#include "gui/wizard/wizard_window.h"
+#include "gui_fixture.h"
+
+namespace {
+
+namespace cmd = app::cmd;
+using KeyboardAccessTest = GuiFixture;
+
+// A widget that holds the focus for its parent (a spin box's field) may speak with its parent's
+// name.
+QString AccessibleName(QWidget* control) {
+    for (QWidget* named = control; named; named = named->parentWidget()) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(named);
+        const QString name = face ? face->text(QAccessible::Name).trimmed() : QString();
+        if (!name.isEmpty() || !named->parentWidget() ||
+            named->parentWidget()->focusProxy() != named)
+            return name;
+    }
+    return {};
+}
+
+// Of a set of exclusive radio buttons Tab stops at one; the arrow keys move within the set.
+const QObject* TabStopOf(const QWidget* widget) {
+    auto* radio = qobject_cast<const QRadioButton*>(widget);
+    if (!radio || !radio->autoExclusive()) return widget;
+    return radio->group() ? static_cast<const QObject*>(radio->group()) : radio->parentWidget();
+}
+
+// The page as shown: the names, then Tab from the focus until it comes round again.
+void CheckShownPage(QWidget* window, const QString& where) {
+    QList<QWidget*> stops;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->window() == window && widget->isVisible() && widget->isEnabled() &&
+            !widget->focusProxy() && (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus)
+            stops << widget;
+    }
+    for (QWidget* stop : stops)
+        EXPECT_FALSE(AccessibleName(stop).isEmpty())
+            << where.toStdString() << ": unnamed " << stop->metaObject()->className() << " "
+            << stop->objectName().toStdString();
+    if (stops.isEmpty()) return;
+    QApplication::setActiveWindow(window);
+    if (!window->focusWidget() || !window->focusWidget()->isVisible()) stops.front()->setFocus();
+    QSet<const QObject*> reached;
+    for (int press = 0; press < 2 * stops.size() + 2; ++press) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus) break;
+        reached.insert(TabStopOf(focus));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    for (QWidget* stop : stops) {
+        if (!stop->isEnabled()) continue;  // a choice made on the way may turn a control off
+        EXPECT_TRUE(reached.contains(TabStopOf(stop)))
+            << where.toStdString() << ": Tab never reaches " << stop->metaObject()->className()
+            << " " << stop->objectName().toStdString();
+    }
+}
+
+// Every page of every tab or page stack of `window` in turn.
+void CheckKeyboardAccess(QWidget* window, const QString& where) {
+    CheckShownPage(window, where);
+    for (QStackedWidget* stack : window->findChildren<QStackedWidget*>()) {
+        if (!stack->isVisible()) continue;
+        const int shown = stack->currentIndex();
+        for (int page = 0; page < stack->count(); ++page) {
+            if (page == shown) continue;
+            stack->setCurrentIndex(page);
+            CheckShownPage(window, where + " page " + QString::number(page));
+        }
+        stack->setCurrentIndex(shown);
+    }
+}
+
+// Checks the modal window that opens next and, when `inner` names one of its buttons, the window
+// that this button opens; closes each after its check.
+void CheckNextModal(const QString& where, const char* inner) {
+    QTimer::singleShot(0, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr) << where.toStdString();
+        CheckKeyboardAccess(modal, where + " > " + modal->windowTitle());
+        if (auto* button = inner ? modal->findChild<QAbstractButton*>(inner) : nullptr) {
+            CheckNextModal(where + " > " + inner, nullptr);
+            button->click();
+        }
+        modal->close();
+    });
+}
+
+TEST_F(KeyboardAccessTest, EveryWindowNamesItsControlsAndTabReachesThemAll) {
+    Open(WriteDatabase("films.rdk", 3, 2, {"Drama"}));
+    session_->Videos.Select(0, true);
+    for (int command : {cmd::kWantedVideos, cmd::kVideoDetails, cmd::kVideoPlayer, cmd::kSearch})
+        if (!Action(command)->isChecked()) window_->RunCommand(command);
+    CheckKeyboardAccess(window_.get(), "main window");
+    for (int command : {cmd::kReplace, cmd::kImageView}) window_->RunCommand(command);
+    CheckKeyboardAccess(window_.get(), "main window in image view");
+    window_->RunCommand(cmd::kTextView);
+
+    const std::pair<int, const char*> modals[] = {
+        {cmd::kAddNew, nullptr},          {cmd::kEditSelected, nullptr},
+        {cmd::kFlagSelected, nullptr},    {cmd::kMarkCustom, nullptr},
+        {cmd::kAutoCycle, nullptr},       {cmd::kSynchronize, nullptr},
+        {cmd::kSettings, nullptr},        {cmd::kProperties, nullptr},
+        {cmd::kPrint, nullptr},           {cmd::kHtmlMyVideos, "pageLinks"},
+        {cmd::kHtmlMyVideos, "pageLogo"}, {cmd::kHtmlMyVideos, "columns"},
+        {cmd::kOpenHtmlList, nullptr},    {cmd::kImportMyVideos, nullptr},
+        {cmd::kImportCsv, nullptr},       {cmd::kExportCsv, nullptr},
+        {cmd::kPlayerOpenUrl, nullptr},   {cmd::kSystemInformation, nullptr},
+        {cmd::kTipsAndTricks, nullptr},   {cmd::kAbout, nullptr}};
+    for (const auto& [command, inner] : modals) {
+        CheckNextModal(Action(command)->text().remove('&'), inner);
+        window_->RunCommand(command);
+    }
+
+    // The windows that no command of the main window opens here: over their models.
+    window_->RunCommand(cmd::kVideoImportWizard);
+    auto* wizard = window_->findChild<gui::WizardWindow*>();
+    ASSERT_NE(wizard, nullptr);
+    CheckKeyboardAccess(wizard, "Video Import Wizard");
+    wizard->close();
+    const std::vector<core::UserAccount> accounts{{"Ann", "pw", 2, "Pet?", "Rex"}};
+    app::LoginWindow login(accounts, prompts_);
+    app::HintWindow hint(accounts.front(), login, prompts_);
+    app::UsersWindow users(accounts, "Ann", "pw", prompts_);
+    gui::QtHelp help(REELDECK_SOURCE_DATA "/help/index.html",
+                     REELDECK_SOURCE_DATA "/help/popup.html");
+    help.ShowContents();
+    gui::NoResultsDialog no_results("Casablanca", true);
+    gui::LoginDialog login_dialog(login, nullptr);
+    gui::HintDialog hint_dialog(hint);
+    gui::UsersDialog users_dialog(users, REELDECK_SOURCE_DATA "/res");
+    for (QWidget* window :
+         {help.Window(), static_cast<QWidget*>(&no_results), static_cast<QWidget*>(&login_dialog),
+          static_cast<QWidget*>(&hint_dialog), static_cast<QWidget*>(&users_dialog)}) {
+        window->show();
+        CheckKeyboardAccess(window, window->objectName() + " " + window->windowTitle());
+        window->close();
+    }
+}
+
+}  // namespace
