@@ -19,6 +19,7 @@
 #include "bench/baselines.h"
 #include "bench/bench_database.h"
 #include "bench/silent_prompts.h"
+#include "bench/sort_cases.h"
 #include "bench/summary_table.h"
 #include "config/program_config.h"
 #include "config/program_paths.h"
@@ -71,39 +72,11 @@ struct BenchList {
 };
 
 void SortCase(benchmark::State& state, BenchList* data, const char* column_name) {
-    const int column = data->loaded.ColumnIndexOf(column_name);
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto list = std::make_unique<core::VideoList>(data->loaded);
-        core::SortState sort;
-        state.ResumeTiming();
-        app::SortVideos(*list, sort, column, 1);
-        state.PauseTiming();
-        list.reset();
-        state.ResumeTiming();
-    }
+    bench::SortListCase(state, data->loaded, column_name);
 }
 
-// A stable sort of the column's cells as strings of their own, compared ignoring case.
 void SortBaselineCase(benchmark::State& state, BenchList* data, const char* column_name) {
-    const int column = data->loaded.ColumnIndexOf(column_name);
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::vector<std::string> cells;
-        cells.reserve(static_cast<std::size_t>(data->loaded.RowCount()));
-        for (int row = 0; row < data->loaded.RowCount(); ++row) {
-            cells.emplace_back(data->loaded.Cell(row, column));
-        }
-        state.ResumeTiming();
-        std::stable_sort(cells.begin(), cells.end(),
-                         [](const std::string& a, const std::string& b) {
-                             return core::CompareNoCase(a, b) < 0;
-                         });
-        benchmark::DoNotOptimize(cells.data());
-        state.PauseTiming();
-        cells = {};
-        state.ResumeTiming();
-    }
+    bench::SortCellsBaselineCase(state, data->loaded, column_name);
 }
 
 void FindAllCase(benchmark::State& state, BenchList* data, const char* text) {

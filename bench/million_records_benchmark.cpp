@@ -23,6 +23,7 @@
 #include "bench/bench_database.h"
 #include "bench/peak_memory.h"
 #include "bench/silent_prompts.h"
+#include "bench/sort_cases.h"
 #include "bench/summary_table.h"
 #include "core/database_files.h"
 #include "core/paths.h"
@@ -123,39 +124,12 @@ void WriteBaselineCase(benchmark::State& state, Fixture* fixture) {
     }
 }
 
-void SortCase(benchmark::State& state, Fixture* fixture, const char* column_name) {
-    const int column = fixture->pristine.ColumnIndexOf(column_name);
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto list = std::make_unique<core::VideoList>(fixture->pristine);
-        core::SortState sort;
-        state.ResumeTiming();
-        app::SortVideos(*list, sort, column, 1);
-        state.PauseTiming();
-        list.reset();
-        state.ResumeTiming();
-    }
+void SortCase(benchmark::State& state, Fixture* data, const char* column_name) {
+    bench::SortListCase(state, data->pristine, column_name);
 }
 
-// A stable sort of the column's cells as strings of their own, compared ignoring case.
-void SortBaselineCase(benchmark::State& state, Fixture* fixture, const char* column_name) {
-    const core::VideoList& rows = fixture->pristine;
-    const int column = rows.ColumnIndexOf(column_name);
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::vector<std::string> cells;
-        cells.reserve(static_cast<std::size_t>(rows.RowCount()));
-        for (int row = 0; row < rows.RowCount(); ++row) cells.emplace_back(rows.Cell(row, column));
-        state.ResumeTiming();
-        std::stable_sort(cells.begin(), cells.end(),
-                         [](const std::string& a, const std::string& b) {
-                             return core::CompareNoCase(a, b) < 0;
-                         });
-        benchmark::DoNotOptimize(cells.data());
-        state.PauseTiming();
-        cells = {};
-        state.ResumeTiming();
-    }
+void SortBaselineCase(benchmark::State& state, Fixture* data, const char* column_name) {
+    bench::SortCellsBaselineCase(state, data->pristine, column_name);
 }
 
 void FindAllCase(benchmark::State& state, Fixture* fixture) {
