@@ -103,7 +103,10 @@ void MyVideosPane::ShowListSelection() {
         selection.select(model_->index(range.first, 0), model_->index(range.last, last_column));
     }
     applying_ = true;
-    view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    // Clearing first keeps Qt from comparing every old range with every new one, which takes
+    // minutes when a search selects a hundred thousand scattered rows.
+    view_->selectionModel()->clearSelection();
+    view_->selectionModel()->select(selection, QItemSelectionModel::Select);
     applying_ = false;
     // An operation that selected other rows shows the first of them; the same rows shown again
     // (after a change of their cells) leave the list where the user scrolled it.
