@@ -11,6 +11,13 @@
 #include "gui/text_bytes.h"
 
 namespace gui {
+namespace {
+
+// Qt's selection model checks every drawn cell against each of its ranges; beyond this many, it
+// is left out of showing the selection.
+constexpr std::size_t kMostMirroredRanges = 500;
+
+}  // namespace
 
 MyVideosPane::MyVideosPane(app::Session& session, const QString& res_folder, QWidget* parent)
     : QWidget(parent), session_(session) {
@@ -32,6 +39,13 @@ MyVideosPane::MyVideosPane(app::Session& session, const QString& res_folder, QWi
     connect(browser_, &ImageBrowserWidget::selectionChanged, this, [this] { ShowListSelection(); });
 
     view_->find_row_starting_with = [this](QChar letter) { return RowStartingWith(letter); };
+    view_->row_selected = [this](int row) {
+        return row < session_.Videos.RowCount() && session_.Videos.IsSelected(row);
+    };
+    view_->before_user_selection = [this](const QModelIndex& index,
+                                          QItemSelectionModel::SelectionFlags command) {
+        BeforeUserSelection(index, command);
+    };
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MyVideosPane::OnSelectionChanged);
     QHeaderView* header = view_->horizontalHeader();
@@ -97,17 +111,21 @@ void MyVideosPane::ApplyColumns() {
 
 void MyVideosPane::ShowListSelection() {
     std::vector<app::RowRange> ranges = app::SelectedRanges(session_.Videos);
+    partly_mirrored_ = ranges.size() > kMostMirroredRanges;
     QItemSelection selection;
     const int last_column = std::max(0, session_.Videos.ColumnCount() - 1);
-    for (const app::RowRange& range : ranges) {
-        selection.select(model_->index(range.first, 0), model_->index(range.last, last_column));
+    if (!partly_mirrored_) {
+        for (const app::RowRange& range : ranges) {
+            selection.select(model_->index(range.first, 0), model_->index(range.last, last_column));
+        }
     }
     applying_ = true;
-    // Clearing first keeps Qt from comparing every old range with every new one, which takes
-    // minutes when a search selects a hundred thousand scattered rows.
+    // Clearing first keeps Qt from comparing every old range with every new one.
     view_->selectionModel()->clearSelection();
-    view_->selectionModel()->select(selection, QItemSelectionModel::Select);
+    if (!selection.isEmpty())
+        view_->selectionModel()->select(selection, QItemSelectionModel::Select);
     applying_ = false;
+    view_->viewport()->update();
     // An operation that selected other rows shows the first of them; the same rows shown again
     // (after a change of their cells) leave the list where the user scrolled it.
     const bool other_rows = ranges != shown_ranges_;
@@ -161,6 +179,31 @@ void MyVideosPane::OnSelectionChanged(const QItemSelection& selected,
     }
     shown_ranges_ = app::SelectedRanges(videos);
     emit selectionChanged();
+}
+
+void MyVideosPane::BeforeUserSelection(const QModelIndex& index,
+                                       QItemSelectionModel::SelectionFlags command) {
+    if (!partly_mirrored_) return;
+    core::VideoList& videos = session_.Videos;
+    if (command.testFlag(QItemSelectionModel::Clear)) {
+        // The user's choice replaces the whole selection; from now on Qt's model holds it all.
+        for (int row : videos.SelectedRows()) videos.Select(row, false);
+        partly_mirrored_ = false;
+        shown_ranges_.clear();
+        view_->viewport()->update();
+        emit selectionChanged();
+        return;
+    }
+    // A toggle or a drag over a row the list selected: Qt's model must know the row first, so
+    // that it reports the row as deselected.
+    const bool changes = command & (QItemSelectionModel::Select | QItemSelectionModel::Deselect |
+                                    QItemSelectionModel::Toggle);
+    if (!changes || !index.isValid() || !videos.IsSelected(index.row())) return;
+    QItemSelectionModel* model = view_->selectionModel();
+    if (model->isRowSelected(index.row(), {})) return;
+    applying_ = true;
+    model->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    applying_ = false;
 }
 
 void MyVideosPane::OnSectionResized(int section, int, int new_size) {

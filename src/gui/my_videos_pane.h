@@ -34,8 +34,10 @@ class MyVideosPane final : public QWidget {
     void Reload();
     // Applies the column table: order, widths, hidden columns.
     void ApplyColumns();
-    // Shows the list's selection in the view, as merged ranges in one change. When other rows
-    // than the view showed are selected now, the first of them is scrolled into view.
+    // Shows the list's selection in the view. Qt's selection model gets it as merged ranges in
+    // one change, unless there are too many ranges to check quickly: then the view draws the
+    // list's row flags alone. When other rows than the view showed are selected now, the first
+    // of them is scrolled into view.
     void ShowListSelection();
     // Scrolls the list up or down until the row is in view.
     void RevealRow(int row);
@@ -51,6 +53,8 @@ class MyVideosPane final : public QWidget {
 
   private:
     void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    // Keeps a click or key correct while Qt's model holds only part of the list's selection.
+    void BeforeUserSelection(const QModelIndex& index, QItemSelectionModel::SelectionFlags command);
     void OnSectionResized(int section, int old_size, int new_size);
     void OnSectionMoved();
     int RowStartingWith(QChar letter) const;
@@ -63,6 +67,8 @@ class MyVideosPane final : public QWidget {
     VideoTableModel* model_;
     bool applying_ = false;                    // the program, not the user, is changing the view
     std::vector<app::RowRange> shown_ranges_;  // the selected rows the view shows
+    // Qt's selection model holds only rows the user touched since; the list holds the rest.
+    bool partly_mirrored_ = false;
 };
 
 }  // namespace gui

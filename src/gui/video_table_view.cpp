@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 
 namespace gui {
 namespace {
@@ -24,6 +25,22 @@ class SortArrowHeader final : public QHeaderView {
                                     ? QStyleOptionHeader::SortUp
                                     : QStyleOptionHeader::SortDown;
     }
+};
+
+// Draws a cell as selected when the list holds its row as selected.
+class ListSelectionDelegate final : public QStyledItemDelegate {
+  public:
+    explicit ListSelectionDelegate(VideoTableView* view) : QStyledItemDelegate(view), view_(view) {}
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!view_->row_selected) return;
+        option->state.setFlag(QStyle::State_Selected, view_->row_selected(index.row()));
+    }
+
+  private:
+    const VideoTableView* view_;
 };
 
 }  // namespace
@@ -49,6 +66,21 @@ VideoTableView::VideoTableView(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setStretchLastSection(false);
     setIconSize(QSize(12, 12));
+    setItemDelegate(new ListSelectionDelegate(this));
+}
+
+QItemSelectionModel::SelectionFlags VideoTableView::selectionCommand(const QModelIndex& index,
+                                                                     const QEvent* event) const {
+    const QItemSelectionModel::SelectionFlags command = QTableView::selectionCommand(index, event);
+    if (before_user_selection) before_user_selection(index, command);
+    return command;
+}
+
+void VideoTableView::SelectOnly(const QModelIndex& index) {
+    const QItemSelectionModel::SelectionFlags command =
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    if (before_user_selection) before_user_selection(index, command);
+    selectionModel()->setCurrentIndex(index, command);
 }
 
 void VideoTableView::keyPressEvent(QKeyEvent* event) {
@@ -64,8 +96,7 @@ void VideoTableView::keyPressEvent(QKeyEvent* event) {
             if (row >= 0) {
                 const QModelIndex target =
                     model()->index(row, currentIndex().isValid() ? currentIndex().column() : 0);
-                selectionModel()->setCurrentIndex(
-                    target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                SelectOnly(target);
                 scrollTo(target);
             }
         }
@@ -88,10 +119,9 @@ void VideoTableView::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     const QModelIndex clicked = indexAt(event->pos());
-    if (clicked.isValid() && !selectionModel()->isRowSelected(clicked.row(), QModelIndex())) {
-        selectionModel()->setCurrentIndex(
-            clicked, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
+    const bool selected = row_selected ? row_selected(clicked.row())
+                                       : selectionModel()->isRowSelected(clicked.row(), {});
+    if (clicked.isValid() && !selected) SelectOnly(clicked);
     emit contextMenuRequested(event->globalPos());
 }
 

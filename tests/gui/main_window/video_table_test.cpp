@@ -43,6 +43,15 @@ class VideoTableTest : public GuiFixture {
         const int right = header->sectionViewportPosition(section) + header->sectionSize(section);
         return header->grab(QRect(right - 24, 2, 21, header->height() - 4)).toImage();
     }
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
+        const QRect cell = View()->visualRect(View()->model()->index(row, Column("Title")));
+        QTest::mouseClick(View()->viewport(), Qt::LeftButton, modifiers, cell.center());
+    }
+    // The colour the user sees at the right end of a row's title cell.
+    QColor CellColor(int row) const {
+        const QRect cell = View()->visualRect(View()->model()->index(row, Column("Title")));
+        return View()->viewport()->grab().toImage().pixelColor(cell.right() - 4, cell.center().y());
+    }
     QImage StripArrow() const {
         return window_->myVideos()->strip()->findChild<QWidget*>("sortArrow")->grab().toImage();
     }
@@ -65,15 +74,28 @@ TEST_F(VideoTableTest, TheModelShowsTheCellsAndTheViewTheColumnsWidths) {
 
 TEST_F(VideoTableTest, SelectionReachesTheListAndLargeSelectionsAreOneChange) {
     Open(WriteDatabase("films.rdk", 60000));
-    gui::VideoTableView* view = window_->myVideos()->view();
+    gui::VideoTableView* view = View();
     view->selectRow(3);
     EXPECT_EQ(session_->Videos.SelectedRows(), std::vector<int>{3});
 
+    // A search's thousands of scattered rows: one change, drawn from the list's own flags.
     for (int row = 0; row < 50000; ++row) session_->Videos.Select(row, row % 2 == 0 || row > 100);
+    const int selected = session_->Videos.SelectedCount();
     QSignalSpy changes(view->selectionModel(), &QItemSelectionModel::selectionChanged);
     window_->myVideos()->ShowListSelection();
     EXPECT_LE(changes.count(), 2);  // clearing the old rows and showing the new, never one a range
-    EXPECT_EQ(view->selectionModel()->selectedRows().size(), session_->Videos.SelectedCount());
+    const QColor highlight = view->palette().color(QPalette::Active, QPalette::Highlight);
+    EXPECT_EQ(CellColor(0), highlight);
+    EXPECT_NE(CellColor(1), highlight);
+
+    // Ctrl+click toggles one row; a plain click makes its row the whole selection.
+    ClickRow(2, Qt::ControlModifier);
+    EXPECT_FALSE(session_->Videos.IsSelected(2));
+    EXPECT_EQ(session_->Videos.SelectedCount(), selected - 1);
+    EXPECT_NE(CellColor(2), highlight);
+    ClickRow(5);
+    EXPECT_EQ(session_->Videos.SelectedRows(), std::vector<int>{5});
+    EXPECT_NE(CellColor(0), highlight);
     EXPECT_TRUE(window_->RunCommand(cmd::kSelectAll));
     EXPECT_EQ(view->selectionModel()->selectedRows().size(), 60000);
 }
