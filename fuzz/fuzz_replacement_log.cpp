@@ -3,12 +3,14 @@
 // "@" in the input stands for the database's folder.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "core/database_backup.h"
 #include "core/database_files.h"
 #include "core/database_replacement.h"
+#include "core/staged_images.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -19,6 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              {file, core::StagedNameOf(file), core::StagedNameOf(core::BackupNameOf(file))}) {
             std::ofstream(path, std::ios::binary | std::ios::trunc) << path;
         }
+    }
+    // Images staged for the database's own image folder, and for another folder.
+    const std::string other_images = (fuzz::ScratchFolder() / "keep-images").string();
+    for (const std::string& folder : {names.base, other_images}) {
+        std::filesystem::create_directories(core::StagedImagesFolderOf(folder));
+        std::ofstream(core::StagedImagesFolderOf(folder) + "/1.jpg", std::ios::binary) << "new";
     }
     const std::string log = core::ReplacementLogOf(names);
     std::string text;
@@ -38,5 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string kept;
     std::ifstream(keep, std::ios::binary) >> kept;
     if (kept != "keep") __builtin_trap();
+    if (std::filesystem::exists(other_images + "/1.jpg") ||
+        !std::filesystem::exists(core::StagedImagesFolderOf(other_images) + "/1.jpg")) {
+        __builtin_trap();
+    }
     return 0;
 }

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <tuple>
 
@@ -30,43 +29,37 @@ bool Failed(DatabaseServices& services, const core::FileResult& result, std::str
     return true;
 }
 
-// Copies the images of every kind into the new image folder. What could not be copied is
-// reported; the database is saved all the same.
-void CopyImagesTo(Session& session, DatabaseServices& services, const std::string& folder) {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        services.prompts.Message(
-            core::FormatText(
-                "Error creating image folder:\n%s.\n%s.\n\nThe images were not copied.",
-                {folder, core::SystemErrorText(error.value())}),
-            "Error", Buttons::kOk, Icon::kError);
-        return;
+// Stages copies of the images of every kind for the new image folder, so that they arrive with
+// the database's files or not at all. Images that cannot be copied do not stop the save: the old
+// folder still has them. Returns the report of what was left out, shown once the save is made;
+// empty when nothing was.
+std::string StageImageCopy(Session& session, DatabaseServices& services,
+                           core::DatabaseReplacement& save) {
+    if (const core::FileResult folder = save.CreateImageFolder(); !folder) {
+        return core::FormatText(
+            "Error creating image folder:\n%s.\n%s.\n\nThe images were not copied.",
+            {folder.path, folder.reason});
     }
     int found = 0;
     int failed = 0;
     core::FileResult first_failure = core::FileResult::Success();
     for (std::string_view extension : core::kImageExtensions) {
-        core::ImageCopy copy = core::CopyImages(session.ImageFolder, folder, false, extension,
+        core::ImageCopy copy = save.StageImages(session.ImageFolder, extension,
                                                 app::ImageUndoOf(session), services.progress);
         found += std::max(copy.found, 0);
         if (copy.failed > 0 && failed == 0) first_failure = std::move(copy.first_failure);
         failed += copy.failed;
     }
-    if (failed == 0) return;
-    services.prompts.Message(
-        core::FormatText("Error copying image:\n%s.\n%s.\n\n%d of %d images were not copied.",
-                         {first_failure.path, first_failure.reason, std::to_string(failed),
-                          std::to_string(found)}),
-        "Error", Buttons::kOk, Icon::kError);
+    if (failed == 0) return {};
+    return core::FormatText(
+        "Error copying image:\n%s.\n%s.\n\n%d of %d images were not copied.",
+        {first_failure.path, first_failure.reason, std::to_string(failed), std::to_string(found)});
 }
 
-// Makes the database's identity the new name: path, recent list, caption and image folder
-// (with a copy of the images).
-void TakeNewName(Session& session, DatabaseServices& services, const core::DatabaseNames& names) {
+// Makes the database's identity the new name: path, recent list, caption and image folder.
+void TakeNewName(Session& session, const core::DatabaseNames& names) {
     session.CurrentDatabasePath = names.main;
     session.recent.Add(names.main);
-    CopyImagesTo(session, services, names.base);
     session.ImageFolder = names.base;
     session.NotifyRenamed();
 }
@@ -139,10 +132,15 @@ int WriteDatabaseFiles(Session& session, DatabaseServices& services,
     for (const auto& [file, write, error] : files) {
         if (Failed(services, save.Write(file, write), error)) return -1;
     }
+    const std::string images_left_out =
+        new_name ? StageImageCopy(session, services, save) : std::string();
     if (Failed(services, save.Commit(), kSaveError)) return -1;
-    // Only a database that exists whole on disk takes the new name (and a copy of the images).
-    if (new_name) TakeNewName(session, services, names);
+    // Only a database that exists whole on disk (with its images) takes the new name.
+    if (new_name) TakeNewName(session, names);
     session.ImageFolder = image_folder;
+    if (!images_left_out.empty()) {
+        services.prompts.Message(images_left_out, "Error", Buttons::kOk, Icon::kError);
+    }
     return 1;
 }
 

@@ -1,6 +1,5 @@
 #include "core/database_replacement.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -14,6 +13,7 @@
 #include "core/database_backup.h"
 #include "core/paths.h"
 #include "core/safe_file.h"
+#include "core/staged_images.h"
 
 namespace core {
 namespace {
@@ -25,14 +25,6 @@ constexpr std::string_view kLogHeader = "[Reeldeck - Version 1.0 - Database Repl
 std::string FolderOf(const std::string& file) {
     const fs::path folder = fs::path(file).parent_path();
     return folder.empty() ? "." : folder.string();
-}
-
-// Makes the renames and removals in a folder durable, in the order they were made.
-void FlushFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 FileResult Failure(const std::string& path, int error_number) {
@@ -93,7 +85,8 @@ FileResult Apply(const std::string& file, bool remove) {
 }
 
 // For crash tests: a program whose environment names step N of a committed replacement kills
-// itself just before that step (0, the first, comes right after the log is written).
+// itself just before that step (0, the first, comes right after the log is written). The steps
+// are the staged files, then each staged image, then the log's removal.
 void CrashTestPoint(std::size_t step) {
     const char* const at = std::getenv("REELDECK_KILL_AT_REPLACEMENT_STEP");
     if (at != nullptr && std::to_string(step) == at) ::kill(::getpid(), SIGKILL);
@@ -116,6 +109,9 @@ DatabaseReplacement::~DatabaseReplacement() {
     for (const Step& step : steps_) {
         if (!step.remove) RemoveQuietly(StagedNameOf(step.file));
     }
+    if (images_staged_) DiscardStagedImages(names_.base);
+    // Removes only an empty folder.
+    if (created_image_folder_) RemoveQuietly(names_.base);
 }
 
 FileResult DatabaseReplacement::Stage(const std::string& file, bool remove, std::string& target) {
@@ -182,6 +178,23 @@ FileResult DatabaseReplacement::KeepBackup() {
     return FileResult::Success();
 }
 
+FileResult DatabaseReplacement::CreateImageFolder() {
+    std::error_code error;
+    created_image_folder_ = fs::create_directories(names_.base, error) || created_image_folder_;
+    if (error) return Failure(names_.base, error.value());
+    if (!fs::is_directory(names_.base, error)) return Failure(names_.base, ENOTDIR);
+    return FileResult::Success();
+}
+
+ImageCopy DatabaseReplacement::StageImages(const std::string& source, std::string_view extension,
+                                           const ImageUndoCopy& undo,
+                                           platform::Progress& progress) {
+    ImageCopy copy = core::StageImages(source, names_.base, extension, undo, progress);
+    std::error_code error;
+    images_staged_ = images_staged_ || fs::is_directory(StagedImagesFolderOf(names_.base), error);
+    return copy;
+}
+
 FileResult DatabaseReplacement::Commit() {
     const std::string log = ReplacementLogOf(names_);
     std::vector<std::string> touched{log};
@@ -193,6 +206,13 @@ FileResult DatabaseReplacement::Commit() {
         }
         touched.push_back(step.file);
     }
+    if (images_staged_) {
+        std::error_code error;
+        if (!fs::is_directory(StagedImagesFolderOf(names_.base), error)) {
+            return Failure(names_.base, ENOENT);
+        }
+        touched.push_back(StagedImagesFolderOf(names_.base));
+    }
     FlushFoldersOf(touched);
     FileResult logged = WriteFileSafely(log, [&](std::ostream& out) {
         out << kLogHeader << '\n';
@@ -200,16 +220,23 @@ FileResult DatabaseReplacement::Commit() {
             std::error_code error;
             out << (step.remove ? '-' : '+') << fs::absolute(step.file, error).string() << '\n';
         }
+        std::error_code error;
+        if (images_staged_) out << '*' << fs::absolute(names_.base, error).string() << '\n';
         return FileResult::Success();
     });
     if (!logged) return logged;
     // From here on the change is made; what is not finished now, the next open finishes.
     committed_ = true;
-    for (std::size_t i = 0; i < steps_.size(); ++i) {
-        CrashTestPoint(i);
-        if (FileResult done = Apply(steps_[i].file, steps_[i].remove); !done) return done;
+    std::size_t step = 0;
+    for (; step < steps_.size(); ++step) {
+        CrashTestPoint(step);
+        if (FileResult done = Apply(steps_[step].file, steps_[step].remove); !done) return done;
     }
-    CrashTestPoint(steps_.size());
+    if (images_staged_) {
+        FileResult done = PutStagedImagesInPlace(names_.base, [&] { CrashTestPoint(step++); });
+        if (!done) return done;
+    }
+    CrashTestPoint(step);
     FlushFoldersOf(touched);
     RemoveQuietly(log);
     FlushFolder(FolderOf(log));
@@ -226,13 +253,16 @@ FileResult FinishReplacement(const DatabaseNames& names) {
                 RemoveQuietly(StagedNameOf(file));
             }
         }
+        DiscardStagedImages(names.base);
         return FileResult::Success();
     }
 
     std::ifstream in(log, std::ios::binary);
     if (!in) return Failure(log, errno);
     std::string line;
-    std::vector<std::pair<std::string, bool>> steps;
+    // Each step: the file or folder, and '+' (put the staged file in place), '-' (remove the
+    // file) or '*' (put the staged images of the default image folder in place).
+    std::vector<std::pair<std::string, char>> steps;
     std::vector<std::string> touched{log};
     bool header = true;
     while (std::getline(in, line)) {
@@ -245,16 +275,18 @@ FileResult FinishReplacement(const DatabaseNames& names) {
         if (line.empty()) continue;
         // Only the database's own files are ever touched, whatever the log says.
         const std::string file = line.substr(1);
-        if ((line[0] != '+' && line[0] != '-') ||
-            std::find(files.begin(), files.end(), Canonical(file)) == files.end()) {
-            return FileResult::Failure(log, "Unknown step \"" + line + "\"");
-        }
-        steps.emplace_back(file, line[0] == '-');
+        const bool own = line[0] == '*' ? Canonical(file) == Canonical(names.base)
+                                        : (line[0] == '+' || line[0] == '-') &&
+                                              std::find(files.begin(), files.end(),
+                                                        Canonical(file)) != files.end();
+        if (!own) return FileResult::Failure(log, "Unknown step \"" + line + "\"");
+        steps.emplace_back(file, line[0]);
         touched.push_back(file);
     }
     if (header) return FileResult::Failure(log, "Not a log of a database replacement");
-    for (const auto& [file, remove] : steps) {
-        if (FileResult done = Apply(file, remove); !done) return done;
+    for (const auto& [file, kind] : steps) {
+        FileResult done = kind == '*' ? PutStagedImagesInPlace(file) : Apply(file, kind == '-');
+        if (!done) return done;
     }
     FlushFoldersOf(touched);
     RemoveQuietly(log);

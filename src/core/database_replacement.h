@@ -6,6 +6,7 @@
 
 #include "core/database_files.h"
 #include "core/file_result.h"
+#include "core/images.h"
 
 // Replaces several files of one database as one change: after a crash at any moment the next
 // open finds either all the old files or all the new ones, never a mix.
@@ -18,6 +19,9 @@
 // it names (again: a rename already done has no staged file left) and touches no file but the
 // database's own; one that finds staged files without a log removes them, as the change never
 // took place.
+//
+// Images for the database's default image folder join the change the same way: copied whole into
+// a staging folder inside it first, named in the log, and renamed into place one by one after it.
 namespace core {
 
 class DatabaseReplacement {
@@ -40,6 +44,14 @@ class DatabaseReplacement {
     // the backup of a file the database lacks is removed. On failure nothing of it is staged.
     FileResult KeepBackup();
 
+    // Creates the database's default image folder, to receive images with this change. A folder
+    // made here stays only when the change is made, or when something else was put in it.
+    FileResult CreateImageFolder();
+    // Stages copies of the images of one kind in `source` for the default image folder (see
+    // StageImages): put in place when the change is made, replacing files of the same names.
+    ImageCopy StageImages(const std::string& source, std::string_view extension,
+                          const ImageUndoCopy& undo, platform::Progress& progress);
+
     // Makes the staged change. A failure before the log is written leaves the old files;
     // one after it is finished by the next open (FinishReplacement).
     FileResult Commit();
@@ -55,6 +67,8 @@ class DatabaseReplacement {
 
     DatabaseNames names_;
     std::vector<Step> steps_;
+    bool created_image_folder_ = false;
+    bool images_staged_ = false;
     bool committed_ = false;
 };
 

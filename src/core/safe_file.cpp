@@ -330,4 +330,11 @@ FileResult WriteFileSafely(const std::string& path,
     return FileResult::Success();
 }
 
+void FlushFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 }  // namespace core

@@ -90,4 +90,8 @@ FileResult WriteFileSafely(const std::string& path,
                            mode_t new_file_mode = 0666,
                            FileSystemCalls& calls = FileSystemCalls::System());
 
+// Makes the renames and removals made in a folder durable, in the order they were made. Failures
+// are ignored: what was done is in place, only perhaps not yet on the disk.
+void FlushFolder(const std::string& folder);
+
 }  // namespace core
