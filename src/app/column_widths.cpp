@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include "core/text.h"
 
@@ -18,18 +20,51 @@ bool FitsHeader(const core::VideoColumn& column) {
     return false;
 }
 
+// The most distinct texts a column measures exactly, the widest estimates first. Enough for
+// every near tie of a real collection, few enough to take a moment on any list.
+constexpr std::size_t kMostMeasured = 512;
+
+// A cell that may be the widest: `bound` is the most its exact width can be.
+struct Candidate {
+    int bound = 0;
+    int row = 0;
+};
+
+// The widest cell of a column. Every cell is estimated; the cell of the highest bound is
+// measured, and then, each text once and the highest bounds first, the cells that could still
+// be wider than the widest measured.
 int WidestCell(const core::VideoList& list, int list_index, platform::TextWidths& widths,
-               platform::RowProgress& progress) {
-    int widest = 0;
+               platform::CellWidthEstimator& estimator, platform::RowProgress& progress,
+               std::vector<Candidate>& candidates) {
+    candidates.clear();
+    Candidate top{-1, 0};
     for (int row = 0; row < list.RowCount(); ++row) {
-        widest = std::max(widest, widths.CellWidth(list.Cell(row, list_index)));
+        const platform::WidthEstimate estimate = estimator.Estimate(list.Cell(row, list_index));
+        candidates.push_back({estimate.width + estimate.slack, row});
+        if (candidates.back().bound > top.bound) top = candidates.back();
         progress.Row(row);
     }
+    if (candidates.empty()) return 0;
+    const auto text = [&](const Candidate& c) { return list.Cell(c.row, list_index); };
+    int widest = std::max(0, widths.CellWidth(text(top)));
+
+    auto end = std::partition(candidates.begin(), candidates.end(),
+                              [&](const Candidate& c) { return c.bound > widest; });
+    std::unordered_set<std::string_view> seen{text(top)};
+    end = std::remove_if(candidates.begin(), end,
+                         [&](const Candidate& c) { return !seen.insert(text(c)).second; });
+    const auto by_bound = [](const Candidate& a, const Candidate& b) { return a.bound > b.bound; };
+    const auto measured_end =
+        candidates.begin() + std::min<std::ptrdiff_t>(end - candidates.begin(), kMostMeasured - 1);
+    std::partial_sort(candidates.begin(), measured_end, end, by_bound);
+    for (auto c = candidates.begin(); c != measured_end && c->bound > widest; ++c)
+        widest = std::max(widest, widths.CellWidth(text(*c)));
     return widest;
 }
 
 bool MeasuresCells(const core::VideoColumn& column, bool autosize) {
-    return autosize && column.Visible && !FitsHeader(column);
+    return autosize && column.Visible && !FitsHeader(column) &&
+           column.Name != core::column_name::kFlag;  // it shows only the flag mark
 }
 
 }  // namespace
@@ -41,6 +76,8 @@ void ApplyColumnWidths(core::VideoList& list, bool autosize, platform::TextWidth
                                         [&](const auto& c) { return MeasuresCells(c, autosize); });
     platform::RowProgress shown(progress, list.RowCount(), "Sizing columns",
                                 static_cast<int>(measured));
+    std::unique_ptr<platform::CellWidthEstimator> estimator;
+    std::vector<Candidate> candidates;
     for (const core::VideoColumn& column : list.Columns()) {
         const int index = column.ListIndex;
         int width = 0;
@@ -48,8 +85,9 @@ void ApplyColumnWidths(core::VideoList& list, bool autosize, platform::TextWidth
             width = 0;
         } else if (empty || (autosize && FitsHeader(column))) {
             width = widths.HeaderWidth(core::DisplayTitleOf(column));
-        } else if (autosize) {
-            width = WidestCell(list, index, widths, shown);
+        } else if (MeasuresCells(column, autosize)) {
+            if (!estimator) estimator = widths.CellEstimator();
+            width = WidestCell(list, index, widths, *estimator, shown, candidates);
         } else {
             width = column.Width;
         }
