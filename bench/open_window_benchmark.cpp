@@ -141,9 +141,9 @@ void MeasureWindowStalls(const TempFolder& folder, const Fixture& fixture, int r
              click("replaceReplaceAll");
          }},
         {"save", [&] { window.RunCommand(app::cmd::kSave); }},
+        {"close", [&] { app::CloseDatabase(session); }},
         {"open, columns autosized",
          [&] {
-             app::CloseDatabase(session);
              config.video_list_autosize_columns = true;
              app::OpenDatabase(session, window.databaseServices(), fixture.database);
          }},

@@ -2,7 +2,7 @@
 
 #include <QString>
 #include <cmath>
-#include <limits>
+#include <cstdint>
 
 #include "gui/text_bytes.h"
 
@@ -19,6 +19,12 @@ bool IsControl(char32_t c) {
     return c < 0x20 || (c >= 0x7f && c < 0xa0);
 }
 
+constexpr int kFixedOne = 64;  // a pixel
+
+int ToFixed(double pixels) {
+    return static_cast<int>(std::lround(pixels * kFixedOne));
+}
+
 bool IsPrintableAscii(unsigned char byte) {
     return byte >= 0x20 && byte < 0x7f;
 }
@@ -31,56 +37,53 @@ CharAdvanceEstimator::CharAdvanceEstimator(const QFont& font, int padding)
       pairless_slack_(metrics_.averageCharWidth() / 4),
       other_slack_(metrics_.averageCharWidth() / 2),
       control_slack_(kTabStop + metrics_.maxWidth()),
-      pairs_(kAsciiCount * kAsciiCount, std::numeric_limits<float>::quiet_NaN()) {
-    table_.fill(-1);
-    for (char32_t c = 0x20; c < 0x7f; ++c) TableAdvance(c);
+      ascii_after_((kAsciiCount + 1) * kAsciiCount, kUnknown) {
+    table_.fill(kUnknown);
+    for (char32_t c = 0x20; c < 0x7f; ++c) ascii_after_[c - 0x20] = TableAdvance(c);
 }
 
-double CharAdvanceEstimator::TableAdvance(char32_t c) {
-    double& advance = table_[c];
+int CharAdvanceEstimator::TableAdvance(char32_t c) {
+    int& advance = table_[c];
     // Laid out as a text, as the list draws it: with hinting, a glyph's advance in a text may
     // differ from the font's own advance for the character.
-    if (advance < 0) advance = metrics_.horizontalAdvance(QString(QChar(static_cast<char16_t>(c))));
+    if (advance == kUnknown)
+        advance = ToFixed(metrics_.horizontalAdvance(QString(QChar(static_cast<char16_t>(c)))));
     return advance;
 }
 
-double CharAdvanceEstimator::OtherAdvance(char32_t c) {
+int CharAdvanceEstimator::OtherAdvance(char32_t c) {
     const auto found = others_.find(c);
     if (found != others_.end()) return found->second;
     // Characters beyond the first plane take two UTF-16 units.
-    const double advance = metrics_.horizontalAdvance(QString::fromUcs4(&c, 1));
+    const int advance = ToFixed(metrics_.horizontalAdvance(QString::fromUcs4(&c, 1)));
     others_.emplace(c, advance);
     return advance;
 }
 
-double CharAdvanceEstimator::PairKerning(unsigned char first, unsigned char second) {
-    float& kerning = pairs_[(first - 0x20) * kAsciiCount + (second - 0x20)];
-    if (std::isnan(kerning)) {
-        const char pair[2] = {static_cast<char>(first), static_cast<char>(second)};
-        kerning = static_cast<float>(metrics_.horizontalAdvance(QString::fromLatin1(pair, 2)) -
-                                     table_[first] - table_[second]);
-    }
-    return kerning;
+int CharAdvanceEstimator::AsciiAdvanceAfter(unsigned char previous, unsigned char byte) {
+    const char pair[2] = {static_cast<char>(previous), static_cast<char>(byte)};
+    return ToFixed(metrics_.horizontalAdvance(QString::fromLatin1(pair, 2))) - table_[previous];
 }
 
 platform::WidthEstimate CharAdvanceEstimator::Estimate(std::string_view text) {
-    double sum = 0;
+    std::int64_t sum = 0;
     int ascii = 0;
     int pairless = 0;
     int others = 0;
     int controls = 0;
-    unsigned char previous = 0;  // the printable ASCII character before, or 0
+    int row = 0;  // of ascii_after_: 1 + the printable ASCII character before, or 0
     for (std::size_t at = 0; at < text.size();) {
         const auto byte = static_cast<unsigned char>(text[at]);
         if (IsPrintableAscii(byte)) {  // most of every cell
-            sum += table_[byte];
-            if (previous) sum += PairKerning(previous, byte);
-            previous = byte;
+            int& advance = ascii_after_[row * kAsciiCount + (byte - 0x20)];
+            if (advance == kUnknown) advance = AsciiAdvanceAfter(row + 0x1f, byte);
+            sum += advance;
+            row = byte - 0x1f;
             ++ascii;
             ++at;
             continue;
         }
-        previous = 0;
+        row = 0;
         const char32_t c = NextShownChar(text, at);
         if (IsControl(c)) {
             sum += OtherAdvance(c);
@@ -95,7 +98,8 @@ platform::WidthEstimate CharAdvanceEstimator::Estimate(std::string_view text) {
     }
     const double slack = kBaseSlack + ascii * kRoundingSlack + pairless * pairless_slack_ +
                          others * other_slack_ + controls * control_slack_;
-    return {static_cast<int>(std::lround(sum)) + padding_, static_cast<int>(std::ceil(slack))};
+    return {static_cast<int>((sum + kFixedOne / 2) / kFixedOne) + padding_,
+            static_cast<int>(std::ceil(slack))};
 }
 
 }  // namespace gui

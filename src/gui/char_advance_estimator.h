@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <array>
+#include <limits>
 #include <unordered_map>
 #include <vector>
 
@@ -24,19 +25,23 @@ class CharAdvanceEstimator final : public platform::CellWidthEstimator {
     // Characters up to Latin Extended-B: no joining, marks or tab stops among the printable ones.
     static constexpr char32_t kTableSize = 0x250;
     static constexpr int kAsciiCount = 0x7f - 0x20;  // printable ASCII
+    static constexpr int kUnknown = std::numeric_limits<int>::min();
 
-    double TableAdvance(char32_t c);
-    double OtherAdvance(char32_t c);
-    double PairKerning(unsigned char first, unsigned char second);
+    int TableAdvance(char32_t c);
+    int OtherAdvance(char32_t c);
+    int AsciiAdvanceAfter(unsigned char previous, unsigned char byte);
 
+    // Advances in 64ths of a pixel, summed as integers.
     QFontMetricsF metrics_;
     int padding_;
     double pairless_slack_;  // per character in the table but beyond ASCII: unknown kerning
     double other_slack_;     // per character outside the table
     double control_slack_;   // per control character: a tab may reach the next tab stop
-    std::array<double, kTableSize> table_;  // negative until measured
-    std::vector<float> pairs_;              // NaN until measured
-    std::unordered_map<char32_t, double> others_;
+    std::array<int, kTableSize> table_;
+    // A printable ASCII character's advance with its kerning after the one before (row 0: after
+    // none), measured when first met.
+    std::vector<int> ascii_after_;
+    std::unordered_map<char32_t, int> others_;
 };
 
 }  // namespace gui
