@@ -30,41 +30,63 @@ struct Candidate {
     int row = 0;
 };
 
-// The widest cell of a column. Every cell is estimated; the cell of the highest bound is
-// measured, and then, each text once and the highest bounds first, the cells that could still
-// be wider than the widest measured.
-int WidestCell(const core::VideoList& list, int list_index, platform::TextWidths& widths,
-               platform::CellWidthEstimator& estimator, platform::RowProgress& progress,
-               std::vector<Candidate>& candidates) {
-    candidates.clear();
+// The bounds of every cell of a column, and the cell of the highest.
+struct ColumnEstimate {
+    int list_index = 0;
+    std::vector<int> bounds;  // by row
     Candidate top{-1, 0};
-    for (int row = 0; row < list.RowCount(); ++row) {
-        const platform::WidthEstimate estimate = estimator.Estimate(list.Cell(row, list_index));
-        candidates.push_back({estimate.width + estimate.slack, row});
-        if (candidates.back().bound > top.bound) top = candidates.back();
-        progress.Row(row);
-    }
-    if (candidates.empty()) return 0;
-    const auto text = [&](const Candidate& c) { return list.Cell(c.row, list_index); };
-    int widest = std::max(0, widths.CellWidth(text(top)));
-
-    auto end = std::partition(candidates.begin(), candidates.end(),
-                              [&](const Candidate& c) { return c.bound > widest; });
-    std::unordered_set<std::string_view> seen{text(top)};
-    end = std::remove_if(candidates.begin(), end,
-                         [&](const Candidate& c) { return !seen.insert(text(c)).second; });
-    const auto by_bound = [](const Candidate& a, const Candidate& b) { return a.bound > b.bound; };
-    const auto measured_end =
-        candidates.begin() + std::min<std::ptrdiff_t>(end - candidates.begin(), kMostMeasured - 1);
-    std::partial_sort(candidates.begin(), measured_end, end, by_bound);
-    for (auto c = candidates.begin(); c != measured_end && c->bound > widest; ++c)
-        widest = std::max(widest, widths.CellWidth(text(*c)));
-    return widest;
-}
+};
 
 bool MeasuresCells(const core::VideoColumn& column, bool autosize) {
     return autosize && column.Visible && !FitsHeader(column) &&
            column.Name != core::column_name::kFlag;  // it shows only the flag mark
+}
+
+// Estimates the cells of the columns that are sized to their widest cell, in one pass over the
+// rows: a row's cells lie together in memory, a column's do not.
+std::vector<ColumnEstimate> EstimateColumns(const core::VideoList& list,
+                                            platform::TextWidths& widths,
+                                            platform::Progress* progress) {
+    std::vector<ColumnEstimate> columns;
+    for (const core::VideoColumn& column : list.Columns()) {
+        if (MeasuresCells(column, true)) columns.push_back({column.ListIndex, {}, {}});
+    }
+    if (columns.empty() || list.RowCount() == 0) return {};
+    platform::RowProgress shown(progress, list.RowCount(), "Sizing columns");
+    const std::unique_ptr<platform::CellWidthEstimator> estimator = widths.CellEstimator();
+    for (ColumnEstimate& column : columns) column.bounds.resize(list.RowCount());
+    for (int row = 0; row < list.RowCount(); ++row) {
+        for (ColumnEstimate& column : columns) {
+            const platform::WidthEstimate estimate =
+                estimator->Estimate(list.Cell(row, column.list_index));
+            const int bound = estimate.width + estimate.slack;
+            column.bounds[static_cast<std::size_t>(row)] = bound;
+            if (bound > column.top.bound) column.top = {bound, row};
+        }
+        shown.Row(row);
+    }
+    return columns;
+}
+
+// The widest cell of an estimated column: the cell of the highest bound measured, and then,
+// each text once and the highest bounds first, the cells that could still be wider than the
+// widest measured.
+int WidestCell(const core::VideoList& list, const ColumnEstimate& column,
+               platform::TextWidths& widths, std::vector<Candidate>& candidates) {
+    const auto text = [&](int row) { return list.Cell(row, column.list_index); };
+    int widest = std::max(0, widths.CellWidth(text(column.top.row)));
+    std::unordered_set<std::string_view> seen{text(column.top.row)};
+    candidates.clear();
+    for (int row = 0; row < static_cast<int>(column.bounds.size()); ++row) {
+        const int bound = column.bounds[static_cast<std::size_t>(row)];
+        if (bound > widest && seen.insert(text(row)).second) candidates.push_back({bound, row});
+    }
+    const auto measured_end = candidates.begin() + std::min(candidates.size(), kMostMeasured - 1);
+    std::partial_sort(candidates.begin(), measured_end, candidates.end(),
+                      [](const Candidate& a, const Candidate& b) { return a.bound > b.bound; });
+    for (auto c = candidates.begin(); c != measured_end && c->bound > widest; ++c)
+        widest = std::max(widest, widths.CellWidth(text(c->row)));
+    return widest;
 }
 
 }  // namespace
@@ -72,11 +94,9 @@ bool MeasuresCells(const core::VideoColumn& column, bool autosize) {
 void ApplyColumnWidths(core::VideoList& list, bool autosize, platform::TextWidths& widths,
                        platform::Progress* progress) {
     const bool empty = list.RowCount() == 0;
-    const auto measured = std::count_if(list.Columns().begin(), list.Columns().end(),
-                                        [&](const auto& c) { return MeasuresCells(c, autosize); });
-    platform::RowProgress shown(progress, list.RowCount(), "Sizing columns",
-                                static_cast<int>(measured));
-    std::unique_ptr<platform::CellWidthEstimator> estimator;
+    const std::vector<ColumnEstimate> estimates =
+        autosize ? EstimateColumns(list, widths, progress) : std::vector<ColumnEstimate>{};
+    auto estimate = estimates.begin();  // in column order, as the columns below
     std::vector<Candidate> candidates;
     for (const core::VideoColumn& column : list.Columns()) {
         const int index = column.ListIndex;
@@ -86,8 +106,7 @@ void ApplyColumnWidths(core::VideoList& list, bool autosize, platform::TextWidth
         } else if (empty || (autosize && FitsHeader(column))) {
             width = widths.HeaderWidth(core::DisplayTitleOf(column));
         } else if (MeasuresCells(column, autosize)) {
-            if (!estimator) estimator = widths.CellEstimator();
-            width = WidestCell(list, index, widths, *estimator, shown, candidates);
+            width = WidestCell(list, *estimate++, widths, candidates);
         } else {
             width = column.Width;
         }
