@@ -1,6 +1,7 @@
 #include "app/column_widths.h"
 
 #include <algorithm>
+#include <functional>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -30,10 +31,13 @@ struct Candidate {
     int row = 0;
 };
 
-// The bounds of every cell of a column, and the cell of the highest.
+// The bounds of every cell of a column, and the cell of the highest. Each cell's hash is taken
+// while its bytes are at hand, so that copies of a text are told apart without reading them
+// again.
 struct ColumnEstimate {
     int list_index = 0;
-    std::vector<int> bounds;  // by row
+    std::vector<int> bounds;          // by row
+    std::vector<std::size_t> hashes;  // by row
     Candidate top{-1, 0};
 };
 
@@ -54,13 +58,19 @@ std::vector<ColumnEstimate> EstimateColumns(const core::VideoList& list,
     if (columns.empty() || list.RowCount() == 0) return {};
     platform::RowProgress shown(progress, list.RowCount(), "Sizing columns");
     const std::unique_ptr<platform::CellWidthEstimator> estimator = widths.CellEstimator();
-    for (ColumnEstimate& column : columns) column.bounds.resize(list.RowCount());
+    const auto rows = static_cast<std::size_t>(list.RowCount());
+    for (ColumnEstimate& column : columns) {
+        column.bounds.resize(rows);
+        column.hashes.resize(rows);
+    }
+    const std::hash<std::string_view> hash;
     for (int row = 0; row < list.RowCount(); ++row) {
         for (ColumnEstimate& column : columns) {
-            const platform::WidthEstimate estimate =
-                estimator->Estimate(list.Cell(row, column.list_index));
+            const std::string_view cell = list.Cell(row, column.list_index);
+            const platform::WidthEstimate estimate = estimator->Estimate(cell);
             const int bound = estimate.width + estimate.slack;
             column.bounds[static_cast<std::size_t>(row)] = bound;
+            column.hashes[static_cast<std::size_t>(row)] = hash(cell);
             if (bound > column.top.bound) column.top = {bound, row};
         }
         shown.Row(row);
@@ -75,11 +85,11 @@ int WidestCell(const core::VideoList& list, const ColumnEstimate& column,
                platform::TextWidths& widths, std::vector<Candidate>& candidates) {
     const auto text = [&](int row) { return list.Cell(row, column.list_index); };
     int widest = std::max(0, widths.CellWidth(text(column.top.row)));
-    std::unordered_set<std::string_view> seen{text(column.top.row)};
+    std::unordered_set<std::size_t> seen{column.hashes[static_cast<std::size_t>(column.top.row)]};
     candidates.clear();
-    for (int row = 0; row < static_cast<int>(column.bounds.size()); ++row) {
-        const int bound = column.bounds[static_cast<std::size_t>(row)];
-        if (bound > widest && seen.insert(text(row)).second) candidates.push_back({bound, row});
+    for (std::size_t row = 0; row < column.bounds.size(); ++row) {
+        if (column.bounds[row] > widest && seen.insert(column.hashes[row]).second)
+            candidates.push_back({column.bounds[row], static_cast<int>(row)});
     }
     const auto measured_end = candidates.begin() + std::min(candidates.size(), kMostMeasured - 1);
     std::partial_sort(candidates.begin(), measured_end, candidates.end(),
