@@ -21,8 +21,8 @@
 #include "app/list_sorting.h"
 #include "bench/baselines.h"
 #include "bench/bench_database.h"
+#include "bench/open_session.h"
 #include "bench/peak_memory.h"
-#include "bench/silent_prompts.h"
 #include "bench/sort_cases.h"
 #include "bench/summary_table.h"
 #include "core/database_files.h"
@@ -45,26 +45,10 @@ const char* const kFindText = "tanaka";  // a name in about one cast in ten
 const char* const kReplaceWhat = "Tanaka";
 const char* const kReplaceWith = "Tanaka-Quinn";
 
-// A session as the program has it, over the program folder of the benchmark.
-struct OpenSession {
-    explicit OpenSession(const std::string& program_folder)
-        : paths(config::ProgramPaths::ForFolder(program_folder)),
-          session(paths, config, recent, clock),
-          services{prompts, progress, login} {}
-    bool Open(const std::string& database, int records) {
-        return app::OpenDatabase(session, services, database) == 1 &&
-               session.Videos.RowCount() == records;
-    }
-    config::ProgramPaths paths;
-    config::ProgramConfig config;
-    config::RecentDatabases recent;
-    core::SystemClock clock;
-    app::Session session;
-    bench::SilentPrompts prompts;
-    platform::NoProgress progress;
-    bench::NoLogin login;
-    app::DatabaseServices services;
-};
+// The database, open, with all its records.
+bool OpenAll(bench::OpenSession& open, const std::string& database, int records) {
+    return open.Open(database) && open.session.Videos.RowCount() == records;
+}
 
 struct Fixture {
     int records = 0;
@@ -73,8 +57,8 @@ struct Fixture {
     std::string saved;  // where the save cases write
     std::int64_t file_bytes = 0;
     bench::FileBytes main_file;
-    std::unique_ptr<OpenSession> open;  // the database, open
-    core::VideoList pristine;           // its rows as read, to undo a replace with
+    std::unique_ptr<bench::OpenSession> open;  // the database, open
+    core::VideoList pristine;                  // its rows as read, to undo a replace with
 };
 
 // Freed memory handed back to the system, so that the next round faults its pages in afresh
@@ -87,8 +71,9 @@ void ForgetFreedMemory(benchmark::State& state) {
 
 void OpenCase(benchmark::State& state, Fixture* fixture) {
     for (auto _ : state) {
-        auto open = std::make_unique<OpenSession>(fixture->program_folder);
-        if (!open->Open(fixture->database, fixture->records)) state.SkipWithError("open failed");
+        auto open = std::make_unique<bench::OpenSession>(fixture->program_folder);
+        if (!OpenAll(*open, fixture->database, fixture->records))
+            state.SkipWithError("open failed");
         state.PauseTiming();
         open.reset();
         state.ResumeTiming();
@@ -198,8 +183,8 @@ bool MakeFixture(Fixture& fixture, const TempFolder& folder) {
 
 // The open database and the file's bytes, for the cases that work on them.
 bool LoadFixture(Fixture& fixture) {
-    fixture.open = std::make_unique<OpenSession>(fixture.program_folder);
-    if (!fixture.open->Open(fixture.database, fixture.records)) return false;
+    fixture.open = std::make_unique<bench::OpenSession>(fixture.program_folder);
+    if (!OpenAll(*fixture.open, fixture.database, fixture.records)) return false;
     fixture.pristine = fixture.open->session.Videos;
     fixture.main_file = bench::ReadWholeFile(fixture.database);
     return static_cast<std::int64_t>(fixture.main_file.size) == fixture.file_bytes;
@@ -221,8 +206,8 @@ int main(int argc, char** argv) {
 
     // Memory first, in a child, while this process holds nothing large.
     const std::optional<bench::MemoryGrowth> memory = bench::MeasureInChild([&] {
-        OpenSession open(fixture.program_folder);
-        return open.Open(fixture.database, fixture.records);
+        bench::OpenSession open(fixture.program_folder);
+        return OpenAll(open, fixture.database, fixture.records);
     });
     if (!LoadFixture(fixture)) {
         std::cerr << "cannot open the database\n";

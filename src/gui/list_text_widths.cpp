@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 
+#include "gui/char_advance_estimator.h"
 #include "gui/text_bytes.h"
 
 namespace gui {
@@ -21,6 +22,11 @@ int ListTextWidths::HeaderWidth(std::string_view title) {
 int ListTextWidths::CellWidth(std::string_view text) {
     if (!view_) return 0;
     return QFontMetrics(view_->font()).horizontalAdvance(FromBytes(text)) + kCellPadding;
+}
+
+std::unique_ptr<platform::CellWidthEstimator> ListTextWidths::CellEstimator() {
+    if (!view_) return TextWidths::CellEstimator();
+    return std::make_unique<CharAdvanceEstimator>(view_->font(), kCellPadding);
 }
 
 }  // namespace gui

@@ -13,6 +13,8 @@ class ListTextWidths final : public platform::TextWidths {
     explicit ListTextWidths(QTableView* view) : view_(view) {}
     int HeaderWidth(std::string_view title) override;
     int CellWidth(std::string_view text) override;
+    // Sums of character advances in the list's font as it is now.
+    std::unique_ptr<platform::CellWidthEstimator> CellEstimator() override;
 
   private:
     QPointer<QTableView> view_;

@@ -36,6 +36,20 @@ std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t at) {
 
 }  // namespace
 
+char32_t NextShownChar(std::string_view bytes, std::size_t& at) {
+    const std::size_t length = Utf8SequenceLength(bytes, at);
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    if (length <= 1) {
+        ++at;
+        return lead;  // ASCII, or Latin-1
+    }
+    char32_t value = lead & (0x7f >> length);
+    for (std::size_t i = 1; i < length; ++i)
+        value = (value << 6) | (static_cast<unsigned char>(bytes[at + i]) & 0x3f);
+    at += length;
+    return value;
+}
+
 QString FromBytes(std::string_view bytes) {
     // The common case, plain ASCII or valid UTF-8, converts in one go.
     bool valid = true;

@@ -9,6 +9,9 @@
 namespace gui {
 
 QString FromBytes(std::string_view bytes);
+// The character shown for the bytes at `at`, and `at` moved past them: a valid UTF-8 sequence
+// decoded, any other byte taken as Latin-1, as FromBytes shows them.
+char32_t NextShownChar(std::string_view bytes, std::size_t& at);
 std::string ToBytes(const QString& text);
 
 }  // namespace gui
