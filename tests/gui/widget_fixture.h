@@ -12,12 +12,8 @@
 #include "fakes/list_session.h"
 #include "scripted_prompts.h"
 
-// What the editor and pane tests share: an open database in a temporary program folder (see
-// ListSession), questions answered from a script that must be used up, and ways to drive widgets.
-class WidgetFixture : public ListSession {
-  protected:
-    ~WidgetFixture() override { EXPECT_EQ(prompts_.Unused(), ""); }
-
+// Ways to drive widgets as a user does, for every window's tests.
+struct WidgetDriving {
     // A child widget by its object name; fails the test when there is none.
     template <typename Widget = QWidget>
     static Widget* Find(const QWidget& parent, const char* name) {
@@ -47,6 +43,13 @@ class WidgetFixture : public ListSession {
         WriteFileBytes(path, PictureBytes(format, size));
         return path;
     }
+};
+
+// What the editor and pane tests share: an open database in a temporary program folder (see
+// ListSession) and questions answered from a script that must be used up.
+class WidgetFixture : public ListSession, public WidgetDriving {
+  protected:
+    ~WidgetFixture() override { EXPECT_EQ(prompts_.Unused(), ""); }
 
     ScriptedPrompts prompts_;
     FakeImageConverter converter_;
