@@ -17,7 +17,7 @@
 #include "fakes/fake_help.h"
 #include "fakes/fake_image_converter.h"
 #include "gui/main_window.h"
-#include "gui/widget_fixture.h"
+#include "gui/widget_driving.h"
 #include "scripted_login.h"
 #include "scripted_prompts.h"
 #include "temp_folder.h"
@@ -31,7 +31,7 @@ class RecordingShell final : public platform::Shell {
 
 // A program folder with the shipped files, a session over it and a main window showing it. The
 // window's questions and logins come from scripts, which must be used up.
-class GuiFixture : public ::testing::Test, public WidgetDriving {
+class GuiFixture : public ::testing::Test {
   protected:
     GuiFixture();
     ~GuiFixture() override;
