@@ -15,6 +15,7 @@
 #include "core/image_path_file.h"
 #include "core/record_file.h"
 #include "gui_fixture.h"
+#include "imports/source_files.h"
 #include "zip_archive.h"
 
 namespace {
@@ -187,10 +188,7 @@ TEST_F(ImportWizardTest,
     EXPECT_TRUE(prompts_.Pickers()[0].filter.with_all_files);
     ASSERT_EQ(prompts_.Messages().size(), 1u);
     EXPECT_EQ(prompts_.Messages()[0].title, "Import Error");
-    EXPECT_EQ(prompts_.Messages()[0].text,
-              "A valid program configuration file could not be found for:\n\n" + program +
-                  ".\n\nPlease verify that this is a valid Filmfolio 2.0 executable file\nand "
-                  "that the path is correct, then try again.");
+    EXPECT_EQ(prompts_.Messages()[0].text, imports::FilmfolioConfigErrorText(program));
 
     // A read-only user imports nothing, not even with the tool bar's button.
     session_->AccessLevel = app::kReadOnlyAccess;
