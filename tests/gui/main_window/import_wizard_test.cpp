@@ -136,9 +136,10 @@ TEST_F(ImportWizardTest, ImportsCsvTellicoAndGcstarFilesWithTheDefaultPairing) {
         int command;
         std::string file;
         std::vector<std::string> titles;  // as the list holds them after the import
-    } sources[] = {{cmd::kImportCsv, data + "/films.csv", {"Alien, 1", "Heat1"}},
-                   {cmd::kImportTellico, tc, {"Alien", "Heat", "Escape"}},
-                   {cmd::kImportGcstar, data + "/gcstar-films.gcs", {"Alien", "Heat", "Big", "Lost"}}};
+    } sources[] = {
+        {cmd::kImportCsv, data + "/films.csv", {"Alien, 1", "Heat1"}},
+        {cmd::kImportTellico, tc, {"Alien", "Heat", "Escape"}},
+        {cmd::kImportGcstar, data + "/gcstar-films.gcs", {"Alien", "Heat", "Big", "Lost"}}};
     for (const auto& [command, file, titles] : sources) {
         SCOPED_TRACE(file);
         const int rows = session_->Videos.RowCount();
