@@ -39,7 +39,7 @@ TEST_F(GcstarReaderTest, ReadsFilmsWithOurColumnNamesAndCopiesCovers) {
     EXPECT_EQ(Cell(0, "Cast"), "Sigourney Weaver, Tom Skerritt");
     EXPECT_EQ(Cell(0, "Category"), "Horror, Science Fiction");
     EXPECT_EQ(Cell(0, "Nationality"), "USA");
-    EXPECT_EQ(Cell(0, "Original Title"), "Alien");
+    EXPECT_EQ(Cell(0, "Original"), "Alien");
     EXPECT_EQ(Cell(0, "Format"), "DVD");
     EXPECT_EQ(Cell(1, "Year"), "1995");
     EXPECT_EQ(Cell(1, "Duration"), "02:50:00");
