@@ -8,11 +8,7 @@
 
 namespace {
 
-class CliCopyTest : public ::testing::Test {
-  protected:
-    TempFolder folder_;
-    CliRunner cli_{folder_ / "program"};
-};
+using CliCopyTest = CliTest;
 
 TEST_F(CliCopyTest, CopyOfACopyIsByteIdenticalAndHasItsOwnImagesAndFolder) {
     const std::string source = WriteSampleDatabase(folder_ / "films.rdk", Sample(40, 2, "a", true));

@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CliImportTest : public ::testing::Test {
+class CliImportTest : public CliTest {
   protected:
     void SetUp() override {
         main_ = WriteFilms(folder_ / "films.rdk", {{{"Key", "1000000000"}, {"Title", "Heat"}}},
@@ -26,9 +26,6 @@ class CliImportTest : public ::testing::Test {
         return cli_.Run(arguments);
     }
 
-    TempFolder folder_;
-    CliRunner cli_{folder_ / "program"};
-    std::string main_;
     std::string source_;
 };
 

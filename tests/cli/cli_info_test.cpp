@@ -7,11 +7,7 @@
 
 namespace {
 
-class CliInfoTest : public ::testing::Test {
-  protected:
-    TempFolder folder_;
-    CliRunner cli_{folder_ / "program"};
-};
+using CliInfoTest = CliTest;
 
 TEST_F(CliInfoTest, HelpNamesEveryCommandAndMistakesFailWithOneLine) {
     CliRun help = cli_.Run({"--help"});

@@ -9,7 +9,7 @@
 
 namespace {
 
-class CliListsTest : public ::testing::Test {
+class CliListsTest : public CliTest {
   protected:
     void SetUp() override {
         main_ = WriteFilms(folder_ / "films.rdk",
@@ -29,10 +29,6 @@ class CliListsTest : public ::testing::Test {
                              {"Flag Value", "Favorite"}}});
     }
     std::string Out(const std::vector<std::string>& arguments) { return cli_.Run(arguments).out; }
-
-    TempFolder folder_;
-    CliRunner cli_{folder_ / "program"};
-    std::string main_;
 };
 
 // How rows compare, match and are listed is checked with the lists; here, that each option of

@@ -12,11 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CliMaintenanceTest : public ::testing::Test {
-  protected:
-    TempFolder folder_;
-    CliRunner cli_{folder_ / "program"};
-};
+using CliMaintenanceTest = CliTest;
 
 TEST_F(CliMaintenanceTest, ChangingAProtectedDatabaseNeedsFullAccess) {
     const std::string source = WriteSampleDatabase(folder_ / "source.rdk", Sample(2, 1, "new"));

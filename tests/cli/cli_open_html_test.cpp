@@ -12,11 +12,7 @@ namespace fs = std::filesystem;
 
 const std::string kPage = ReadFileBytes(REELDECK_TEST_DATA "/reader-html-my-videos.html");
 
-class CliOpenHtmlTest : public ::testing::Test {
-  protected:
-    TempFolder folder_;
-    CliRunner cli_{folder_ / "program"};
-};
+using CliOpenHtmlTest = CliTest;
 
 TEST_F(CliOpenHtmlTest, PageFileBecomesADatabaseAndOtherPagesWriteNothing) {
     WriteFileBytes(folder_ / "films.html", kPage);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
 #include <map>
 #include <string>
 #include <vector>
+
+#include "temp_folder.h"
 
 // Runs reeldeck-cli as a separate process with its own program folder.
 struct CliRun {
@@ -32,3 +35,11 @@ int LineCount(const std::string& text);
 void ExpectFailure(const CliRun& run, const std::string& part);
 // Every regular file under a folder, by path, with its bytes.
 std::map<std::string, std::string> Files(const std::string& folder);
+
+// A temporary folder holding the companion's program folder and the test's databases.
+class CliTest : public ::testing::Test {
+  protected:
+    TempFolder folder_;
+    CliRunner cli_{folder_ / "program"};
+    std::string main_;  // the database the cases work on, where the fixture writes one
+};

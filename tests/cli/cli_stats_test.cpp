@@ -8,7 +8,7 @@
 
 namespace {
 
-class CliStatsTest : public ::testing::Test {
+class CliStatsTest : public CliTest {
   protected:
     void SetUp() override {
         main_ = WriteFilms(folder_ / "films.rdk",
@@ -22,10 +22,6 @@ class CliStatsTest : public ::testing::Test {
                              {"Writer", "Tom \"Stoppard\""},
                              {"Last Viewed", "01/02/2003"}}});
     }
-
-    TempFolder folder_;
-    CliRunner cli_{folder_ / "program"};
-    std::string main_;
 };
 
 TEST_F(CliStatsTest, PrintsEveryFigureAndTableAsTextOrJson) {

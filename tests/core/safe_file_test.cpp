@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
-#include <signal.h>
 #include <sys/prctl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -29,6 +27,7 @@
 #include "core/record_file.h"
 #include "core/sort_state_file.h"
 #include "core/wanted_file.h"
+#include "file_size_limit.h"
 #include "sample_lists.h"
 #include "temp_folder.h"
 #include "test_doubles.h"
@@ -301,22 +300,15 @@ TEST(SafeWriteRefusalTest, EveryWriterKeepsTheOldFileAndReportsTheSystemsReason)
 
 // ---- Failures of the real system ----
 
-// A file size limit makes the kernel cut a write short and then refuse the rest, as a full disk
-// does; it applies to every user, root included.
 TEST(SafeWriteSystemTest, AWriteTheKernelRefusesMidFileKeepsTheOldFile) {
     const PathWriter& records = WriterAt(0);  // about 360 KiB, several writes
     TempFolder folder;
     const std::string target = folder / records.file_name;
     WriteFileBytes(target, kOldBytes);
-    rlimit previous{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previous_handler = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = previous;
-    limited.rlim_cur = 64 * 1024;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const FileResult result = records.write(target, FileSystemCalls::System());
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    ::signal(SIGXFSZ, previous_handler);
+    const FileResult result = [&] {
+        FileSizeLimit limit(64 * 1024);
+        return records.write(target, FileSystemCalls::System());
+    }();
 
     EXPECT_EQ(result.Describe(), target + ": " + core::SystemErrorText(EFBIG));
     EXPECT_EQ(ReadFileBytes(target), kOldBytes);

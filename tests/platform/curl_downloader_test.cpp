@@ -1,8 +1,6 @@
 #include "platform/curl_downloader.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <atomic>
@@ -15,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "local_http_server.h"
 #include "temp_folder.h"
 
@@ -314,18 +313,12 @@ TEST_F(LocalServerTest, FailsWhenTheFolderIsMissingOrTheTargetIsAFolder) {
 }
 
 TEST_F(LocalServerTest, FailsWhenTheDiskFillsMidBody) {
-    // A file size limit makes writes beyond it fail, as a full disk would.
     Serve("large", Bytes(1 << 20));
     WriteFileBytes(target_, kPrevious);
-    rlimit previous{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previous_handler = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = previous;
-    limited.rlim_cur = 64 * 1024;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const DownloadResult result = Download(Url("/files/large"), target_);
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    ::signal(SIGXFSZ, previous_handler);
+    const DownloadResult result = [&] {
+        FileSizeLimit limit(64 * 1024);
+        return Download(Url("/files/large"), target_);
+    }();
 
     EXPECT_EQ(result.error, DownloadError::kLocalFile);
     EXPECT_NE(result.reason.find(target_), std::string::npos) << result.reason;

@@ -33,10 +33,13 @@ const std::unordered_map<std::string_view, std::string_view>& OurColumns() {
     return columns;
 }
 
-// The labels GCstar shows for its other film fields; a field not listed keeps its own name.
+// The labels GCstar shows for its other film fields; a field not listed keeps its own name. No
+// label may contain one of our column names: the wizard's default pairing matches names that
+// contain each other, and a later field takes the row from an earlier one ("Original Title"
+// would take the Title row from the film's own title).
 const std::unordered_map<std::string, std::string>& Labels() {
     static const std::unordered_map<std::string, std::string> labels = {
-        {"original", "Original Title"},
+        {"original", "Original"},
         {"country", "Nationality"},
         {"format", "Format"},
         {"number", "Number"},

@@ -9,6 +9,8 @@
 
 #include "core/header_file.h"
 #include "gui/html/print_options_dialog.h"
+#include "gui/widget_driving.h"
+#include "html/print_settings.h"
 #include "scripted_prompts.h"
 #include "temp_folder.h"
 
@@ -28,13 +30,6 @@ class PrintOptionsDialogTest : public ::testing::Test {
         return {settings_,          videos_,    wanted_,  paths_,
                 folder_ / "images", "03/07/04", prompts_, progress_};
     }
-    template <typename T>
-    static T* Child(const QObject& parent, const char* name) {
-        auto* child = parent.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
-
     TempFolder folder_;
     config::ProgramPaths paths_ = config::ProgramPaths::ForFolder(folder_.path());
     html::PrintSettings settings_;
@@ -45,9 +40,7 @@ class PrintOptionsDialogTest : public ::testing::Test {
 };
 
 TEST_F(PrintOptionsDialogTest, TitlesOnlyShowsInThePreviewAndPrintsTheSelectedRows) {
-    WriteFileBytes(paths_.print_settings,
-                   "[Reeldeck - Version 1.0 - Print Settings]\n\nHEADING=255,0,0\nTEXT=0,0,128\n"
-                   "FTYPE=Georgia\nFSTYLE=\nFSIZE=12\nMULTIPLE_COLUMNS=1\nTITLES_ONLY=0\n");
+    std::filesystem::copy_file(REELDECK_SOURCE_DATA "/cfg/ps.txt", paths_.print_settings);
     videos_.Select(0, true);
     videos_.Select(2, true);
     gui::PrintOptionsDialog dialog(Context());
@@ -58,29 +51,29 @@ TEST_F(PrintOptionsDialogTest, TitlesOnlyShowsInThePreviewAndPrintsTheSelectedRo
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Print Output Options");
     // An empty Wanted Videos list cannot be chosen; the selection is what prints by default.
-    EXPECT_FALSE(Child<QRadioButton>(dialog, "listWanted")->isEnabled());
-    EXPECT_FALSE(Child<QRadioButton>(dialog, "listBoth")->isEnabled());
-    EXPECT_TRUE(Child<QRadioButton>(dialog, "recordsSelected")->isChecked());
-    auto* preview = Child<QTextBrowser>(dialog, "printPreview");
-    EXPECT_TRUE(preview->toPlainText().contains("Starring"));
-
-    auto* titles_only = Child<QCheckBox>(dialog, "titlesOnly");
-    EXPECT_FALSE(titles_only->isChecked());
-    // The box reacts to clicks on its mark and label, not on the empty space beside them.
-    QTest::mouseClick(titles_only, Qt::LeftButton, {}, QPoint(8, titles_only->height() / 2));
+    EXPECT_FALSE(Find<QRadioButton>(dialog, "listWanted")->isEnabled());
+    EXPECT_FALSE(Find<QRadioButton>(dialog, "listBoth")->isEnabled());
+    EXPECT_TRUE(Find<QRadioButton>(dialog, "recordsSelected")->isChecked());
+    auto* preview = Find<QTextBrowser>(dialog, "printPreview");
     EXPECT_TRUE(preview->toPlainText().contains("9. My Video Title"));
     EXPECT_FALSE(preview->toPlainText().contains("Starring"));
-    EXPECT_TRUE(preview->toHtml().contains("Georgia"));
+    EXPECT_TRUE(preview->toHtml().contains("Verdana"));
 
-    QTest::mouseClick(Child<QPushButton>(dialog, "print"), Qt::LeftButton);
+    auto* titles_only = Find<QCheckBox>(dialog, "titlesOnly");
+    EXPECT_TRUE(titles_only->isChecked());
+    // The box reacts to clicks on its mark and label, not on the empty space beside them.
+    QTest::mouseClick(titles_only, Qt::LeftButton, {}, QPoint(8, titles_only->height() / 2));
+    EXPECT_TRUE(preview->toPlainText().contains("Starring"));
+
+    QTest::mouseClick(Find<QPushButton>(dialog, "print"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     ASSERT_EQ(printed.size(), 1u);
     EXPECT_NE(printed[0].find("<title>Reeldeck - My Videos (2)</title>"), std::string::npos);
     EXPECT_NE(printed[0].find("Casablanca"), std::string::npos);
     EXPECT_EQ(printed[0].find("Brazil"), std::string::npos);
-    EXPECT_EQ(ReadFileBytes(paths_.print_settings),
-              "[Reeldeck - Version 1.0 - Print Settings]\n\nHEADING=255,0,0\nTEXT=0,0,128\n"
-              "FTYPE=Georgia\nFSTYLE=\nFSIZE=12\nMULTIPLE_COLUMNS=1\nTITLES_ONLY=1\n");
+    html::PrintSettings stored;
+    ASSERT_TRUE(html::LoadPrintSettings(paths_.print_settings, stored));
+    EXPECT_FALSE(stored.titles_only);
     EXPECT_TRUE(prompts_.Texts().empty());
 }
 
@@ -93,10 +86,10 @@ TEST_F(PrintOptionsDialogTest, MissingSettingsAreReportedAndCancelWritesThemAndR
     EXPECT_EQ(prompts_.Messages()[0].title, "Error");
     EXPECT_EQ(prompts_.Messages()[0].text.rfind("Error opening print settings file:\n", 0), 0u);
     // With Wanted Videos chosen there are no images and no selection to print.
-    QTest::mouseClick(Child<QRadioButton>(dialog, "listWanted"), Qt::LeftButton);
-    EXPECT_FALSE(Child<QCheckBox>(dialog, "includeImages")->isEnabled());
+    QTest::mouseClick(Find<QRadioButton>(dialog, "listWanted"), Qt::LeftButton);
+    EXPECT_FALSE(Find<QCheckBox>(dialog, "includeImages")->isEnabled());
     EXPECT_TRUE(
-        Child<QTextBrowser>(dialog, "printPreview")->toPlainText().contains("Wanted Video Title"));
+        Find<QTextBrowser>(dialog, "printPreview")->toPlainText().contains("Wanted Video Title"));
 
     dialog.reject();
     EXPECT_FALSE(std::filesystem::exists(paths_.print_my_videos));

@@ -20,18 +20,12 @@
 #include "gui/synchronize_dialog.h"
 #include "gui/users_dialog.h"
 #include "gui/web_html_view.h"
+#include "gui/widget_driving.h"
 #include "gui/xdg_file_types.h"
 #include "scripted_prompts.h"
 #include "temp_folder.h"
 
 namespace {
-
-template <typename Widget = QWidget>
-Widget* Find(const QWidget& window, const char* name) {
-    auto* widget = window.findChild<Widget*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 TEST(LoginDialogTest, TheFieldsReachTheModelWhichDecidesWhenTheWindowCloses) {
     ScriptedPrompts prompts;

@@ -17,6 +17,7 @@
 #include "fakes/fake_help.h"
 #include "fakes/fake_image_converter.h"
 #include "gui/main_window.h"
+#include "gui/widget_driving.h"
 #include "scripted_login.h"
 #include "scripted_prompts.h"
 #include "temp_folder.h"
@@ -45,14 +46,6 @@ class GuiFixture : public ::testing::Test {
                               const std::vector<std::string>& categories = {},
                               const std::vector<core::UserAccount>& accounts = {});
     void Open(const std::string& main_path);
-    // A child widget by its object name; fails the test when there is none.
-    template <typename Widget = QWidget>
-    static Widget* Find(const QWidget& parent, const char* name) {
-        auto* widget = parent.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     // Does `open` (or runs `command`), expects it to open the modal window named `name` ("" for
     // none), lets `use` work in it and then closes it.
     void InModal(const std::function<void()>& open, const QString& name,

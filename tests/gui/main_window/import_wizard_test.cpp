@@ -1,6 +1,5 @@
 // The Import Wizard as the menus open it: choosing a source, the default pairing, importing, the
 // result message, and Undo Last putting the list back.
-#include <zip.h>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +15,8 @@
 #include "core/image_path_file.h"
 #include "core/record_file.h"
 #include "gui_fixture.h"
+#include "imports/source_files.h"
+#include "zip_archive.h"
 
 namespace {
 
@@ -125,50 +126,30 @@ TEST_F(ImportWizardTest, ImportsWithTheDefaultPairingAndUndoPutsTheListBack) {
     EXPECT_FALSE(Action(cmd::kUndoImportMyVideos)->isEnabled());
 }
 
-// A Tellico file: a zip archive holding tellico.xml.
-void WriteTellico(const std::string& path, const std::string& entries) {
-    const std::string xml = R"(<?xml version="1.0" encoding="UTF-8"?>
-<tellico xmlns="http://periapsis.org/tellico/" syntaxVersion="11">
- <collection title="Films" type="3"><fields><field name="_default"/></fields>)" +
-                            entries + "</collection></tellico>\n";
-    int error = 0;
-    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    ASSERT_NE(archive, nullptr);
-    zip_source_t* source = zip_source_buffer(archive, xml.data(), xml.size(), 0);
-    ASSERT_GE(zip_file_add(archive, "tellico.xml", source, ZIP_FL_ENC_UTF_8), 0);
-    ASSERT_EQ(zip_close(archive), 0);
-}
-
 // The other sources through the same window: each file's record count and default pairing once
 // chosen, and its records in the list after Import.
 TEST_F(ImportWizardTest, ImportsCsvTellicoAndGcstarFilesWithTheDefaultPairing) {
     Open(WriteDatabase("films.rdk", 1));
-    const std::string csv = folder_ / "films.csv", tc = folder_ / "films.tc",
-                      gcs = folder_ / "films.gcs";
-    WriteFileBytes(csv,
-                   "\xEF\xBB\xBFTitle,Year,Shelf\r\n\"Alien, 1\",1979,A3\r\n\"Heat\n1\",1995,\r\n");
-    WriteTellico(tc,
-                 "<entry id=\"1\"><title>Alien 2</title><year>1979</year></entry>"
-                 "<entry id=\"2\"><title>Heat 2</title><year>1995</year></entry>");
-    WriteFileBytes(gcs,
-                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<collection type=\"GCfilms\">"
-                   "<item id=\"1\" title=\"Alien 3\" date=\"25/05/1979\"/>"
-                   "<item id=\"2\" title=\"Heat 3\" date=\"1995\"/></collection>\n");
+    const std::string data = REELDECK_TEST_DATA, tc = folder_ / "videos.tc";
+    WriteZip(tc, {{"tellico.xml", ReadFileBytes(data + "/tellico-videos.xml")}});
     const struct {
         int command;
         std::string file;
         std::vector<std::string> titles;  // as the list holds them after the import
-    } sources[] = {{cmd::kImportCsv, csv, {"Alien, 1", "Heat1"}},
-                   {cmd::kImportTellico, tc, {"Alien 2", "Heat 2"}},
-                   {cmd::kImportGcstar, gcs, {"Alien 3", "Heat 3"}}};
+    } sources[] = {
+        {cmd::kImportCsv, data + "/films.csv", {"Alien, 1", "Heat1"}},
+        {cmd::kImportTellico, tc, {"Alien", "Heat", "Escape"}},
+        {cmd::kImportGcstar, data + "/gcstar-films.gcs", {"Alien", "Heat", "Big", "Lost"}}};
     for (const auto& [command, file, titles] : sources) {
         SCOPED_TRACE(file);
         const int rows = session_->Videos.RowCount();
+        const int count = static_cast<int>(titles.size());
+        const std::string records = std::to_string(count) + " records";
         prompts_.QueueOpenFile(file);
         InModal(command, "importWizardDialog", [&](QDialog& dialog) {
             QTest::mouseClick(Find(dialog, "browseSource"), Qt::LeftButton);
             EXPECT_EQ(Find<QLineEdit>(dialog, "sourcePath")->text().toStdString(), file);
-            EXPECT_EQ(Find<QLabel>(dialog, "recordCount")->text(), "2 Records");
+            EXPECT_EQ(Find<QLabel>(dialog, "recordCount")->text().toLower().toStdString(), records);
             auto* pairs = Find<QTreeWidget>(dialog, "pairingList");
             EXPECT_EQ(PairedWith(*pairs, "Title"), "Title ->");
             EXPECT_EQ(PairedWith(*pairs, "Year"), "Year ->");
@@ -177,15 +158,15 @@ TEST_F(ImportWizardTest, ImportsCsvTellicoAndGcstarFilesWithTheDefaultPairing) {
             EXPECT_FALSE(dialog.isVisible());
         });
         ASSERT_FALSE(prompts_.Messages().empty());
-        EXPECT_EQ(prompts_.Messages().back().text, "2 records imported successfully.");
-        ASSERT_EQ(session_->Videos.RowCount(), rows + 2);
+        EXPECT_EQ(prompts_.Messages().back().text, records + " imported successfully.");
+        ASSERT_EQ(session_->Videos.RowCount(), rows + count);
         std::vector<std::string> listed;
         for (int row = 0; row < session_->Videos.RowCount(); ++row)
             listed.emplace_back(session_->Videos.Cell(row, Column("Title")));
         for (const std::string& title : titles)
             EXPECT_NE(std::find(listed.begin(), listed.end(), title), listed.end()) << title;
         EXPECT_EQ(window_->windowTitle().toStdString(),
-                  "Reeldeck - *films.rdk - " + std::to_string(rows + 2) + " Videos");
+                  "Reeldeck - *films.rdk - " + std::to_string(rows + count) + " Videos");
     }
 }
 
@@ -208,10 +189,7 @@ TEST_F(ImportWizardTest,
     EXPECT_TRUE(prompts_.Pickers()[0].filter.with_all_files);
     ASSERT_EQ(prompts_.Messages().size(), 1u);
     EXPECT_EQ(prompts_.Messages()[0].title, "Import Error");
-    EXPECT_EQ(prompts_.Messages()[0].text,
-              "A valid program configuration file could not be found for:\n\n" + program +
-                  ".\n\nPlease verify that this is a valid Filmfolio 2.0 executable file\nand "
-                  "that the path is correct, then try again.");
+    EXPECT_EQ(prompts_.Messages()[0].text, imports::FilmfolioConfigErrorText(program));
 
     // A read-only user imports nothing, not even with the tool bar's button.
     session_->AccessLevel = app::kReadOnlyAccess;

@@ -9,17 +9,12 @@
 
 #include "fakes/list_session.h"
 #include "gui/properties/database_properties_dialog.h"
+#include "gui/widget_driving.h"
 
 namespace {
 
 class DatabasePropertiesDialogTest : public ListSession {
   protected:
-    template <typename T>
-    static T* Child(const QObject& parent, const QString& name) {
-        auto* child = parent.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
-    }
     static QStringList Column(const QAbstractItemModel& model, int column) {
         QStringList cells;
         for (int row = 0; row < model.rowCount(); ++row)
@@ -31,16 +26,16 @@ class DatabasePropertiesDialogTest : public ListSession {
 TEST_F(DatabasePropertiesDialogTest, FillsEveryPageAndSortsATableByTheClickedHeading) {
     for (const char* category : {"Drama", "Comedy", "drama"}) AddRow({{"Category", category}});
     gui::DatabasePropertiesDialog dialog(views::StatisticsSourceOf(session_), "");
-    auto* table = Child<QTableView>(dialog, "tableCategory");
+    auto* table = Find<QTableView>(dialog, "tableCategory");
     QAbstractItemModelTester tester(table->model());
     EXPECT_EQ(Column(*table->model(), 0), QStringList{"Loading Category Information..."});
     dialog.show();
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Finished(); }, 10000));
     EXPECT_EQ(dialog.windowTitle(), "Database Properties");
-    EXPECT_EQ(Child<QPushButton>(dialog, "closeButton")->text(), "Close");
-    EXPECT_EQ(Child<QLabel>(dialog, "Records/My Videos")->text(), "3");
-    EXPECT_EQ(Child<QLabel>(dialog, "Duration/Average")->text(), "00:00:00");
+    EXPECT_EQ(Find<QPushButton>(dialog, "closeButton")->text(), "Close");
+    EXPECT_EQ(Find<QLabel>(dialog, "Records/My Videos")->text(), "3");
+    EXPECT_EQ(Find<QLabel>(dialog, "Duration/Average")->text(), "00:00:00");
     EXPECT_EQ(table->model()->headerData(0, Qt::Horizontal).toString(), "Category - 2");
     EXPECT_EQ(Column(*table->model(), 0), (QStringList{"Comedy", "Drama"}));
 
@@ -54,7 +49,7 @@ TEST_F(DatabasePropertiesDialogTest, FillsEveryPageAndSortsATableByTheClickedHea
     EXPECT_EQ(Column(*table->model(), 1), (QStringList{"1", "2"}));
     click(1);
     EXPECT_EQ(Column(*table->model(), 1), (QStringList{"2", "1"}));
-    QTest::mouseClick(Child<QPushButton>(dialog, "closeButton"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(dialog, "closeButton"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
@@ -65,7 +60,7 @@ TEST_F(DatabasePropertiesDialogTest, ClosingWhileLoadingStopsTheWorker) {
         std::make_unique<gui::DatabasePropertiesDialog>(views::StatisticsSourceOf(session_), "");
     dialog->show();
     EXPECT_EQ(dialog->windowTitle(), "Database Properties - Loading...");
-    auto* close = Child<QPushButton>(*dialog, "closeButton");
+    auto* close = Find<QPushButton>(*dialog, "closeButton");
     EXPECT_EQ(close->text(), "Cancel");
     QTest::qWait(20);
     QTest::mouseClick(close, Qt::LeftButton);

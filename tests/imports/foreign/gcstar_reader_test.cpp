@@ -2,20 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 #include "foreign_reader_fixture.h"
 
 namespace {
 
-std::string Gcs(const std::string& type, const std::string& items) {
-    return R"(<?xml version="1.0" encoding="UTF-8"?>
-<collection type=")" +
-           type + R"(" items="4" version="1.7.0">
- <information><maxId>4</maxId></information>
-)" + items +
-           "</collection>\n";
-}
+// Four films: every mapped field, and covers beside the file, at an absolute path (the sample's
+// /home/ann/covers), oversized and missing.
+const std::string kFilms = ReadFileBytes(REELDECK_TEST_DATA "/gcstar-films.gcs");
 
 class GcstarReaderTest : public ForeignReaderTest {
   protected:
@@ -28,24 +24,7 @@ TEST_F(GcstarReaderTest, ReadsFilmsWithOurColumnNamesAndCopiesCovers) {
     WriteFileBytes(temp_ / "heat.png", "PNGDATA");
     WriteFileBytes(temp_ / "huge.jpg", "");
     std::filesystem::resize_file(temp_ / "huge.jpg", 21 * 1024 * 1024);
-    WriteFileBytes(file_, Gcs("GCfilms", R"(
- <item id="1" title="Alien" date="25/05/1979" time="117 min" director="Ridley Scott"
-       original="Alien" image="images/alien.JPG" backpic="" age="16" seen="1" format="DVD">
-  <synopsis>In space
-no one can hear you scream.</synopsis>
-  <actors>
-   <line><col>Sigourney Weaver</col><col>Ripley</col></line>
-   <line><col>Tom Skerritt</col><col>Dallas</col></line>
-  </actors>
-  <genre><line><col>Horror</col></line><line><col>Science Fiction</col></line></genre>
-  <country><line><col>USA</col></line></country>
- </item>
- <item id="2" title="Heat" date="1995" time="2h50" age="1" seen="0" image=")" +
-                                             (temp_ / "heat.png") + R"("
-       actors="Al Pacino, Robert De Niro" genre="Crime" />
- <item id="3" title="Big" time="1:30" age="0" image="huge.jpg" />
- <item id="4" title="Lost" time="none" image="gone/missing.jpg" />
-)"));
+    WriteFileBytes(file_, std::regex_replace(kFilms, std::regex("/home/ann/covers"), temp_.path()));
     const core::FileResult result = imports::ReadGcstar(file_, covers_, &table_);
     ASSERT_TRUE(result) << result.Describe();
     EXPECT_EQ(result.value, 4);
@@ -60,7 +39,7 @@ no one can hear you scream.</synopsis>
     EXPECT_EQ(Cell(0, "Cast"), "Sigourney Weaver, Tom Skerritt");
     EXPECT_EQ(Cell(0, "Category"), "Horror, Science Fiction");
     EXPECT_EQ(Cell(0, "Nationality"), "USA");
-    EXPECT_EQ(Cell(0, "Original Title"), "Alien");
+    EXPECT_EQ(Cell(0, "Original"), "Alien");
     EXPECT_EQ(Cell(0, "Format"), "DVD");
     EXPECT_EQ(Cell(1, "Year"), "1995");
     EXPECT_EQ(Cell(1, "Duration"), "02:50:00");
@@ -90,7 +69,7 @@ TEST_F(GcstarReaderTest, MalformedFilesGiveAClearErrorAndNoTable) {
         {"broken XML", "<collection type=\"GCfilms\"><item title=\"A\">", "broken XML at byte"},
         {"not XML", "\x89PNG\r\n", "broken XML"},
         {"no collection", "<films/>", "no <collection> element"},
-        {"book collection", Gcs("GCbooks", "<item title=\"Dune\"/>"),
+        {"book collection", std::regex_replace(kFilms, std::regex("GCfilms"), "GCbooks"),
          "not a film collection (GCstar collection type \"GCbooks\""},
     };
     for (const auto& c : cases) {

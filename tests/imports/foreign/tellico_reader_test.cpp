@@ -1,77 +1,19 @@
 #include "imports/tellico_reader.h"
 
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <map>
+#include <regex>
 #include <string>
 
 #include "foreign_reader_fixture.h"
+#include "zip_archive.h"
 
 namespace {
 
-// Writes a zip archive holding `entries` (name → bytes), as Tellico saves a .tc file.
-void WriteZip(const std::string& path, const std::map<std::string, std::string>& entries) {
-    int error = 0;
-    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    ASSERT_NE(archive, nullptr);
-    for (const auto& [name, bytes] : entries) {
-        zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
-        ASSERT_GE(zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8), 0);
-    }
-    ASSERT_EQ(zip_close(archive), 0);
-}
-
-std::string TellicoXml(const std::string& type, const std::string& entries) {
-    return R"(<?xml version="1.0" encoding="UTF-8"?>
-<!DOCTYPE tellico PUBLIC "-//Robby Stephenson/DTD Tellico V11.0//EN" "http://periapsis.org/tellico/dtd/v11/tellico.dtd">
-<tellico xmlns="http://periapsis.org/tellico/" syntaxVersion="11">
- <collection title="My Videos" type=")" +
-           type + R"(">
-  <fields>
-   <field name="_default"/>
-   <field flags="0" title="Shelf" category="Personal" format="4" type="1" name="shelf"/>
-  </fields>)" +
-           entries +
-           R"(
-  <images>
-   <image format="JPEG" id="embedded.jpeg" width="1" height="1">SlBFR0RBVEE=</image>
-  </images>
- </collection>
-</tellico>
-)";
-}
-
-const char* const kEntries = R"(
-  <entry id="1">
-   <title>Alien</title>
-   <year>1979</year>
-   <certification>R (USA)</certification>
-   <genres><genre>Horror</genre><genre>Science Fiction</genre></genres>
-   <nationalitys><nationality>USA</nationality><nationality>UK</nationality></nationalitys>
-   <casts>
-    <cast><column>Sigourney Weaver</column><column>Ripley</column></cast>
-    <cast><column>Tom Skerritt</column><column>Dallas</column></cast>
-   </casts>
-   <directors><director>Ridley Scott</director></directors>
-   <running-time>117</running-time>
-   <studios><studio>20th Century Fox</studio></studios>
-   <plot>In space no one can hear you scream.</plot>
-   <seen>true</seen>
-   <shelf>A3</shelf>
-   <cover>embedded.jpeg</cover>
-   <cdate><year>2021</year><month>3</month><day>7</day></cdate>
-  </entry>
-  <entry id="2">
-   <title>Heat</title>
-   <producers><producer>Art Linson</producer></producers>
-   <writers><writer>Michael Mann</writer></writers>
-   <cover>f00d.png</cover>
-  </entry>
-  <entry id="3">
-   <title>Escape</title>
-   <cover>../../escaped.jpg</cover>
-  </entry>)";
+// A video collection of three entries: every mapped field, covers embedded, in the archive's
+// images/ folder and outside it.
+const std::string kVideos = ReadFileBytes(REELDECK_TEST_DATA "/tellico-videos.xml");
 
 class TellicoReaderTest : public ForeignReaderTest {
   protected:
@@ -79,7 +21,7 @@ class TellicoReaderTest : public ForeignReaderTest {
 };
 
 TEST_F(TellicoReaderTest, ReadsAVideoCollectionWithOurColumnNamesAndCovers) {
-    WriteZip(file_, {{"tellico.xml", TellicoXml("3", kEntries)},
+    WriteZip(file_, {{"tellico.xml", kVideos},
                      {"images/f00d.png", "PNGDATA"},
                      {"images/../../escaped.jpg", "EVIL"},
                      {"../escaped.jpg", "EVIL"}});
@@ -117,7 +59,7 @@ TEST_F(TellicoReaderTest, ReadsAVideoCollectionWithOurColumnNamesAndCovers) {
 }
 
 TEST_F(TellicoReaderTest, MalformedFilesGiveAClearErrorAndNoTable) {
-    WriteZip(temp_ / "good.tc", {{"tellico.xml", TellicoXml("3", kEntries)}});
+    WriteZip(temp_ / "good.tc", {{"tellico.xml", kVideos}});
     const std::string good = ReadFileBytes(temp_ / "good.tc");
     const struct {
         const char* name;
@@ -131,7 +73,7 @@ TEST_F(TellicoReaderTest, MalformedFilesGiveAClearErrorAndNoTable) {
         {"broken XML", {{"tellico.xml", "<tellico><collection type=\"3\">"}}, "", "broken XML"},
         {"no collection", {{"tellico.xml", "<tellico/>"}}, "", "holds no collection"},
         {"book collection",
-         {{"tellico.xml", TellicoXml("2", kEntries)}},
+         {{"tellico.xml", std::regex_replace(kVideos, std::regex("type=\"3\""), "type=\"2\"")}},
          "",
          "not a video collection (Tellico collection type \"2\""},
     };
