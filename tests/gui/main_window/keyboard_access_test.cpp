@@ -1,9 +1,14 @@
 // Every window of the program can be worked without a mouse and named by a screen reader: each
-// control that takes the focus has an accessible name, and Tab reaches all of them, on every page.
+// control that takes the focus has an accessible name, Tab reaches all of them, on every page, and
+// Alt with a letter reaches each labelled control; F6 goes round the main window's panes.
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTimer>
@@ -41,8 +46,46 @@ const QObject* TabStopOf(const QWidget* widget) {
     return radio->group() ? static_cast<const QObject*>(radio->group()) : radio->parentWidget();
 }
 
+// The Alt key a text offers ("Fi&nd" offers N), or none. A standard button of a button box is
+// given its first letter by the desktop's own texts ("&OK", "&Cancel").
+QChar Mnemonic(QWidget* widget, QString text) {
+    if (auto* box = qobject_cast<const QDialogButtonBox*>(widget->parentWidget());
+        box && box->standardButton(qobject_cast<QAbstractButton*>(widget)))
+        text = "&" + text.remove('&');
+    for (qsizetype at = text.indexOf('&'); at >= 0 && at + 1 < text.size();
+         at = text.indexOf('&', at + 2)) {
+        if (text[at + 1].isLetterOrNumber()) return text[at + 1].toUpper();
+    }
+    return {};
+}
+
+// The labels and buttons as shown: each button with a text and each label that names a field has
+// a mnemonic of its own; a label's mnemonic leads to its field.
+void CheckMnemonics(QWidget* window, const QString& where) {
+    QMap<QChar, QString> taken;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        const bool labelled =
+            button && !button->text().isEmpty() &&
+            (qobject_cast<QPushButton*>(button) || qobject_cast<QCheckBox*>(button) ||
+             qobject_cast<QRadioButton*>(button));
+        if (widget->window() != window || !widget->isVisible() || (!label && !labelled)) continue;
+        const QString text = label ? label->text() : button->text();
+        if (label && (label->textFormat() == Qt::RichText || Qt::mightBeRichText(text))) continue;
+        const QChar key = Mnemonic(widget, text);
+        const std::string what = where.toStdString() + ": \"" + text.toStdString() + "\"";
+        EXPECT_TRUE(!key.isNull() || (label && !label->buddy())) << what << " has no mnemonic";
+        if (key.isNull()) continue;
+        EXPECT_TRUE(!label || label->buddy()) << what << " leads nowhere";
+        EXPECT_FALSE(taken.contains(key)) << what << " clashes with \"" << taken[key].toStdString();
+        taken[key] = text;
+    }
+}
+
 // The page as shown: the names, then Tab from the focus until it comes round again.
 void CheckShownPage(QWidget* window, const QString& where) {
+    CheckMnemonics(window, where);
     QList<QWidget*> stops;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (widget->window() == window && widget->isVisible() && widget->isEnabled() &&
@@ -151,6 +194,30 @@ TEST_F(KeyboardAccessTest, EveryWindowNamesItsControlsAndTabReachesThemAll) {
         CheckKeyboardAccess(window, window->objectName() + " " + window->windowTitle());
         window->close();
     }
+}
+
+TEST_F(KeyboardAccessTest, F6GoesRoundTheShownPanesAndShiftF6GoesBack) {
+    Open(WriteDatabase("films.rdk", 3, 2));
+    for (int command : {cmd::kWantedVideos, cmd::kVideoDetails, cmd::kVideoPlayer, cmd::kSearch})
+        if (!Action(command)->isChecked()) window_->RunCommand(command);
+    if (Action(cmd::kVideoPlayer)->isChecked()) window_->RunCommand(cmd::kVideoPlayer);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    window_->myVideos()->view()->setFocus();
+    const char* const round[] = {"wantedList", "searchFind", "detailsText", nullptr};
+    for (const char* expected : round) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        EXPECT_EQ(QApplication::focusWidget(),
+                  expected ? Find(*window_, expected) : window_->myVideos()->view())
+            << (expected ? expected : "the list");
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Find(*window_, "detailsText"));
+    window_->RunCommand(cmd::kImageView);
+    Find(*window_, "detailsText")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), window_->myVideos()->browser()->canvas());
 }
 
 }  // namespace
