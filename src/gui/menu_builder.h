@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <functional>
 #include <map>
 #include <string>
@@ -44,15 +45,17 @@ class MenuBuilder final : public QObject {
     void menuAboutToShow(const QString& id);
 
   private:
-    QMenu* BuildMenu(const app::MenuEntry& entry, QWidget* parent);
-    QAction* AddItem(QMenu* menu, const std::string& label, int command, const std::string& help,
+    QMenu* BuildMenu(const app::MenuEntry& entry, const QString& title, QWidget* parent);
+    QAction* AddItem(QMenu* menu, const QString& label, int command, const std::string& help,
                      bool checkable);
 
     std::map<std::string, QMenu*, std::less<>> submenus_;
     std::multimap<int, QAction*> actions_;
 };
 
-// Gives menu labels keyboard mnemonics: "File" shows as "&File".
-QString WithMnemonic(const QString& label);
+// Gives a menu label a keyboard mnemonic that no other label in `taken` has, and takes it: its
+// first letter when free ("File" shows as "&File"), else the start of a later word ("Save
+// &As..."), else any free letter.
+QString WithMnemonic(const QString& label, QSet<QChar>& taken);
 
 }  // namespace gui

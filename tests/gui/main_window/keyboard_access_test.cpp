@@ -7,10 +7,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -59,27 +62,54 @@ QChar Mnemonic(QWidget* widget, QString text) {
     return {};
 }
 
+// Records the mnemonic `key` of `text`; a key taken before is a clash.
+void Take(QMap<QChar, QString>& taken, QChar key, const QString& text, const QString& where) {
+    if (key.isNull()) return;
+    EXPECT_FALSE(taken.contains(key)) << where.toStdString() << ": \"" << text.toStdString()
+                                      << "\" clashes with \"" << taken[key].toStdString() << "\"";
+    taken[key] = text;
+}
+
 // The labels and buttons as shown: each button with a text and each label that names a field has
-// a mnemonic of its own; a label's mnemonic leads to its field.
+// a mnemonic of its own, and so have group boxes and tabs that offer one; a label's mnemonic
+// leads to its field.
 void CheckMnemonics(QWidget* window, const QString& where) {
     QMap<QChar, QString> taken;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->window() != window || !widget->isVisible()) continue;
+        if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                Take(taken, Mnemonic(tabs, tabs->tabText(tab)), tabs->tabText(tab), where);
+        }
+        if (auto* group = qobject_cast<QGroupBox*>(widget))
+            Take(taken, Mnemonic(group, group->title()), group->title(), where);
         auto* label = qobject_cast<QLabel*>(widget);
         auto* button = qobject_cast<QAbstractButton*>(widget);
         const bool labelled =
             button && !button->text().isEmpty() &&
             (qobject_cast<QPushButton*>(button) || qobject_cast<QCheckBox*>(button) ||
              qobject_cast<QRadioButton*>(button));
-        if (widget->window() != window || !widget->isVisible() || (!label && !labelled)) continue;
+        if (!label && !labelled) continue;
         const QString text = label ? label->text() : button->text();
         if (label && (label->textFormat() == Qt::RichText || Qt::mightBeRichText(text))) continue;
         const QChar key = Mnemonic(widget, text);
         const std::string what = where.toStdString() + ": \"" + text.toStdString() + "\"";
         EXPECT_TRUE(!key.isNull() || (label && !label->buddy())) << what << " has no mnemonic";
-        if (key.isNull()) continue;
-        EXPECT_TRUE(!label || label->buddy()) << what << " leads nowhere";
-        EXPECT_FALSE(taken.contains(key)) << what << " clashes with \"" << taken[key].toStdString();
-        taken[key] = text;
+        EXPECT_TRUE(key.isNull() || !label || label->buddy()) << what << " leads nowhere";
+        Take(taken, key, text, where);
+    }
+}
+
+// Within each menu of the menu bar, and along the bar, every item has a letter of its own.
+void CheckMenuMnemonics(QMenuBar* bar) {
+    QList<QWidget*> menus{bar};
+    for (QMenu* menu : bar->findChildren<QMenu*>()) menus << menu;
+    for (QWidget* menu : menus) {
+        QMap<QChar, QString> taken;
+        for (QAction* action : menu->actions()) {
+            if (!action->isVisible() || action->isSeparator()) continue;
+            Take(taken, Mnemonic(menu, action->text()), action->text(), menu->objectName());
+        }
     }
 }
 
@@ -150,6 +180,9 @@ TEST_F(KeyboardAccessTest, EveryWindowNamesItsControlsAndTabReachesThemAll) {
     for (int command : {cmd::kWantedVideos, cmd::kVideoDetails, cmd::kVideoPlayer, cmd::kSearch})
         if (!Action(command)->isChecked()) window_->RunCommand(command);
     CheckKeyboardAccess(window_.get(), "main window");
+    for (std::string_view menu : {app::menu_id::kFile, app::menu_id::kList})
+        window_->PrepareMenu(QString::fromUtf8(menu));
+    CheckMenuMnemonics(window_->menuBar());
     for (int command : {cmd::kReplace, cmd::kImageView}) window_->RunCommand(command);
     CheckKeyboardAccess(window_.get(), "main window in image view");
     window_->RunCommand(cmd::kTextView);
