@@ -1,7 +1,6 @@
 #include "gui/menu_builder.h"
 
-#include <algorithm>
-
+#include "gui/mnemonics.h"
 #include "gui/text_bytes.h"
 
 namespace gui {
@@ -16,33 +15,7 @@ QString MnemonicAt(const QString& label, qsizetype at) {
     return Escaped(label.left(at)) + "&" + Escaped(label.mid(at));
 }
 
-// The letter a label's mnemonic stands before, or none.
-QChar MnemonicOf(const QString& text) {
-    for (qsizetype at = text.indexOf('&'); at >= 0 && at + 1 < text.size();
-         at = text.indexOf('&', at + 2)) {
-        if (text[at + 1] != '&') return text[at + 1].toUpper();
-    }
-    return {};
-}
-
 }  // namespace
-
-QString WithMnemonic(const QString& label, QSet<QChar>& taken) {
-    auto free = [&](qsizetype at) {
-        return label[at].isLetterOrNumber() && !taken.contains(label[at].toUpper());
-    };
-    auto word_start = [&](qsizetype at) { return at == 0 || !label[at - 1].isLetterOrNumber(); };
-    // The first letter when it is free, else the start of a later word, else any letter.
-    const qsizetype first = std::find_if(label.begin(), label.end(),
-                                         [](QChar c) { return c.isLetter(); }) - label.begin();
-    qsizetype chosen = first < label.size() && free(first) ? first : -1;
-    for (qsizetype at = 0; chosen < 0 && at < label.size(); ++at)
-        if (word_start(at) && free(at)) chosen = at;
-    for (qsizetype at = 0; chosen < 0 && at < label.size(); ++at)
-        if (label[at].isLetter() && free(at)) chosen = at;
-    if (chosen >= 0) taken.insert(label[chosen].toUpper());
-    return MnemonicAt(label, chosen);
-}
 
 void MenuBuilder::Build(QMenuBar* bar, const std::vector<app::MenuEntry>& menus) {
     QSet<QChar> taken;

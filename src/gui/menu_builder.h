@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSet>
 #include <functional>
 #include <map>
 #include <string>
@@ -52,10 +51,5 @@ class MenuBuilder final : public QObject {
     std::map<std::string, QMenu*, std::less<>> submenus_;
     std::multimap<int, QAction*> actions_;
 };
-
-// Gives a menu label a keyboard mnemonic that no other label in `taken` has, and takes it: its
-// first letter when free ("File" shows as "&File"), else the start of a later word ("Save
-// &As..."), else any free letter.
-QString WithMnemonic(const QString& label, QSet<QChar>& taken);
 
 }  // namespace gui
