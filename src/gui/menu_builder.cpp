@@ -7,7 +7,9 @@ namespace gui {
 
 namespace {
 
-QString Escaped(QString text) { return text.replace("&", "&&"); }
+QString Escaped(QString text) {
+    return text.replace("&", "&&");
+}
 
 // The label with its mnemonic before the character at `at` (none when `at` is -1).
 QString MnemonicAt(const QString& label, qsizetype at) {
@@ -27,8 +29,7 @@ void MenuBuilder::Build(QMenuBar* bar, const std::vector<app::MenuEntry>& menus)
     }
 }
 
-QMenu* MenuBuilder::BuildMenu(const app::MenuEntry& entry, const QString& title,
-                              QWidget* parent) {
+QMenu* MenuBuilder::BuildMenu(const app::MenuEntry& entry, const QString& title, QWidget* parent) {
     auto* menu = new QMenu(title, parent);
     menu->setObjectName(QString::fromStdString(entry.id));
     menu->setToolTipsVisible(true);

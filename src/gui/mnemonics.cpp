@@ -12,7 +12,9 @@ namespace gui {
 
 namespace {
 
-QString Escaped(QString text) { return text.replace("&", "&&"); }
+QString Escaped(QString text) {
+    return text.replace("&", "&&");
+}
 
 // Pages of a page stack or tab widget other than `page` are not shown with it.
 bool ShownWith(const QWidget* widget, const QWidget* page) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QWidget>
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QWidget>
 
 namespace gui {
 

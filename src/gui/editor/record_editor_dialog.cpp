@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTimer>

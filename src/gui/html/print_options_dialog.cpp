@@ -188,7 +188,8 @@ QWidget* PrintOptionsDialog::BuildFont() {
     auto* form = new QFormLayout(box);
     form->addRow("&Font:", font_row);
     form->addRow("Colors:", color_row);
-    if (auto* label = qobject_cast<QLabel*>(form->labelForField(font_row))) label->setBuddy(font_face_);
+    if (auto* label = qobject_cast<QLabel*>(form->labelForField(font_row)))
+        label->setBuddy(font_face_);
     return box;
 }
 

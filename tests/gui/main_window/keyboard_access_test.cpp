@@ -97,7 +97,8 @@ void CheckMnemonics(QWidget* window, const QString& where) {
         if (label && (label->textFormat() == Qt::RichText || Qt::mightBeRichText(text))) continue;
         const QChar key = Mnemonic(widget, text);
         const std::string what = where.toStdString() + ": \"" + text.toStdString() + "\"";
-        const bool words = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+        const bool words =
+            std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
         const bool alone = label || repeats[text] < 3;
         EXPECT_TRUE(!key.isNull() || !words || !alone || (label && !label->buddy()))
             << what << " has no mnemonic";
