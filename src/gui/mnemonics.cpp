@@ -89,4 +89,14 @@ void GiveMnemonics(const QList<QWidget*>& controls, const QWidget* page, const Q
     }
 }
 
+void GiveMenuMnemonics(QMenu* menu) {
+    QSet<QChar> taken;
+    for (const QAction* action : menu->actions()) taken << MnemonicOf(action->text());
+    taken.remove(QChar());
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || !MnemonicOf(action->text()).isNull()) continue;
+        action->setText(WithMnemonic(action->text().replace("&&", "&"), taken));
+    }
+}
+
 }  // namespace gui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMenu>
 #include <QSet>
 #include <QString>
 #include <QWidget>
@@ -19,5 +20,8 @@ QString WithMnemonic(const QString& label, QSet<QChar>& taken);
 // have no mnemonic yet) a mnemonic that no other label, button, group box or tab shown together
 // with `page` of `window` uses.
 void GiveMnemonics(const QList<QWidget*>& controls, const QWidget* page, const QWidget* window);
+
+// Gives each item of `menu` that has no mnemonic one that no other item of the menu uses.
+void GiveMenuMnemonics(QMenu* menu);
 
 }  // namespace gui

@@ -368,6 +368,7 @@ void WizardWindow::BuildMenu() {
         rank->setEnabled(selected == 1);
         sort_menu_->setEnabled(!wizard_.Rows().empty());
     });
+    GiveMenuMnemonics(menu_);
 }
 
 void WizardWindow::StartSearch() {

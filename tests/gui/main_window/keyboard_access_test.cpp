@@ -107,10 +107,11 @@ void CheckMnemonics(QWidget* window, const QString& where) {
     }
 }
 
-// Within each menu of the menu bar, and along the bar, every item has a letter of its own.
-void CheckMenuMnemonics(QMenuBar* bar) {
-    QList<QWidget*> menus{bar};
-    for (QMenu* menu : bar->findChildren<QMenu*>()) menus << menu;
+// Within each menu of a menu bar or window, and along the bar, every item has a letter of its own.
+void CheckMenuMnemonics(QWidget* owner) {
+    QList<QWidget*> menus;
+    if (qobject_cast<QMenuBar*>(owner)) menus << owner;
+    for (QMenu* menu : owner->findChildren<QMenu*>()) menus << menu;
     for (QWidget* menu : menus) {
         QMap<QChar, QString> taken;
         for (QAction* action : menu->actions()) {
@@ -215,6 +216,7 @@ TEST_F(KeyboardAccessTest, EveryWindowNamesItsControlsAndTabReachesThemAll) {
     auto* wizard = window_->findChild<gui::WizardWindow*>();
     ASSERT_NE(wizard, nullptr);
     CheckKeyboardAccess(wizard, "Video Import Wizard");
+    CheckMenuMnemonics(wizard);
     wizard->close();
     const std::vector<core::UserAccount> accounts{{"Ann", "pw", 2, "Pet?", "Rex"}};
     app::LoginWindow login(accounts, prompts_);
