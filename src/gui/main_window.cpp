@@ -16,6 +16,7 @@
 #include "config/recent_databases.h"
 #include "core/text.h"
 #include "gui/list_text_widths.h"
+#include "gui/pane_focus_cycle.h"
 #include "gui/text_bytes.h"
 #include "gui/window_layout.h"
 
@@ -235,6 +236,18 @@ void MainWindow::BuildShortcuts() {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);  // works while the menu bar is hidden (full screen)
     }
+    auto fixed = [](QWidget* control) { return [control] { return control; }; };
+    InstallPaneFocusKeys(this, {{my_videos_,
+                                 [this]() -> QWidget* {
+                                     if (my_videos_->ImageView())
+                                         return my_videos_->browser()->canvas();
+                                     return my_videos_->view();
+                                 }},
+                                {wanted_dock_, fixed(wanted_widget_->list())},
+                                {search_dock_, fixed(search_widget_->findField())},
+                                {replace_dock_, fixed(replace_widget_->whatField())},
+                                {details_dock_, fixed(details_widget_->text())},
+                                {player_dock_, fixed(player_widget_->screen())}});
 }
 
 void MainWindow::RestorePanes() {

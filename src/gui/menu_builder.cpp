@@ -1,44 +1,54 @@
 #include "gui/menu_builder.h"
 
+#include "gui/mnemonics.h"
 #include "gui/text_bytes.h"
 
 namespace gui {
 
-QString WithMnemonic(const QString& label) {
-    QString text = label;
-    text.replace("&", "&&");
-    for (int i = 0; i < text.size(); ++i) {
-        if (text[i].isLetter()) return text.left(i) + "&" + text.mid(i);
-    }
-    return text;
+namespace {
+
+QString Escaped(QString text) {
+    return text.replace("&", "&&");
 }
 
+// The label with its mnemonic before the character at `at` (none when `at` is -1).
+QString MnemonicAt(const QString& label, qsizetype at) {
+    if (at < 0) return Escaped(label);
+    return Escaped(label.left(at)) + "&" + Escaped(label.mid(at));
+}
+
+}  // namespace
+
 void MenuBuilder::Build(QMenuBar* bar, const std::vector<app::MenuEntry>& menus) {
+    QSet<QChar> taken;
     for (const app::MenuEntry& entry : menus) {
-        QMenu* menu = BuildMenu(entry, bar);
+        QMenu* menu = BuildMenu(entry, WithMnemonic(FromBytes(entry.label), taken), bar);
         bar->addMenu(menu);
         const QString id = QString::fromStdString(entry.id);
         connect(menu, &QMenu::aboutToShow, this, [this, id] { emit menuAboutToShow(id); });
     }
 }
 
-QMenu* MenuBuilder::BuildMenu(const app::MenuEntry& entry, QWidget* parent) {
-    auto* menu = new QMenu(WithMnemonic(FromBytes(entry.label)), parent);
+QMenu* MenuBuilder::BuildMenu(const app::MenuEntry& entry, const QString& title, QWidget* parent) {
+    auto* menu = new QMenu(title, parent);
     menu->setObjectName(QString::fromStdString(entry.id));
     menu->setToolTipsVisible(true);
     submenus_[entry.id] = menu;
     connect(menu, &QMenu::aboutToHide, this,
             [this] { emit helpLineChanged(FromBytes(app::HelpLine({}))); });
+    QSet<QChar> taken;  // one letter per item of this menu
     for (const app::MenuEntry& child : entry.children) {
         switch (child.kind) {
             case app::MenuEntry::Kind::kSeparator:
                 menu->addSeparator();
                 break;
             case app::MenuEntry::Kind::kItem:
-                AddItem(menu, child.label, child.command, child.help, child.checkable);
+                AddItem(menu, WithMnemonic(FromBytes(child.label), taken), child.command,
+                        child.help, child.checkable);
                 break;
             case app::MenuEntry::Kind::kSubmenu: {
-                QMenu* submenu = BuildMenu(child, menu);
+                QMenu* submenu =
+                    BuildMenu(child, WithMnemonic(FromBytes(child.label), taken), menu);
                 QAction* action = menu->addMenu(submenu);
                 const QString line = FromBytes(app::HelpLine(child.help));
                 connect(action, &QAction::hovered, this,
@@ -50,9 +60,9 @@ QMenu* MenuBuilder::BuildMenu(const app::MenuEntry& entry, QWidget* parent) {
     return menu;
 }
 
-QAction* MenuBuilder::AddItem(QMenu* menu, const std::string& label, int command,
+QAction* MenuBuilder::AddItem(QMenu* menu, const QString& label, int command,
                               const std::string& help, bool checkable) {
-    QAction* action = menu->addAction(WithMnemonic(FromBytes(label)));
+    QAction* action = menu->addAction(label);
     action->setData(command);
     action->setCheckable(checkable);
     action->setObjectName(QString("command%1").arg(command));
@@ -120,7 +130,12 @@ void MenuBuilder::Apply(const app::MenuStates& states, const std::function<bool(
         for (QAction* action : Actions(command)) {
             action->setEnabled(state.enabled && available(command));
             if (action->isCheckable()) action->setChecked(state.checked);
-            if (!state.label.empty()) action->setText(FromBytes(state.label));
+            if (state.label.empty()) continue;
+            // A new label ("Logout: Ann") keeps the item's letter.
+            const QString label = FromBytes(state.label);
+            const QChar letter = MnemonicOf(action->text());
+            action->setText(MnemonicAt(
+                label, letter.isNull() ? -1 : label.indexOf(letter, 0, Qt::CaseInsensitive)));
         }
     }
     for (const auto& [id, enabled] : states.submenus_enabled) {

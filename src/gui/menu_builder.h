@@ -44,15 +44,12 @@ class MenuBuilder final : public QObject {
     void menuAboutToShow(const QString& id);
 
   private:
-    QMenu* BuildMenu(const app::MenuEntry& entry, QWidget* parent);
-    QAction* AddItem(QMenu* menu, const std::string& label, int command, const std::string& help,
+    QMenu* BuildMenu(const app::MenuEntry& entry, const QString& title, QWidget* parent);
+    QAction* AddItem(QMenu* menu, const QString& label, int command, const std::string& help,
                      bool checkable);
 
     std::map<std::string, QMenu*, std::less<>> submenus_;
     std::multimap<int, QAction*> actions_;
 };
-
-// Gives menu labels keyboard mnemonics: "File" shows as "&File".
-QString WithMnemonic(const QString& label);
 
 }  // namespace gui

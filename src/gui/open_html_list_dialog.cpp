@@ -27,15 +27,15 @@ OpenHtmlListDialog::OpenHtmlListDialog(html::OpenHtmlListWindow& window, QWidget
     field_->setInsertPolicy(QComboBox::NoInsert);
     field_->lineEdit()->setMaxLength(259);
     field_->setMinimumWidth(380);
-    auto* open_label = new QLabel("Open:", this);
+    auto* open_label = new QLabel("O&pen:", this);
     open_label->setBuddy(field_);
 
-    ok_ = new QPushButton("OK", this);
+    ok_ = new QPushButton("&OK", this);
     ok_->setObjectName("okButton");
     ok_->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton("&Cancel", this);
     cancel->setObjectName("cancelButton");
-    browse_ = new QPushButton("Browse...", this);
+    browse_ = new QPushButton("&Browse...", this);
     browse_->setObjectName("browseButton");
 
     auto* field_row = new QHBoxLayout;

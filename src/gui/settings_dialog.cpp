@@ -8,6 +8,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "gui/mnemonics.h"
 #include "gui/text_bytes.h"
 #include "gui/users_dialog.h"
 
@@ -61,6 +62,13 @@ SettingsDialog::SettingsDialog(app::SettingsWindow& window, app::SettingsPage pa
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addWidget(buttons);
+    // The options are named by the settings logic: each page gives them the letters that its
+    // buttons and the buttons below leave free. Dock and Float, once per pane, have none.
+    for (int index = 0; index < pages_->count(); ++index) {
+        QWidget* page = pages_->widget(index);
+        const QList<QCheckBox*> options = page->findChildren<QCheckBox*>();
+        GiveMnemonics({options.begin(), options.end()}, page, this);
+    }
     ShowColumns();
     ShowDatabase();
 }
@@ -132,7 +140,7 @@ QWidget* SettingsDialog::BuildMyVideosPage() {
     name_->setObjectName("columnName");
     name_->setAccessibleName("Column Name");
     name_->setMaxLength(app::SettingsColumns::kMaxNameLength);
-    change_name_ = new QPushButton("Change", name_group);
+    change_name_ = new QPushButton("Cha&nge", name_group);
     change_name_->setObjectName("changeName");
     change_name_->setAccessibleName("Change column name");
     name_layout->addWidget(name_, 1);
@@ -224,10 +232,10 @@ QWidget* SettingsDialog::BuildDatabasePage() {
     image_folder_->setAccessibleName("Image Directory");
     image_count_ = new QLabel(image_group);
     image_count_->setObjectName("imageCount");
-    auto* change = new QPushButton("Change", image_group);
+    auto* change = new QPushButton("Cha&nge", image_group);
     change->setObjectName("changeImageFolder");
     change->setAccessibleName("Change image directory");
-    auto* restore = new QPushButton("Restore Default", image_group);
+    auto* restore = new QPushButton("&Restore Default", image_group);
     restore->setObjectName("restoreImageFolder");
     image_layout->addWidget(image_folder_, 0, 0, 1, 3);
     image_layout->addWidget(image_count_, 1, 0);
@@ -237,9 +245,9 @@ QWidget* SettingsDialog::BuildDatabasePage() {
 
     auto* security = new QGroupBox("Security", page);
     auto* security_layout = new QHBoxLayout(security);
-    protect_ = new QCheckBox("Password Protect", security);
+    protect_ = new QCheckBox("&Password Protect", security);
     protect_->setObjectName("passwordProtect");
-    users_ = new QPushButton("Users", security);
+    users_ = new QPushButton("&Users", security);
     users_->setObjectName("usersButton");
     security_layout->addWidget(protect_);
     security_layout->addStretch();

@@ -56,7 +56,7 @@ UsersDialog::UsersDialog(app::UsersWindow& window, const QString& res_folder, QW
     group_layout->addWidget(accounts_);
     auto* row = new QHBoxLayout;
     add_ = new QPushButton("A&dd", accounts_group_);
-    update_ = new QPushButton("U&pdate", accounts_group_);
+    update_ = new QPushButton("Upda&te", accounts_group_);
     remove_ = new QPushButton("Re&move", accounts_group_);
     add_->setObjectName("addButton");
     update_->setObjectName("updateButton");

@@ -44,7 +44,7 @@ SystemInfoDialog::SystemInfoDialog(QWidget* parent) : QDialog(parent) {
     tree_->header()->setStretchLastSection(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* copy = buttons->addButton("&Copy", QDialogButtonBox::ActionRole);
+    auto* copy = buttons->addButton("Co&py", QDialogButtonBox::ActionRole);
     copy->setObjectName("copyButton");
     auto* close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName("closeButton");

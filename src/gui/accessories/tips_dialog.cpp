@@ -73,7 +73,7 @@ TipsDialog::TipsDialog(const QString& tips_file, bool show_at_startup, QWidget* 
     previous->setObjectName("previousTipButton");
     auto* next = new QPushButton("&Next Tip", this);
     next->setObjectName("nextTipButton");
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton("&Close", this);
     close->setObjectName("closeButton");
     // Enter closes the window; the tip buttons are reached by their letters or by Tab.
     close->setDefault(true);

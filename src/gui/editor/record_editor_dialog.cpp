@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTimer>
@@ -21,6 +22,7 @@
 #include "gui/editor/limited_text_edit.h"
 #include "gui/editor/picture_area.h"
 #include "gui/editor/typing_rule.h"
+#include "gui/mnemonics.h"
 #include "gui/text_bytes.h"
 
 namespace gui {
@@ -140,6 +142,10 @@ RecordEditorDialog::RecordEditorDialog(RecordEditor& editor, QWidget* parent)
     layout->addLayout(columns, 1);
     layout->addLayout(bottom);
     picture_->setFixedWidth(tree_->width());
+    // The custom columns' labels are column names: they get the letters the rest leaves free.
+    QWidget* extended = pages_->widget(static_cast<int>(RecordEditor::Page::kExtended));
+    GiveMnemonics(extended->findChildren<QWidget*>(QRegularExpression("^custom\\d+Label$")),
+                  extended, this);
 
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (showing_ || item == nullptr) return;

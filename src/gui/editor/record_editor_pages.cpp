@@ -247,7 +247,7 @@ QWidget* RecordEditorDialog::BuildImagePage() {
 
     QLineEdit* url = AddLineEdit(EditorField::kUrl, "url", page);
     url->setPlaceholderText("http://");
-    download_ = new QPushButton("D&ownload", page);
+    download_ = new QPushButton("Dow&nload", page);
     download_->setObjectName("downloadButton");
     SetHelp(download_, EditorControl::kDownload);
     grid->addWidget(BuddyLabel("&URL:", url, page), 1, 0);

@@ -36,9 +36,9 @@ ColumnChooserDialog::ColumnChooserDialog(core::VideoList& videos, std::string he
         return b;
     };
     auto* grid = new QGridLayout;
-    auto* available_label = new QLabel("Available Columns", this);
+    auto* available_label = new QLabel("A&vailable Columns", this);
     available_label->setBuddy(available_);
-    auto* display_label = new QLabel("Display Columns", this);
+    auto* display_label = new QLabel("D&isplay Columns", this);
     display_label->setBuddy(display_);
     grid->addWidget(available_label, 0, 0);
     grid->addWidget(display_label, 0, 2);
@@ -46,20 +46,20 @@ ColumnChooserDialog::ColumnChooserDialog(core::VideoList& videos, std::string he
     grid->addWidget(display_, 1, 2);
     auto* middle = new QVBoxLayout;
     middle->addStretch();
-    middle->addWidget(button("Add >>", [this] { Move(available_, display_); }));
-    middle->addWidget(button("<< Remove", [this] { Move(display_, available_); }));
+    middle->addWidget(button("&Add >>", [this] { Move(available_, display_); }));
+    middle->addWidget(button("<< &Remove", [this] { Move(display_, available_); }));
     middle->addStretch();
     grid->addLayout(middle, 1, 1);
     auto* order_available = new QHBoxLayout;
     order_available->addWidget(button(
-        "Up", [this] { Shift(available_, -1); }, "Move available column up"));
+        "&Up", [this] { Shift(available_, -1); }, "Move available column up"));
     order_available->addWidget(button(
-        "Down", [this] { Shift(available_, 1); }, "Move available column down"));
+        "&Down", [this] { Shift(available_, 1); }, "Move available column down"));
     auto* order_display = new QHBoxLayout;
     order_display->addWidget(button(
-        "Up", [this] { Shift(display_, -1); }, "Move display column up"));
+        "U&p", [this] { Shift(display_, -1); }, "Move display column up"));
     order_display->addWidget(button(
-        "Down", [this] { Shift(display_, 1); }, "Move display column down"));
+        "Do&wn", [this] { Shift(display_, 1); }, "Move display column down"));
     grid->addLayout(order_available, 2, 0);
     grid->addLayout(order_display, 2, 2);
 

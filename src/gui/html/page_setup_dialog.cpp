@@ -52,11 +52,11 @@ QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
 PageSetupDialog::PageSetupDialog(html::PageSetup& model, PageSetupContext context, QWidget* parent)
     : QDialog(parent), model_(model), context_(std::move(context)) {
     setWindowTitle(FromBytes(html::PageSetupTitle(model_.Kind())));
-    auto* links = Button("Page Links", "pageLinks", this);
-    auto* logo = Button("Page Logo", "pageLogo", this);
-    columns_ = Button("Columns", "columns", this);
-    generate_ = Button("Generate", "generate", this);
-    auto* close = Button("Close", "close", this);
+    auto* links = Button("Page Lin&ks", "pageLinks", this);
+    auto* logo = Button("&Page Logo", "pageLogo", this);
+    columns_ = Button("Col&umns", "columns", this);
+    generate_ = Button("&Generate", "generate", this);
+    auto* close = Button("&Close", "close", this);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(generate_, &QPushButton::clicked, this, [this] {
         if (on_generate) on_generate(model_.Generation());
@@ -112,8 +112,8 @@ QWidget* PageSetupDialog::BuildSettings() {
     top_margin_ = Spin("topMargin", 0, 1024, box);
     left_margin_ = Spin("leftMargin", 0, 1024, box);
     destination_ = Field("destination", 259, box);
-    output_all_ = new QRadioButton("All", box);
-    output_selected_ = new QRadioButton("Selected", box);
+    output_all_ = new QRadioButton("&All", box);
+    output_selected_ = new QRadioButton("S&elected", box);
     output_all_->setObjectName("outputAll");
     output_selected_->setObjectName("outputSelected");
 
@@ -130,8 +130,8 @@ QWidget* PageSetupDialog::BuildSettings() {
     connect(output_selected_, &QRadioButton::toggled, this,
             [this](bool on) { model_.ChooseOutput(on); });
 
-    auto* font_change = Button("Change", "changeFont", box);
-    auto* folder_change = Button("Change", "changeDestination", box);
+    auto* font_change = Button("C&hange", "changeFont", box);
+    auto* folder_change = Button("Cha&nge", "changeDestination", box);
     connect(font_change, &QPushButton::clicked, this, &PageSetupDialog::ChangeFont);
     connect(folder_change, &QPushButton::clicked, this, &PageSetupDialog::ChangeDestination);
 
@@ -141,9 +141,9 @@ QWidget* PageSetupDialog::BuildSettings() {
     font_row->addWidget(font_size_);
     font_row->addWidget(font_change);
     auto* margin_row = new QHBoxLayout;
-    auto* top_label = new QLabel("Top:", box);
+    auto* top_label = new QLabel("T&op:", box);
     top_label->setBuddy(top_margin_);
-    auto* left_label = new QLabel("Left:", box);
+    auto* left_label = new QLabel("&Left:", box);
     left_label->setBuddy(left_margin_);
     margin_row->addWidget(top_label);
     margin_row->addWidget(top_margin_);
@@ -162,7 +162,7 @@ QWidget* PageSetupDialog::BuildSettings() {
     form->addRow("&Title:", title_);
     form->addRow("&Font:", font_row);
     form->addRow("&Margins:", margin_row);
-    form->addRow("D&estination:", folder_row);
+    form->addRow("Dest&ination:", folder_row);
     form->addRow("Output:", output_row);
     // A row of several fields speaks its label with the first of them; the others say what they
     // are.
@@ -206,10 +206,10 @@ QWidget* PageSetupDialog::BuildThemes() {
     themes_ = new QListWidget(box);
     themes_->setObjectName("themes");
     themes_->setAccessibleName("Themes");
-    auto* save = Button("Save", "saveTheme", box);
-    auto* remove = Button("Delete", "deleteTheme", box);
-    set_default_ = Button("Set Default", "setDefault", box);
-    auto* reset = Button("Reset", "resetTheme", box);
+    auto* save = Button("Sa&ve", "saveTheme", box);
+    auto* remove = Button("&Delete", "deleteTheme", box);
+    set_default_ = Button("&Set Default", "setDefault", box);
+    auto* reset = Button("&Reset", "resetTheme", box);
     connect(themes_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0 || row == model_.SelectedTheme()) return;
         model_.SelectTheme(row);

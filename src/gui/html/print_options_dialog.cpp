@@ -67,8 +67,8 @@ PrintOptionsDialog::PrintOptionsDialog(PrintOptionsContext context, QWidget* par
     preview_->setAccessibleName("Preview");
     // Wide enough that the right-hand columns of a full record (rating, duration) do not wrap.
     preview_->setMinimumSize(560, 300);
-    auto* print = Button("Print", "print", this);
-    auto* cancel = Button("Cancel", "cancel", this);
+    auto* print = Button("&Print", "print", this);
+    auto* cancel = Button("&Cancel", "cancel", this);
     print->setDefault(true);
     connect(print, &QPushButton::clicked, this, &PrintOptionsDialog::Print);
     connect(cancel, &QPushButton::clicked, this, &PrintOptionsDialog::reject);
@@ -98,11 +98,11 @@ PrintOptionsDialog::PrintOptionsDialog(PrintOptionsContext context, QWidget* par
 
 QWidget* PrintOptionsDialog::BuildLists() {
     auto* box = new QGroupBox("Print", this);
-    my_videos_ = Radio("My Videos", "listMyVideos", box);
-    wanted_ = Radio("Wanted Videos", "listWanted", box);
-    both_ = Radio("Both", "listBoth", box);
-    all_ = Radio("All", "recordsAll", box);
-    selected_ = Radio("Selected", "recordsSelected", box);
+    my_videos_ = Radio("My &Videos", "listMyVideos", box);
+    wanted_ = Radio("&Wanted Videos", "listWanted", box);
+    both_ = Radio("&Both", "listBoth", box);
+    all_ = Radio("&All", "recordsAll", box);
+    selected_ = Radio("&Selected", "recordsSelected", box);
     // The two rows are separate choices, not one group of five.
     auto* lists = new QButtonGroup(box);
     for (QRadioButton* radio : {my_videos_, wanted_, both_}) lists->addButton(radio);
@@ -148,7 +148,7 @@ QWidget* PrintOptionsDialog::BuildFont() {
     font_size_ = new QSpinBox(box);
     font_size_->setObjectName("fontSize");
     font_size_->setRange(8, 36);
-    auto* change = Button("Change", "changeFont", box);
+    auto* change = Button("Cha&nge", "changeFont", box);
     heading_color_ = Button(QString(), "headingColor", box);
     text_color_ = Button(QString(), "textColor", box);
     heading_color_->setToolTip("Change heading text color");
@@ -177,23 +177,27 @@ QWidget* PrintOptionsDialog::BuildFont() {
     font_row->addWidget(font_size_);
     font_row->addWidget(change);
     auto* color_row = new QHBoxLayout;
-    color_row->addWidget(new QLabel("Headings:", box));
-    color_row->addWidget(heading_color_);
-    color_row->addSpacing(12);
-    color_row->addWidget(new QLabel("Text:", box));
-    color_row->addWidget(text_color_);
+    for (auto [text, swatch] : {std::pair{"&Headings:", heading_color_}, {"&Text:", text_color_}}) {
+        auto* label = new QLabel(text, box);
+        label->setBuddy(swatch);
+        if (swatch == text_color_) color_row->addSpacing(12);
+        color_row->addWidget(label);
+        color_row->addWidget(swatch);
+    }
     color_row->addStretch();
     auto* form = new QFormLayout(box);
-    form->addRow("Font:", font_row);
+    form->addRow("&Font:", font_row);
     form->addRow("Colors:", color_row);
+    if (auto* label = qobject_cast<QLabel*>(form->labelForField(font_row)))
+        label->setBuddy(font_face_);
     return box;
 }
 
 QWidget* PrintOptionsDialog::BuildLayout() {
     auto* box = new QGroupBox("Layout", this);
-    multiple_columns_ = Check("Multiple columns", "multipleColumns", box);
-    titles_only_ = Check("Titles only", "titlesOnly", box);
-    include_images_ = Check("Include images", "includeImages", box);
+    multiple_columns_ = Check("&Multiple columns", "multipleColumns", box);
+    titles_only_ = Check("Titles &only", "titlesOnly", box);
+    include_images_ = Check("&Include images", "includeImages", box);
     html::PrintSettings& s = context_.settings;
     const std::pair<QCheckBox*, bool*> flags[] = {{multiple_columns_, &s.multiple_columns},
                                                   {titles_only_, &s.titles_only},

@@ -74,9 +74,9 @@ PageLinksDialog::PageLinksDialog(std::string theme_path, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
 
-    auto* add = new QPushButton("Add", this);
-    auto* remove = new QPushButton("Remove", this);
-    auto* clear = new QPushButton("Clear", this);
+    auto* add = new QPushButton("&Add", this);
+    auto* remove = new QPushButton("&Remove", this);
+    auto* clear = new QPushButton("Cl&ear", this);
     connect(add, &QPushButton::clicked, this, &PageLinksDialog::Add);
     connect(remove, &QPushButton::clicked, this, [this] {
         const QModelIndexList rows = table_->selectionModel()->selectedRows();
@@ -85,7 +85,7 @@ PageLinksDialog::PageLinksDialog(std::string theme_path, QWidget* parent)
     connect(clear, &QPushButton::clicked, this, [this] { table_->setRowCount(0); });
 
     auto* fields = new QFormLayout;
-    fields->addRow("Link &Address:", address_);
+    fields->addRow("&Link Address:", address_);
     fields->addRow("&Display Text:", text_);
     fields->addRow("&Target:", target_);
     auto* row_buttons = new QHBoxLayout;
@@ -151,8 +151,8 @@ PageLogoDialog::PageLogoDialog(std::string theme_path, std::string standard_logo
     preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     preview_->setTextFormat(Qt::RichText);
 
-    auto* browse = new QPushButton("Browse...", this);
-    auto* update = new QPushButton("Update", this);
+    auto* browse = new QPushButton("&Browse...", this);
+    auto* update = new QPushButton("&Update", this);
     connect(browse, &QPushButton::clicked, this, &PageLogoDialog::Browse);
     connect(update, &QPushButton::clicked, this, &PageLogoDialog::UpdatePreview);
 

@@ -31,11 +31,11 @@ QRadioButton* Radio(const QString& text, const QString& name) {
 ExportCsvDialog::ExportCsvDialog(int selected_rows, QWidget* parent) : QDialog(parent) {
     setObjectName("exportCsvDialog");
     setWindowTitle("Export CSV");
-    auto* all_rows = Radio("All records", "allRows");
-    selected_rows_ = Radio(QString("Selected records (%1)").arg(selected_rows), "selectedRows");
+    auto* all_rows = Radio("All &records", "allRows");
+    selected_rows_ = Radio(QString("&Selected records (%1)").arg(selected_rows), "selectedRows");
     selected_rows_->setEnabled(selected_rows > 0);
-    auto* shown_columns = Radio("Columns shown in the list", "shownColumns");
-    all_columns_ = Radio("All columns", "allColumns");
+    auto* shown_columns = Radio("Columns shown &in the list", "shownColumns");
+    all_columns_ = Radio("&All columns", "allColumns");
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(Choice("Records", all_rows, selected_rows_, this));

@@ -87,7 +87,7 @@ QWidget* ImportWizardDialog::BuildSource() {
     auto* group = new QGroupBox(FromBytes(wizard_.SourceCaption()), this);
     auto* row = new QHBoxLayout(group);
     source_path_ = PathField("sourcePath", group);
-    auto* browse = new QPushButton("Browse", group);
+    auto* browse = new QPushButton("&Browse", group);
     browse->setObjectName("browseSource");
     records_ = new QLabel(group);
     records_->setObjectName("recordCount");
@@ -105,7 +105,7 @@ QWidget* ImportWizardDialog::BuildProgram() {
     auto* group = new QGroupBox("Source Executable File (.exe)", this);
     auto* row = new QHBoxLayout(group);
     program_path_ = PathField("programPath", group);
-    auto* browse = new QPushButton("Browse", group);
+    auto* browse = new QPushButton("B&rowse", group);
     browse->setObjectName("browseProgram");
     row->addWidget(program_path_, 1);
     row->addWidget(browse);
@@ -121,7 +121,7 @@ QWidget* ImportWizardDialog::BuildImages() {
     auto* group = new QGroupBox("Source Image Directory", this);
     auto* row = new QHBoxLayout(group);
     image_folder_ = PathField("imageFolder", group);
-    auto* select = new QPushButton("Select", group);
+    auto* select = new QPushButton("&Select", group);
     select->setObjectName("selectImages");
     files_ = new QLabel(group);
     files_->setObjectName("fileCount");
@@ -170,15 +170,15 @@ QWidget* ImportWizardDialog::BuildButtons() {
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    import_images_ = new QCheckBox("Import Images", bar);
+    import_images_ = new QCheckBox("I&mport Images", bar);
     import_images_->setObjectName("importImages");
     import_images_->setVisible(wizard_.HasImages());
-    auto* help = new QPushButton("Help", bar);
+    auto* help = new QPushButton("&Help", bar);
     help->setObjectName("helpButton");
-    import_ = new QPushButton("Import", bar);
+    import_ = new QPushButton("&Import", bar);
     import_->setObjectName("importButton");
     import_->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", bar);
+    auto* cancel = new QPushButton("&Cancel", bar);
     cancel->setObjectName("cancelButton");
     row->addWidget(import_images_);
     row->addStretch();

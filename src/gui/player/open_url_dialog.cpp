@@ -17,7 +17,7 @@ OpenUrlDialog::OpenUrlDialog(std::function<QString()> browse, QWidget* parent) :
         this);
     explanation->setWordWrap(true);
     layout->addWidget(explanation, 0, 0, 1, 2);
-    auto* label = new QLabel("&Open:", this);
+    auto* label = new QLabel("O&pen:", this);
     layout->addWidget(label, 1, 0);
     field_ = new QLineEdit(this);
     label->setBuddy(field_);

@@ -48,6 +48,8 @@ class PlayerPaneWidget final : public QWidget {
     const std::optional<views::MediaRequest>& Request() const { return request_; }
     QString StatusText() const { return status_->text(); }
     bool ShowingIdle() const { return screen_->currentWidget() == idle_; }
+    // The picture, which takes the player's keys.
+    QWidget* screen() const { return screen_; }
     // The "File" picker's filters as Qt name filters.
     static QStringList NameFilters();
 

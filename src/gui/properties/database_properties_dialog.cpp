@@ -99,7 +99,7 @@ DatabasePropertiesDialog::DatabasePropertiesDialog(const views::StatisticsSource
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* help = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
     help->setObjectName("helpButton");
-    close_ = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    close_ = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
     close_->setObjectName("closeButton");
     connect(help, &QPushButton::clicked, this, &DatabasePropertiesDialog::ShowHelp);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -142,7 +142,8 @@ QWidget* DatabasePropertiesDialog::BuildGeneralPage() {
             value->setTextInteractionFlags(Qt::TextSelectableByMouse);
             value->setMinimumWidth(
                 value->fontMetrics().horizontalAdvance("Www Www 00 00:00:00 0000"));
-            form->addRow(FromBytes(figure.label) + ":", value);
+            // A figure is read, not typed: its label names it without leading to it.
+            form->addRow(new QLabel(FromBytes(figure.label) + ":", box), value);
             figures_[name] = value;
         }
         grid->addWidget(box, position / 2, position % 2);
@@ -240,7 +241,7 @@ void DatabasePropertiesDialog::ShowDone() {
     status_->setText("Done");
     status_line_->hide();
     setWindowTitle("Database Properties");
-    close_->setText("Close");
+    close_->setText("&Close");
 }
 
 }  // namespace gui

@@ -47,9 +47,9 @@ NoResultsDialog::NoResultsDialog(const QString& searched, bool advise_enabled, Q
 wizard::DuplicateChoice DuplicateQuestionBox::Ask(std::string_view title) {
     QMessageBox box(QMessageBox::Information, FromBytes(wizard::kDuplicateCaption),
                     FromBytes(wizard::DuplicateText(title)), QMessageBox::NoButton, parent_);
-    QPushButton* add = box.addButton("Add New", QMessageBox::AcceptRole);
-    QPushButton* replace = box.addButton("Replace", QMessageBox::AcceptRole);
-    QPushButton* skip = box.addButton("Skip", QMessageBox::RejectRole);
+    QPushButton* add = box.addButton("&Add New", QMessageBox::AcceptRole);
+    QPushButton* replace = box.addButton("&Replace", QMessageBox::AcceptRole);
+    QPushButton* skip = box.addButton("&Skip", QMessageBox::RejectRole);
     box.setEscapeButton(skip);
     box.setDefaultButton(add);
     box.exec();

@@ -22,6 +22,7 @@
 #include "app/image_undo.h"
 #include "core/dates.h"
 #include "gui/html/html_page_printer.h"
+#include "gui/mnemonics.h"
 #include "gui/text_bytes.h"
 #include "gui/wizard/results_table_model.h"
 #include "gui/wizard/wizard_dialogs.h"
@@ -62,6 +63,7 @@ WizardWindow::WizardWindow(WizardServices services, QWidget* parent)
     layout->addWidget(BuildResults(), 1);
     layout->addWidget(BuildGroups());
     BuildMenu();
+    GiveMnemonics(findChild<QGroupBox*>("optionsGroup")->findChildren<QWidget*>(), this, this);
 
     const config::WindowGeometry& stored = services.session.config.vidwiz_window;
     if (stored.w > 0 && stored.h > 0) {
@@ -241,9 +243,10 @@ QWidget* WizardWindow::BuildGroups() {
         // Four in the left column, three in the right.
         const int column = i < 4 ? 0 : 2;
         const int line = i < 4 ? i : i - 4;
-        grid->addWidget(Label(FromBytes(wizard_.OptionLabels()[static_cast<std::size_t>(i)]) + ":",
-                              field, options),
-                        line, column);
+        // Column names, shown as they are; their mnemonics come once the window is built.
+        const QString name = FromBytes(wizard_.OptionLabels()[static_cast<std::size_t>(i)]);
+        grid->addWidget(Label(QString(name).replace("&", "&&") + ":", field, options), line,
+                        column);
         grid->addWidget(field, line, column + 1);
     }
     grid->setColumnStretch(1, 1);
@@ -275,7 +278,7 @@ QWidget* WizardWindow::BuildGroups() {
     viewed_grid->addWidget(viewed_yes_, 0, 0);
     viewed_grid->addWidget(viewed_no_, 0, 1);
     const std::pair<const char*, QSpinBox*> date_labels[] = {
-        {"Month", month_}, {"Day", day_}, {"Year", year_}};
+        {"Mont&h", month_}, {"&Day", day_}, {"Y&ear", year_}};
     for (int column = 0; column < 3; ++column) {
         auto* label = new QLabel(date_labels[column].first, viewed);
         label->setBuddy(date_labels[column].second);
@@ -293,9 +296,9 @@ QWidget* WizardWindow::BuildGroups() {
     add_my_videos_->setObjectName("addMyVideosButton");
     add_wanted_ = new QPushButton("Add &Wanted", bottom);
     add_wanted_->setObjectName("addWantedButton");
-    switch_manual_ = new QPushButton("Switch &Manual", bottom);
+    switch_manual_ = new QPushButton("Switch Man&ual", bottom);
     switch_manual_->setObjectName("switchManualButton");
-    auto* close = new QPushButton("Close", bottom);
+    auto* close = new QPushButton("Cl&ose", bottom);
     close->setObjectName("closeButton");
     for (QPushButton* button : {add_my_videos_, add_wanted_, switch_manual_, close}) {
         button->setAutoDefault(false);
@@ -365,6 +368,7 @@ void WizardWindow::BuildMenu() {
         rank->setEnabled(selected == 1);
         sort_menu_->setEnabled(!wizard_.Rows().empty());
     });
+    GiveMenuMnemonics(menu_);
 }
 
 void WizardWindow::StartSearch() {

@@ -1,11 +1,19 @@
 // Every window of the program can be worked without a mouse and named by a screen reader: each
-// control that takes the focus has an accessible name, and Tab reaches all of them, on every page.
+// control that takes the focus has an accessible name, Tab reaches all of them, on every page, and
+// Alt with a letter reaches each labelled control; F6 goes round the main window's panes.
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -41,8 +49,81 @@ const QObject* TabStopOf(const QWidget* widget) {
     return radio->group() ? static_cast<const QObject*>(radio->group()) : radio->parentWidget();
 }
 
+// The Alt key a text offers ("Fi&nd" offers N), or none. A standard button of a button box is
+// given its first letter by the desktop's own texts ("&OK", "&Cancel").
+QChar Mnemonic(QWidget* widget, QString text) {
+    if (auto* box = qobject_cast<const QDialogButtonBox*>(widget->parentWidget());
+        box && box->standardButton(qobject_cast<QAbstractButton*>(widget)))
+        text = "&" + text.remove('&');
+    for (qsizetype at = text.indexOf('&'); at >= 0 && at + 1 < text.size();
+         at = text.indexOf('&', at + 2)) {
+        if (text[at + 1].isLetterOrNumber()) return text[at + 1].toUpper();
+    }
+    return {};
+}
+
+// Records the mnemonic `key` of `text`; a key taken before is a clash.
+void Take(QMap<QChar, QString>& taken, QChar key, const QString& text, const QString& where) {
+    if (key.isNull()) return;
+    EXPECT_FALSE(taken.contains(key)) << where.toStdString() << ": \"" << text.toStdString()
+                                      << "\" clashes with \"" << taken[key].toStdString() << "\"";
+    taken[key] = text;
+}
+
+// The labels and buttons as shown: each button with a text and each label that names a field has
+// a mnemonic of its own, and so have group boxes and tabs that offer one; a label's mnemonic
+// leads to its field. A text repeated row after row (each pane's "Dock") cannot.
+void CheckMnemonics(QWidget* window, const QString& where) {
+    QMap<QChar, QString> taken;
+    QMap<QString, int> repeats;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->isVisible()) ++repeats[button->text()];
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->window() != window || !widget->isVisible()) continue;
+        if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                Take(taken, Mnemonic(tabs, tabs->tabText(tab)), tabs->tabText(tab), where);
+        }
+        if (auto* group = qobject_cast<QGroupBox*>(widget))
+            Take(taken, Mnemonic(group, group->title()), group->title(), where);
+        auto* label = qobject_cast<QLabel*>(widget);
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        const bool labelled =
+            button && !button->text().isEmpty() &&
+            (qobject_cast<QPushButton*>(button) || qobject_cast<QCheckBox*>(button) ||
+             qobject_cast<QRadioButton*>(button));
+        if (!label && !labelled) continue;
+        const QString text = label ? label->text() : button->text();
+        if (label && (label->textFormat() == Qt::RichText || Qt::mightBeRichText(text))) continue;
+        const QChar key = Mnemonic(widget, text);
+        const std::string what = where.toStdString() + ": \"" + text.toStdString() + "\"";
+        const bool words =
+            std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+        const bool alone = label || repeats[text] < 3;
+        EXPECT_TRUE(!key.isNull() || !words || !alone || (label && !label->buddy()))
+            << what << " has no mnemonic";
+        EXPECT_TRUE(key.isNull() || !label || label->buddy()) << what << " leads nowhere";
+        Take(taken, key, text, where);
+    }
+}
+
+// Within each menu of a menu bar or window, and along the bar, every item has a letter of its own.
+void CheckMenuMnemonics(QWidget* owner) {
+    QList<QWidget*> menus;
+    if (qobject_cast<QMenuBar*>(owner)) menus << owner;
+    for (QMenu* menu : owner->findChildren<QMenu*>()) menus << menu;
+    for (QWidget* menu : menus) {
+        QMap<QChar, QString> taken;
+        for (QAction* action : menu->actions()) {
+            if (!action->isVisible() || action->isSeparator()) continue;
+            Take(taken, Mnemonic(menu, action->text()), action->text(), menu->objectName());
+        }
+    }
+}
+
 // The page as shown: the names, then Tab from the focus until it comes round again.
 void CheckShownPage(QWidget* window, const QString& where) {
+    CheckMnemonics(window, where);
     QList<QWidget*> stops;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (widget->window() == window && widget->isVisible() && widget->isEnabled() &&
@@ -107,6 +188,9 @@ TEST_F(KeyboardAccessTest, EveryWindowNamesItsControlsAndTabReachesThemAll) {
     for (int command : {cmd::kWantedVideos, cmd::kVideoDetails, cmd::kVideoPlayer, cmd::kSearch})
         if (!Action(command)->isChecked()) window_->RunCommand(command);
     CheckKeyboardAccess(window_.get(), "main window");
+    for (std::string_view menu : {app::menu_id::kFile, app::menu_id::kList})
+        window_->PrepareMenu(QString::fromUtf8(menu));
+    CheckMenuMnemonics(window_->menuBar());
     for (int command : {cmd::kReplace, cmd::kImageView}) window_->RunCommand(command);
     CheckKeyboardAccess(window_.get(), "main window in image view");
     window_->RunCommand(cmd::kTextView);
@@ -132,6 +216,7 @@ TEST_F(KeyboardAccessTest, EveryWindowNamesItsControlsAndTabReachesThemAll) {
     auto* wizard = window_->findChild<gui::WizardWindow*>();
     ASSERT_NE(wizard, nullptr);
     CheckKeyboardAccess(wizard, "Video Import Wizard");
+    CheckMenuMnemonics(wizard);
     wizard->close();
     const std::vector<core::UserAccount> accounts{{"Ann", "pw", 2, "Pet?", "Rex"}};
     app::LoginWindow login(accounts, prompts_);
@@ -151,6 +236,30 @@ TEST_F(KeyboardAccessTest, EveryWindowNamesItsControlsAndTabReachesThemAll) {
         CheckKeyboardAccess(window, window->objectName() + " " + window->windowTitle());
         window->close();
     }
+}
+
+TEST_F(KeyboardAccessTest, F6GoesRoundTheShownPanesAndShiftF6GoesBack) {
+    Open(WriteDatabase("films.rdk", 3, 2));
+    for (int command : {cmd::kWantedVideos, cmd::kVideoDetails, cmd::kVideoPlayer, cmd::kSearch})
+        if (!Action(command)->isChecked()) window_->RunCommand(command);
+    if (Action(cmd::kVideoPlayer)->isChecked()) window_->RunCommand(cmd::kVideoPlayer);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    window_->myVideos()->view()->setFocus();
+    const char* const round[] = {"wantedList", "searchFind", "detailsText", nullptr};
+    for (const char* expected : round) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        EXPECT_EQ(QApplication::focusWidget(),
+                  expected ? Find(*window_, expected) : window_->myVideos()->view())
+            << (expected ? expected : "the list");
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Find(*window_, "detailsText"));
+    window_->RunCommand(cmd::kImageView);
+    Find(*window_, "detailsText")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), window_->myVideos()->browser()->canvas());
 }
 
 }  // namespace
