@@ -63,48 +63,38 @@ CurlDownloaderSettings TestSettings(std::chrono::seconds stall_timeout = 1s) {
 class LocalServerTest : public testing::Test {
   protected:
     void SetUp() override {
+        using Request = const httplib::Request&;
+        using Response = httplib::Response&;
         httplib::Server& server = server_.server();
-        // Files that a test puts in place with Serve().
-        server.Get("/files/(.*)",
-                   [this](const httplib::Request& request, httplib::Response& response) {
-                       std::lock_guard lock(mutex_);
-                       const auto file = files_.find(request.matches[1].str());
-                       if (file == files_.end())
-                           response.status = 404;
-                       else
-                           response.set_content(file->second, "application/octet-stream");
-                   });
-        // The same files without an announced size.
-        server.Get("/chunked/(.*)", [this](const httplib::Request& request,
-                                           httplib::Response& response) {
-            std::string body;
-            {
-                std::lock_guard lock(mutex_);
-                body = files_[request.matches[1].str()];
+        // Files that a test puts in place with Serve(); under /chunked/ without an announced size.
+        server.Get("/(files|chunked)/(.*)", [this](Request request, Response response) {
+            std::lock_guard lock(mutex_);
+            const auto file = files_.find(request.matches[2].str());
+            if (file == files_.end()) {
+                response.status = 404;
+            } else if (request.matches[1] == "files") {
+                response.set_content(file->second, "application/octet-stream");
+            } else {
+                response.set_chunked_content_provider(
+                    "application/octet-stream",
+                    [body = file->second](std::size_t offset, httplib::DataSink& sink) {
+                        if (offset >= body.size()) sink.done();
+                        return offset >= body.size() ||
+                               sink.write(body.data() + offset,
+                                          std::min<std::size_t>(4096, body.size() - offset));
+                    });
             }
-            response.set_chunked_content_provider(
-                "application/octet-stream", [body](std::size_t offset, httplib::DataSink& sink) {
-                    if (offset >= body.size()) {
-                        sink.done();
-                        return true;
-                    }
-                    return sink.write(body.data() + offset,
-                                      std::min<std::size_t>(4096, body.size() - offset));
-                });
         });
-        server.Get("/status/(\\d+)",
-                   [](const httplib::Request& request, httplib::Response& response) {
-                       response.status = std::stoi(request.matches[1].str());
-                       response.set_content("an error page that must not be saved", "text/html");
-                   });
-        server.Get("/loop", [](const httplib::Request&, httplib::Response& response) {
-            response.set_redirect("/loop");
+        server.Get("/status/(\\d+)", [](Request request, Response response) {
+            response.status = std::stoi(request.matches[1].str());
+            response.set_content("an error page that must not be saved", "text/html");
         });
-        server.Get("/redirect", [](const httplib::Request& request, httplib::Response& response) {
+        server.Get("/loop", [](Request, Response response) { response.set_redirect("/loop"); });
+        server.Get("/redirect", [](Request request, Response response) {
             response.set_redirect(request.get_param_value("to"));
         });
         // Announces 100,000 bytes, sends one, then sends nothing more.
-        server.Get("/stall", [this](const httplib::Request&, httplib::Response& response) {
+        server.Get("/stall", [this](Request, Response response) {
             response.set_content_provider(
                 100000, "application/octet-stream",
                 [this](std::size_t offset, std::size_t, httplib::DataSink& sink) {
@@ -114,21 +104,21 @@ class LocalServerTest : public testing::Test {
                 });
         });
         // Accepts the request and never answers it.
-        server.Get("/silent", [this](const httplib::Request&, httplib::Response& response) {
+        server.Get("/silent", [this](Request, Response response) {
             server_.WaitForGate(30s);
             response.set_content("too late", "text/plain");
         });
         // Sends a steady trickle of a body that would take minutes.
-        server.Get("/trickle", [this](const httplib::Request&, httplib::Response& response) {
+        server.Get("/trickle", [this](Request, Response response) {
             response.set_content_provider(
                 100'000'000, "application/octet-stream",
                 [this](std::size_t, std::size_t, httplib::DataSink& sink) {
-                    if (server_.WaitForGate(20ms)) return false;
-                    return sink.write(std::string(1000, 't').data(), 1000);
+                    return !server_.WaitForGate(20ms) &&
+                           sink.write(std::string(1000, 't').data(), 1000);
                 });
         });
         // Announces 100,000 bytes, sends 30,000 and closes the connection.
-        server.Get("/drop", [](const httplib::Request&, httplib::Response& response) {
+        server.Get("/drop", [](Request, Response response) {
             response.set_content_provider(
                 100000, "application/octet-stream",
                 [](std::size_t offset, std::size_t, httplib::DataSink& sink) {
@@ -136,7 +126,7 @@ class LocalServerTest : public testing::Test {
                 });
         });
         // Answers with the query parameter f as the server decoded it, and the User-Agent.
-        server.Get("/echo", [](const httplib::Request& request, httplib::Response& response) {
+        server.Get("/echo", [](Request request, Response response) {
             response.set_content(
                 request.get_param_value("f") + "|" + request.get_header_value("User-Agent"),
                 "text/plain");
@@ -298,30 +288,26 @@ TEST_F(LocalServerTest, RefusesAddressesOtherThanHttpAndHttps) {
 
 // ---- A local file that cannot be written ----
 
-TEST_F(LocalServerTest, FailsWhenTheFolderIsMissingOrTheTargetIsAFolder) {
-    Serve("page.html", "<html></html>");
-    const std::string missing = folder_ / "no-such-folder/page.html";
-    const DownloadResult result = Download(Url("/files/page.html"), missing);
+TEST_F(LocalServerTest, FailsWhenTheFolderIsMissingTheTargetIsAFolderOrTheDiskFills) {
+    Serve("large", Bytes(1 << 20));
+    const std::string missing = folder_ / "no-such-folder/large";
+    const DownloadResult result = Download(Url("/files/large"), missing);
     EXPECT_EQ(result.error, DownloadError::kLocalFile);
     EXPECT_NE(result.reason.find(missing), std::string::npos) << result.reason;
 
-    std::filesystem::create_directory(folder_ / "page.html");
-    EXPECT_EQ(Download(Url("/files/page.html"), folder_ / "page.html").error,
-              DownloadError::kLocalFile);
-    EXPECT_TRUE(std::filesystem::is_directory(folder_ / "page.html"));
-    EXPECT_EQ(Entries(folder_.path()), Names{"page.html"});
-}
+    std::filesystem::create_directory(target_);
+    EXPECT_EQ(Download(Url("/files/large"), target_).error, DownloadError::kLocalFile);
+    EXPECT_TRUE(std::filesystem::is_directory(target_));
+    EXPECT_EQ(Entries(folder_.path()), Names{"target.bin"});
 
-TEST_F(LocalServerTest, FailsWhenTheDiskFillsMidBody) {
-    Serve("large", Bytes(1 << 20));
+    std::filesystem::remove(target_);
     WriteFileBytes(target_, kPrevious);
-    const DownloadResult result = [&] {
+    const DownloadResult full = [&] {
         FileSizeLimit limit(64 * 1024);
         return Download(Url("/files/large"), target_);
     }();
-
-    EXPECT_EQ(result.error, DownloadError::kLocalFile);
-    EXPECT_NE(result.reason.find(target_), std::string::npos) << result.reason;
+    EXPECT_EQ(full.error, DownloadError::kLocalFile);
+    EXPECT_NE(full.reason.find(target_), std::string::npos) << full.reason;
     ExpectTargetUntouched();
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes/list_session.h"
-#include "param_name.h"
 #include "views/image_browser.h"
 
 namespace {
@@ -12,57 +11,29 @@ using views::ImageGrid;
 using views::ImageSize;
 using views::PixelRect;
 
-struct GridCase {
-    std::string name;
-    ImageSize size;
-    int space;
-    int client_width;
-    int columns;
-    int index;
-    PixelRect image;
-    PixelRect caption;
-};
-
-class ImageGridTest : public ::testing::TestWithParam<GridCase> {};
-
-TEST_P(ImageGridTest, PlacesImageAndCaption) {
-    const GridCase& c = GetParam();
-    const ImageGrid grid(c.size, c.space, c.client_width);
-    EXPECT_EQ(grid.Columns(), c.columns);
-    EXPECT_EQ(grid.ImageRect(c.index), c.image);
-    EXPECT_EQ(grid.CaptionRect(c.index), c.caption);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, ImageGridTest,
-    ::testing::Values(
+TEST(ImageGridTest, PlacesImageAndCaption) {
+    const struct {
+        const char* name;
+        ImageSize size;
+        int space, client_width, columns, index;
+        PixelRect image, caption;
+    } cases[] = {
         // Normal: pitch 137 across, 167 + 15 + 8 = 190 down.
-        GridCase{
-            "NormalFirst", ImageSize::kNormal, 4, 600, 4, 0, {4, 4, 133, 167}, {4, 172, 133, 15}},
-        GridCase{"NormalWraps",
-                 ImageSize::kNormal,
-                 4,
-                 600,
-                 4,
-                 5,
-                 {141, 194, 133, 167},
-                 {141, 362, 133, 15}},
-        GridCase{"NormalExactFit",
-                 ImageSize::kNormal,
-                 4,
-                 548,
-                 4,
-                 3,
-                 {415, 4, 133, 167},
-                 {415, 172, 133, 15}},
-        GridCase{
-            "TinyPitch44", ImageSize::kTiny, 4, 600, 13, 13, {4, 87, 40, 60}, {4, 148, 40, 15}},
-        GridCase{
-            "SmallNoSpace", ImageSize::kSmall, 0, 124, 2, 3, {62, 105, 62, 90}, {62, 196, 62, 15}},
+        {"first", ImageSize::kNormal, 4, 600, 4, 0, {4, 4, 133, 167}, {4, 172, 133, 15}},
+        {"wraps", ImageSize::kNormal, 4, 600, 4, 5, {141, 194, 133, 167}, {141, 362, 133, 15}},
+        {"exact fit", ImageSize::kNormal, 4, 548, 4, 3, {415, 4, 133, 167}, {415, 172, 133, 15}},
+        {"tiny", ImageSize::kTiny, 4, 600, 13, 13, {4, 87, 40, 60}, {4, 148, 40, 15}},
+        {"no space", ImageSize::kSmall, 0, 124, 2, 3, {62, 105, 62, 90}, {62, 196, 62, 15}},
         // Narrower than one pitch: no whole column, every thumbnail on a row of its own.
-        GridCase{
-            "TooNarrow", ImageSize::kNormal, 4, 136, 0, 2, {4, 384, 133, 167}, {4, 552, 133, 15}}),
-    [](const auto& info) { return ParamName(info.index, info.param.name); });
+        {"too narrow", ImageSize::kNormal, 4, 136, 0, 2, {4, 384, 133, 167}, {4, 552, 133, 15}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ImageGrid grid(c.size, c.space, c.client_width);
+        EXPECT_EQ(grid.Columns(), c.columns);
+        EXPECT_EQ(grid.ImageRect(c.index), c.image);
+        EXPECT_EQ(grid.CaptionRect(c.index), c.caption);
+    }
+}
 
 TEST(ImageSizeTest, NamesCycleAndUnknownNamesAreNormal) {
     EXPECT_EQ(views::ImageSizeFromName(""), ImageSize::kNormal);
@@ -180,37 +151,17 @@ TEST_F(ImageBrowserTest, SelectionFollowsTheListAndArrowsMoveByNeighbours) {
     EXPECT_EQ(Selected(), std::vector<int>{9});
 }
 
-struct TipCase {
-    std::string name;
-    views::Thumbnail thumbnail;
-    std::string tip;
-};
-
-class ThumbnailTipTest : public ::testing::TestWithParam<TipCase> {};
-
-TEST_P(ThumbnailTipTest, AddsOnlyWhatIsThere) {
-    EXPECT_EQ(views::ThumbnailTip(GetParam().thumbnail), GetParam().tip);
+TEST(ThumbnailTipTest, AddsOnlyWhatIsThere) {
+    EXPECT_EQ(views::ThumbnailTip({.title = "Alien",
+                                   .year = "1979",
+                                   .duration = "01:57:00",
+                                   .category = "Horror",
+                                   .mpaa = "R"}),
+              "Alien (1979) - [01:57:00] - [R] - Horror");
+    EXPECT_EQ(views::ThumbnailTip({.title = "Alien"}), "Alien");
+    EXPECT_EQ(views::ThumbnailTip({.title = "Alien", .duration = "01:57:00", .category = "Horror"}),
+              "Alien - [01:57:00] - Horror");
+    EXPECT_EQ(views::ThumbnailTip({.year = "1979", .mpaa = "R"}), " (1979) - [R]");
 }
-
-views::Thumbnail Tip(std::string title, std::string year, std::string duration, std::string mpaa,
-                     std::string category) {
-    views::Thumbnail t;
-    t.title = title;
-    t.year = year;
-    t.duration = duration;
-    t.mpaa = mpaa;
-    t.category = category;
-    return t;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, ThumbnailTipTest,
-    ::testing::Values(TipCase{"All", Tip("Alien", "1979", "01:57:00", "R", "Horror"),
-                              "Alien (1979) - [01:57:00] - [R] - Horror"},
-                      TipCase{"TitleOnly", Tip("Alien", "", "", "", ""), "Alien"},
-                      TipCase{"NoYear", Tip("Alien", "", "01:57:00", "", "Horror"),
-                              "Alien - [01:57:00] - Horror"},
-                      TipCase{"NoTitle", Tip("", "1979", "", "R", ""), " (1979) - [R]"}),
-    [](const auto& info) { return ParamName(info.index, info.param.name); });
 
 }  // namespace

@@ -68,9 +68,8 @@ TEST_F(StatisticsTest, DurationsCountOnlyRecordsThatHaveOne) {
     AddRow({{"Title", "B"}, {"Last Viewed", "01/02/2003"}});
     views::DatabaseStatistics s = Compute();
     EXPECT_EQ(s.general.not_viewed, "1 (50.00%)");
-    EXPECT_EQ(s.general.minimum, "00:00:00");
-    EXPECT_EQ(s.general.maximum, "00:00:00");
-    EXPECT_EQ(s.general.average, "00:00:00");
+    for (const std::string* figure : {&s.general.minimum, &s.general.maximum, &s.general.average})
+        EXPECT_EQ(*figure, "00:00:00");
 
     AddRow({{"Duration", "01:30:00"}});
     AddRow({{"Duration", "00:45:30"}});
@@ -194,23 +193,13 @@ TEST_F(StatisticsTest, FilesAreMeasuredOnDisk) {
     EXPECT_EQ(s.general.image_percent, "150.00%");
 }
 
-struct SizeCase {
-    std::int64_t bytes;
-    const char* text;
-};
-class SizeTextTest : public ::testing::TestWithParam<SizeCase> {};
-TEST_P(SizeTextTest, UsesTheLargestUnitReached) {
-    EXPECT_EQ(views::SizeText(GetParam().bytes), GetParam().text);
-}
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, SizeTextTest,
-    ::testing::Values(SizeCase{0, "0.00  Bytes"}, SizeCase{1023, "1023.00  Bytes"},
-                      SizeCase{1024, "1.00  KB"}, SizeCase{1536, "1.50  KB"},
-                      SizeCase{1048575, "1024.00  KB"}, SizeCase{1048576, "1.00  MB"},
-                      SizeCase{1073741823, "1024.00  MB"}, SizeCase{1073741824, "1.00  GB"},
-                      SizeCase{5LL << 40, "5120.00  GB"}));
-
-TEST(StatisticsTexts, FileTimesReadAsTheClockZoneShowsThem) {
+TEST(StatisticsTexts, SizesUseTheLargestUnitReachedAndTimesTheClocksZone) {
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {0, "0.00  Bytes"},          {1023, "1023.00  Bytes"}, {1024, "1.00  KB"},
+        {1536, "1.50  KB"},          {1048575, "1024.00  KB"}, {1048576, "1.00  MB"},
+        {1073741823, "1024.00  MB"}, {1073741824, "1.00  GB"}, {5LL << 40, "5120.00  GB"}};
+    for (const auto& [bytes, text] : cases) EXPECT_EQ(views::SizeText(bytes), text) << bytes;
+    // File times read as the clock's zone shows them.
     EXPECT_EQ(views::FileTimeText(1093082649, core::FixedClock(0)), "Sat Aug 21 10:04:09 2004");
     EXPECT_EQ(views::FileTimeText(1091347449, core::FixedClock(0, -3600)),
               "Sun Aug  1 07:04:09 2004");
