@@ -18,7 +18,7 @@ TEST(CommandLine, OnlyTheTwoExactSpellingsNameADatabase) {
     EXPECT_FALSE(app::NamesDatabase(""));
 }
 
-TEST(WindowPlacement, StartsClampedToTheScreenOrAtTheDefaultWhenTooSmall) {
+TEST(WindowPlacement, StartsClampedToTheScreenOrAtTheDefaultWhenTooSmallAndIsStoredAsShown) {
     const app::ScreenSize screen{1024, 768};
     EXPECT_EQ(app::ClampToScreen({-30, 10, 400, 300}, screen).x, 0);
     EXPECT_EQ(app::ClampToScreen({900, 10, 400, 300}, screen).x, 624);
@@ -33,10 +33,8 @@ TEST(WindowPlacement, StartsClampedToTheScreenOrAtTheDefaultWhenTooSmall) {
     EXPECT_EQ(app::InitialPlacement(config), app::WindowPlacement::kStored);
     config.start_program_maximized = true;
     EXPECT_EQ(app::InitialPlacement(config), app::WindowPlacement::kMaximized);
-}
 
-TEST(WindowPlacement, ShutdownStoresWhatTheWindowShows) {
-    config::ProgramConfig config;
+    // Shutdown stores what the window shows.
     config.start_program_maximized = false;
     config.main_window = {1, 2, 300, 400};
     app::StorePlacement(config, false, true, {0, 0, 50, 50});  // minimized: nothing changes

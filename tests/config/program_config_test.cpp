@@ -149,19 +149,16 @@ TEST(ServiceConfig, ReadsTheAddressesAndHonoursTheOverrideEvenWithoutAFile) {
     config::ReadServiceConfig(moved, folder / "own.txt", "http://b:2");
     EXPECT_EQ(moved.image_base_url, "http://b:2/images/");
     EXPECT_EQ(missing.base_url, "http://x/");
-}
 
-// ---- The files shipped in the program folder, read by the same code as the user's files ----
-
-TEST(ShippedFiles, TheServiceFileHoldsEveryAddress) {
+    // The shipped file holds every address.
     config::ServiceConfig shipped;
     ASSERT_TRUE(config::ReadServiceConfig(shipped, kData + "/cfg/service.txt", "").ok());
     for (const std::string* value : {&shipped.base_url, &shipped.image_base_url,
-                                     &shipped.product_site_url, &shipped.product_site_name}) {
+                                     &shipped.product_site_url, &shipped.product_site_name})
         EXPECT_FALSE(value->empty());
-    }
 }
 
+// The header shipped in the program folder, read by the same code as the user's files.
 TEST(ShippedFiles, DefaultHeaderDescribesAll23ColumnsWithKeyFirst) {
     core::VideoList list;
     ASSERT_TRUE(core::ReadHeader(list, kData + "/cfg/mlh.txt").ok());

@@ -22,7 +22,7 @@ TEST(ProgramPaths, TheShippedFilesAreFoundInTheProgramFolder) {
     }
 }
 
-TEST(ProgramPaths, LocatesTheProgramFolderAndFillsTheUserDataFolderOnce) {
+TEST(ProgramPaths, LocatesTheProgramFolderAndFillsTheUserDataFolderWithoutOverwriting) {
     TempFolder folder;
     std::filesystem::create_directories(folder / "bin/cfg");
     std::filesystem::create_directories(folder / "share/reeldeck/cfg");
@@ -42,28 +42,20 @@ TEST(ProgramPaths, LocatesTheProgramFolderAndFillsTheUserDataFolderOnce) {
     WriteFileBytes(expected + "/cfg/cfg.txt", "FIRST_START=0\n");
     EXPECT_EQ(config::LocateProgramFolder(inputs), expected);
     EXPECT_EQ(ReadFileBytes(expected + "/cfg/cfg.txt"), "FIRST_START=0\n");
+    // A user folder left unfilled is filled without losing its files.
+    inputs.xdg_data_home = folder / "other";
+    WriteFileBytes(folder / "share/reeldeck/cfg/rfd.txt", "");
+    std::filesystem::create_directories(folder / "other/reeldeck/cfg");
+    WriteFileBytes(folder / "other/reeldeck/cfg/rfd.txt", "/mine.rdk\n");
+    EXPECT_EQ(config::LocateProgramFolder(inputs), folder / "other/reeldeck");
+    EXPECT_EQ(ReadFileBytes(folder / "other/reeldeck/cfg/cfg.txt"), "FIRST_START=1\n");
+    EXPECT_EQ(ReadFileBytes(folder / "other/reeldeck/cfg/rfd.txt"), "/mine.rdk\n");
 
     // A portable install, then the environment variable, come first.
     WriteFileBytes(folder / "bin/cfg/cfg.txt", "");
     EXPECT_EQ(config::LocateProgramFolder(inputs), folder / "bin");
     inputs.reeldeck_home = "/somewhere/else";
     EXPECT_EQ(config::LocateProgramFolder(inputs), "/somewhere/else");
-}
-
-TEST(ProgramPaths, AUserFolderLeftUnfilledIsFilledWithoutLosingItsFiles) {
-    TempFolder folder;
-    std::filesystem::create_directories(folder / "share/reeldeck/cfg");
-    WriteFileBytes(folder / "share/reeldeck/cfg/cfg.txt", "FIRST_START=1\n");
-    WriteFileBytes(folder / "share/reeldeck/cfg/rfd.txt", "");
-    std::filesystem::create_directories(folder / "data/reeldeck/cfg");
-    WriteFileBytes(folder / "data/reeldeck/cfg/rfd.txt", "/mine.rdk\n");
-    config::ProgramFolderInputs inputs;
-    inputs.installed_data = folder / "share/reeldeck";
-    inputs.xdg_data_home = folder / "data";
-
-    EXPECT_EQ(config::LocateProgramFolder(inputs), folder / "data/reeldeck");
-    EXPECT_EQ(ReadFileBytes(folder / "data/reeldeck/cfg/cfg.txt"), "FIRST_START=1\n");
-    EXPECT_EQ(ReadFileBytes(folder / "data/reeldeck/cfg/rfd.txt"), "/mine.rdk\n");
 }
 
 TEST(ProgramPaths, InstalledProgramsFindTheirPrefixsDataFolder) {

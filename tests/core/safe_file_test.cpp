@@ -296,12 +296,8 @@ TEST(SafeWriteRefusalTest, EveryWriterKeepsTheOldFileAndReportsTheSystemsReason)
             EXPECT_EQ(FolderEntries(folder.path()), Names{writer.file_name});
         }
     }
-}
-
-// ---- Failures of the real system ----
-
-TEST(SafeWriteSystemTest, AWriteTheKernelRefusesMidFileKeepsTheOldFile) {
-    const PathWriter& records = WriterAt(0);  // about 360 KiB, several writes
+    // The kernel itself refusing a write midway through a file of several writes.
+    const PathWriter& records = WriterAt(0);
     TempFolder folder;
     const std::string target = folder / records.file_name;
     WriteFileBytes(target, kOldBytes);
@@ -309,11 +305,12 @@ TEST(SafeWriteSystemTest, AWriteTheKernelRefusesMidFileKeepsTheOldFile) {
         FileSizeLimit limit(64 * 1024);
         return records.write(target, FileSystemCalls::System());
     }();
-
     EXPECT_EQ(result.Describe(), target + ": " + core::SystemErrorText(EFBIG));
     EXPECT_EQ(ReadFileBytes(target), kOldBytes);
     EXPECT_EQ(FolderEntries(folder.path()), Names{records.file_name});
 }
+
+// ---- Failures of the real system ----
 
 constexpr int kNoFilter = 77;
 

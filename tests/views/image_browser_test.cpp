@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "fakes/list_session.h"
 #include "views/image_browser.h"
 
@@ -152,16 +155,18 @@ TEST_F(ImageBrowserTest, SelectionFollowsTheListAndArrowsMoveByNeighbours) {
 }
 
 TEST(ThumbnailTipTest, AddsOnlyWhatIsThere) {
-    EXPECT_EQ(views::ThumbnailTip({.title = "Alien",
-                                   .year = "1979",
-                                   .duration = "01:57:00",
-                                   .category = "Horror",
-                                   .mpaa = "R"}),
-              "Alien (1979) - [01:57:00] - [R] - Horror");
-    EXPECT_EQ(views::ThumbnailTip({.title = "Alien"}), "Alien");
-    EXPECT_EQ(views::ThumbnailTip({.title = "Alien", .duration = "01:57:00", .category = "Horror"}),
-              "Alien - [01:57:00] - Horror");
-    EXPECT_EQ(views::ThumbnailTip({.year = "1979", .mpaa = "R"}), " (1979) - [R]");
+    // Title, Year, Duration, MPAA and Category, and the tip.
+    const std::array<const char*, 6> cases[] = {
+        {"Alien", "1979", "01:57:00", "R", "Horror", "Alien (1979) - [01:57:00] - [R] - Horror"},
+        {"Alien", "", "", "", "", "Alien"},
+        {"Alien", "", "01:57:00", "", "Horror", "Alien - [01:57:00] - Horror"},
+        {"", "1979", "", "R", "", " (1979) - [R]"}};
+    for (const auto& c : cases) {
+        views::Thumbnail thumbnail;
+        std::tie(thumbnail.title, thumbnail.year, thumbnail.duration, thumbnail.mpaa,
+                 thumbnail.category) = std::tuple(c[0], c[1], c[2], c[3], c[4]);
+        EXPECT_EQ(views::ThumbnailTip(thumbnail), c[5]);
+    }
 }
 
 }  // namespace

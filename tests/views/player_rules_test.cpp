@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "param_name.h"
 #include "temp_folder.h"
 #include "views/player_rules.h"
 
@@ -8,23 +7,15 @@ namespace {
 
 using views::PlayerPlace;
 
-struct DvdCase {
-    std::string chosen;
-    std::string played;
-};
-
-class DvdFolderTest : public ::testing::TestWithParam<DvdCase> {};
-
-TEST_P(DvdFolderTest, PlaysTheVideoTsFolder) {
-    EXPECT_EQ(views::DvdFolder(GetParam().chosen), GetParam().played);
+TEST(PlayerRulesTest, ADvdPlaysItsVideoTsFolder) {
+    const std::pair<const char*, const char*> chosen_and_played[] = {
+        {"/media/dvd/", "/media/dvd/VIDEO_TS"},
+        {"/movie", "/movie/VIDEO_TS"},
+        {"/movie/VIDEO_TS", "/movie/VIDEO_TS"},
+        {"/movie/video_ts/", "/movie/video_ts/"}};
+    for (const auto& [chosen, played] : chosen_and_played)
+        EXPECT_EQ(views::DvdFolder(chosen), played) << chosen;
 }
-
-INSTANTIATE_TEST_SUITE_P(Folders, DvdFolderTest,
-                         ::testing::Values(DvdCase{"/media/dvd/", "/media/dvd/VIDEO_TS"},
-                                           DvdCase{"/movie", "/movie/VIDEO_TS"},
-                                           DvdCase{"/movie/VIDEO_TS", "/movie/VIDEO_TS"},
-                                           DvdCase{"/movie/video_ts/", "/movie/video_ts/"}),
-                         [](const auto& info) { return ParamName(info.index, info.param.chosen); });
 
 TEST(PlayerRulesTest, RequestsFollowThePaneAndTheSettings) {
     const PlayerPlace docked{true, false};
