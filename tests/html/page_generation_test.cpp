@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "app/recording_progress.h"
@@ -182,19 +183,17 @@ TEST_F(PageGeneration, DemoDatabaseReadsBackFromItsPage) {
 }
 
 TEST(PageSettings, FontStyleGivesStyleAndWeight) {
-    const struct {
-        const char* picker_style;
-        const char* style;
-        const char* weight;
-    } cases[] = {{"Bold Italic", "italic", "bold"}, {"Italic", "italic", "normal"},
-                 {"Regular", "normal", "normal"},   {"", "normal", "normal"},
-                 {"BOLD", "normal", "bold"},        {"Oblique", "oblique", "normal"}};
-    for (const auto& c : cases) {
+    // The picker's style, and the page's style and weight.
+    const std::array<const char*, 3> cases[] = {
+        {"Bold Italic", "italic", "bold"}, {"Italic", "italic", "normal"},
+        {"Regular", "normal", "normal"},   {"", "normal", "normal"},
+        {"BOLD", "normal", "bold"},        {"Oblique", "oblique", "normal"}};
+    for (const auto& [picker_style, style, weight] : cases) {
         html::PageSettings settings;
-        settings.font_style = c.picker_style;
+        settings.font_style = picker_style;
         const html::PreparedSettings prepared = html::PrepareSettings(settings, "My Videos");
-        EXPECT_EQ(prepared.font_style, c.style) << c.picker_style;
-        EXPECT_EQ(prepared.font_weight, c.weight) << c.picker_style;
+        EXPECT_EQ(prepared.font_style, style) << picker_style;
+        EXPECT_EQ(prepared.font_weight, weight) << picker_style;
     }
 }
 
