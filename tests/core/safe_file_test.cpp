@@ -191,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Writes that need care ----
 
-TEST(SafeWriteTest, ShortWritesLeftoverTemporaryFilesAndSymbolicLinksStillGiveTheWholeFile) {
+TEST(SafeWriteTest, ShortWritesStaleTemporariesFailedContentsAndSymbolicLinks) {
     const PathWriter& writer = WriterAt(0);
     const std::string expected = CleanOutput(writer);
     TempFolder folder;
@@ -203,6 +203,16 @@ TEST(SafeWriteTest, ShortWritesLeftoverTemporaryFilesAndSymbolicLinksStillGiveTh
         calls.unnamed_files = unnamed_files;
         calls.max_write = 4093;
         ASSERT_TRUE(writer.write(target, calls).ok());
+        EXPECT_EQ(ReadFileBytes(target), expected);
+        EXPECT_EQ(FolderEntries(folder.path()), Names{writer.file_name});
+
+        // A write function that fails after more than a buffer leaves the file as it was.
+        auto write = [](std::ostream& out) {
+            out << std::string(300 * 1024, 'x');
+            return FileResult::Failure({}, "the list changed");
+        };
+        EXPECT_EQ(core::WriteFileSafely(target, write, 0666, calls).Describe(),
+                  target + ": the list changed");
         EXPECT_EQ(ReadFileBytes(target), expected);
         EXPECT_EQ(FolderEntries(folder.path()), Names{writer.file_name});
     }
@@ -228,24 +238,6 @@ TEST(SafeWriteTest, ShortWritesLeftoverTemporaryFilesAndSymbolicLinksStillGiveTh
 }
 
 // ---- The writer itself ----
-
-TEST(SafeFileWriterTest, AWriteFunctionThatFailsLeavesTheTargetAsItWas) {
-    for (bool unnamed_files : {true, false}) {
-        TempFolder folder;
-        const std::string target = folder / "films.rdk";
-        WriteFileBytes(target, kOldBytes);
-        FailingCalls calls;
-        calls.unnamed_files = unnamed_files;
-        auto write = [](std::ostream& out) {
-            out << std::string(300 * 1024, 'x');  // more than one buffer: written out
-            return FileResult::Failure({}, "the list changed");
-        };
-        EXPECT_EQ(core::WriteFileSafely(target, write, 0666, calls).Describe(),
-                  target + ": the list changed");
-        EXPECT_EQ(ReadFileBytes(target), kOldBytes);
-        EXPECT_EQ(FolderEntries(folder.path()), Names{"films.rdk"});
-    }
-}
 
 TEST(SafeFileWriterTest, NewFilesFollowTheUmaskAndExistingFilesKeepTheirMode) {
     // File, umask, mode of the existing file (-1: none), expected mode. A new accounts file is
