@@ -130,13 +130,9 @@ class SwitchingClock final : public core::Clock {
     long after_;
 };
 
-TEST(DatesTest, KeyToDateGivesTheLocalDate) {
-    struct Case {
-        std::string key;
-        long offset;
-        std::string date;
-    };
-    const Case cases[] = {
+TEST(DatesTest, KeysGiveTheLocalDateAndTodayComesFromTheClock) {
+    // A Key, the zone's offset, and the date.
+    const std::tuple<std::string, long, std::string> cases[] = {
         {"1078617599", 0, "03/06/2004"},
         // An hour east of UTC, 23:30 UTC is already the next day.
         {std::to_string(kMarch7th2004 - 30 * 60), kHour, "03/07/2004"},
@@ -148,17 +144,16 @@ TEST(DatesTest, KeyToDateGivesTheLocalDate) {
         {"253402300800", 0, "01/01/10000"},
         {"1078617600 trailing", 0, "03/07/2004"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(core::KeyToDate(c.key, core::FixedClock(0, c.offset)), c.date)
-            << "key " << c.key << ", offset " << c.offset;
+    for (const auto& [key, offset, date] : cases) {
+        EXPECT_EQ(core::KeyToDate(key, core::FixedClock(0, offset)), date)
+            << "key " << key << ", offset " << offset;
     }
     // The offset is the one at the Key's moment: here the zone moves east at 10:00 UTC.
     const SwitchingClock clock(kMarch7th2004 + 10 * kHour, 0, kHour);
     EXPECT_EQ(core::KeyToDate(std::to_string(kMarch7th2004 - 30 * 60), clock), "03/06/2004");
     EXPECT_EQ(core::KeyToDate(std::to_string(kMarch7th2004 + kDay - 30 * 60), clock), "03/08/2004");
-}
 
-TEST(DatesTest, TodayAndNewKeysComeFromTheClock) {
+    // Today and new Keys come from the clock.
     const std::int64_t new_years_eve = 1104535800;  // 2004-12-31 23:30 UTC
     EXPECT_EQ(core::TodayDate(core::FixedClock(new_years_eve)), "12/31/2004");
     EXPECT_EQ(core::TodayShortDate(core::FixedClock(new_years_eve)), "12/31/04");
