@@ -4,6 +4,7 @@
 #include <future>
 
 #include "config/recent_databases.h"
+#include "fakes/fake_downloader.h"
 #include "html/open_html_list.h"
 #include "scripted_prompts.h"
 #include "temp_folder.h"
@@ -14,29 +15,6 @@ namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
 using platform::Buttons;
 using platform::Icon;
-
-// Serves pages from memory, on the worker thread that calls it, as the network would.
-class PageDownloader final : public platform::Downloader {
-  public:
-    std::string page;  // the body of every address; none makes downloads fail
-    bool fails = false;
-    std::string requested;
-
-    platform::DownloadResult DownloadToFile(const std::string& address,
-                                            const std::string& local_path,
-                                            const platform::DownloadObserver& observer,
-                                            std::stop_token) override {
-        requested = address;
-        if (fails)
-            return platform::DownloadResult::Failure(platform::DownloadError::kHttpStatus,
-                                                     "HTTP 404");
-        WriteFileBytes(local_path, page);
-        if (observer)
-            observer(
-                {static_cast<std::int64_t>(page.size()), static_cast<std::int64_t>(page.size())});
-        return platform::DownloadResult::Success();
-    }
-};
 
 class NoLogin final : public app::LoginPresenter {
   public:
@@ -78,7 +56,7 @@ class OpenHtmlListTest : public ::testing::Test {
     platform::NoProgress progress_;
     NoLogin login_;
     app::DatabaseServices services_{prompts_, progress_, login_};
-    PageDownloader downloader_;
+    FakeDownloader downloader_;  // serves its body to every address, on the worker thread
 };
 
 TEST_F(OpenHtmlListTest, FilesOpenAsTheDatabaseAndOtherPagesAreRefused) {
@@ -122,7 +100,7 @@ TEST_F(OpenHtmlListTest, FilesOpenAsTheDatabaseAndOtherPagesAreRefused) {
 
 TEST_F(OpenHtmlListTest, AddressesAreDownloadedIntoTheDownloadFolder) {
     html::OpenHtmlListWindow window(session_, services_, downloader_);
-    downloader_.fails = true;
+    downloader_.succeed = false;
     window.SetText("https://host/lists/..%2F..%2Fcfg%2Fcfg.txt");
     PressOk(window);
     EXPECT_EQ(prompts_.Messages().back().text,
@@ -133,10 +111,11 @@ TEST_F(OpenHtmlListTest, AddressesAreDownloadedIntoTheDownloadFolder) {
     EXPECT_TRUE(window.BrowseEnabled());
     EXPECT_TRUE(window.OkEnabled());
 
-    downloader_.fails = false;
-    downloader_.page = ReadFileBytes(temp_ / "films.html");
+    downloader_.succeed = true;
+    downloader_.body = ReadFileBytes(temp_ / "films.html");
     PressOk(window);
-    EXPECT_EQ(downloader_.requested, "https://host/lists/..%2F..%2Fcfg%2Fcfg.txt?t=1000000000");
+    EXPECT_EQ(downloader_.addresses.back(),
+              "https://host/lists/..%2F..%2Fcfg%2Fcfg.txt?t=1000000000");
     const std::string stored = paths_.downloaded_lists + "/..2F..2Fcfg2Fcfg.txt";
     EXPECT_EQ(session_.CurrentDatabasePath, stored);
     EXPECT_EQ(session_.Videos.RowCount(), 3);
