@@ -39,12 +39,6 @@ FileResult ReadFromText(const std::string& text, VideoList& list) {
     return core::ReadHeader(in, list);
 }
 
-Names ColumnNames(const VideoList& list) {
-    Names names;
-    for (const VideoColumn& column : list.Columns()) names.push_back(column.Name);
-    return names;
-}
-
 class HeaderFileTest : public ::testing::Test {
   protected:
     VideoList list_ = SampleList();
@@ -82,7 +76,7 @@ TEST_F(HeaderFileTest, WritesDisplayOrderAndCurrentWidthsWithHiddenColumnsAsZero
     ASSERT_TRUE(ReadFromText(WriteToText(list_), reread).ok());
     Names in_order;
     for (int index : order) in_order.push_back(list_.Column(index).Name);
-    EXPECT_EQ(ColumnNames(reread), in_order);
+    EXPECT_EQ(ColumnNamesOf(reread), in_order);
     EXPECT_EQ(reread.ColumnWidth(reread.ColumnIndexOf("Title")), 321);
     EXPECT_EQ(reread.ColumnWidth(reread.ColumnIndexOf("Cast")), 0);
 }
@@ -124,7 +118,7 @@ TEST_F(HeaderFileTest, RepairsGiveAUsableTable) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(ReadFromText(c.text, list_).ok());
         EXPECT_EQ(TableProblem(list_), "");
-        const Names names = ColumnNames(list_);
+        const Names names = ColumnNamesOf(list_);
         EXPECT_EQ(Names(names.begin(), names.begin() + c.first_columns.size()), c.first_columns);
     }
 }

@@ -48,6 +48,13 @@ inline std::vector<std::string> CellsOf(const core::VideoList& list, std::string
     return cells;
 }
 
+// The names of the columns, in table order.
+inline std::vector<std::string> ColumnNamesOf(const core::VideoList& list) {
+    std::vector<std::string> names;
+    for (const core::VideoColumn& column : list.Columns()) names.push_back(column.Name);
+    return names;
+}
+
 // What keeps a column table from being usable, or nothing: it must have 23 columns with "Key"
 // first, every slot claimed once, names unique without regard to case, ListIndex equal to the
 // position, built-in slots carrying their names and custom slots marked as custom.

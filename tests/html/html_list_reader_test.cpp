@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "core/sample_lists.h"
 #include "core/text.h"
 #include "html/html_list_address.h"
 #include "html/html_list_reader.h"
@@ -17,17 +18,8 @@ struct Read {
     html::HtmlListRead result;
     core::VideoList videos;
 
-    Texts Names() const {
-        Texts names;
-        for (const core::VideoColumn& column : videos.Columns()) names.push_back(column.Name);
-        return names;
-    }
-    Texts Cells(std::string_view column) const {
-        Texts cells;
-        for (int row = 0; row < videos.RowCount(); ++row)
-            cells.push_back(videos.GetCell(row, videos.ColumnIndexOf(column)));
-        return cells;
-    }
+    Texts Names() const { return ColumnNamesOf(videos); }
+    Texts Cells(std::string_view column) const { return CellsOf(videos, column); }
 };
 
 Read ReadPage(const std::string& page) {
