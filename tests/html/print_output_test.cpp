@@ -34,16 +34,43 @@ TEST(PrintChoices, EmptyListsCannotBeChosenAndSelectedNeedsSelectedVideos) {
     EXPECT_TRUE(html::ChooseList(choices, PrintList::kBoth, 2).include_images_enabled);
 }
 
-class PrintListsTest : public ::testing::Test {
+std::string Expected(const std::string& name) {
+    std::string text = ReadFileBytes(std::string(REELDECK_TEST_DATA) + "/" + name);
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
+}
+
+void Replace(std::string& text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at))
+        text.replace(at, from.size(), to), at += to.size();
+}
+
+class PrintTest : public ::testing::Test {
   protected:
+    void SetUp() override {
+        ASSERT_TRUE(core::ReadHeader(videos_, std::string(REELDECK_SOURCE_DATA) + "/cfg/mlh.txt"));
+        std::filesystem::create_directory(images_);
+    }
+    void AddFilm(const std::map<std::string, std::string>& cells) {
+        const int row = videos_.InsertRow(videos_.RowCount(), "");
+        for (const auto& [name, text] : cells)
+            videos_.SetCell(row, videos_.ColumnIndexOf(name), text);
+    }
+    std::string MyVideosPage(const html::PrintSettings& settings) {
+        const std::vector<int> rows = html::RowsToPrint(videos_, settings.records);
+        const html::MyVideosPrint print{videos_, rows, images_, no_image_, "03/07/04"};
+        const std::string page = folder_ / "pm.html";
+        EXPECT_EQ(html::WriteMyVideosPrintFile(page, settings, print, progress_).value, 1);
+        return ReadFileBytes(page);
+    }
     html::PrintRun Run() {
         return {settings_,
                 videos_,
                 wanted_,
-                folder_ / "images",
+                images_,
                 folder_ / "pm.html",
                 folder_ / "pw.html",
-                folder_ / "pprev.gif",
+                no_image_,
                 "01/02/03",
                 prompts_,
                 progress_,
@@ -51,17 +78,18 @@ class PrintListsTest : public ::testing::Test {
     }
 
     TempFolder folder_;
-    html::PrintSettings settings_;
+    std::string images_ = folder_ / "images";
+    std::string no_image_ = folder_ / "res/pprev.gif";
     core::VideoList videos_;
     core::WantedList wanted_;
+    html::PrintSettings settings_;
     ScriptedPrompts prompts_;
     platform::NoProgress progress_;
-    std::vector<std::string> printed_;
+    std::vector<std::string> printed_;  // the pages handed to the printer
 };
 
-TEST_F(PrintListsTest, BothSkipsAnEmptyListSilentlyButOneListSaysItIsEmpty) {
-    videos_.SetColumns({core::BuiltInColumn("Title", 3, 0)});
-    videos_.InsertRow(0, "Heat");
+TEST_F(PrintTest, BothSkipsAnEmptyListSilentlyButOneListSaysItIsEmpty) {
+    AddFilm({{"Title", "Heat"}});
     WriteFileBytes(folder_ / "pw.html", "an old page");
     settings_.list = html::PrintList::kBoth;
     html::PrintLists(Run());
@@ -76,7 +104,7 @@ TEST_F(PrintListsTest, BothSkipsAnEmptyListSilentlyButOneListSaysItIsEmpty) {
     EXPECT_EQ(prompts_.Messages()[0].title, "Print Cancelled");
 }
 
-TEST_F(PrintListsTest, APageThatCannotBeWrittenIsReportedAndNotPrinted) {
+TEST_F(PrintTest, APageThatCannotBeWrittenIsReportedAndNotPrinted) {
     wanted_.Add("Ran");
     settings_.list = html::PrintList::kWanted;
     html::PrintRun run = Run();
@@ -128,44 +156,7 @@ TEST(PrintSettingsFile, FlagsAreKnownByFixedLettersAndAMissingFileKeepsTheDefaul
     EXPECT_EQ(defaults.font_size, 0);
 }
 
-std::string Expected(const std::string& name) {
-    std::string text = ReadFileBytes(std::string(REELDECK_TEST_DATA) + "/" + name);
-    if (!text.empty() && text.back() == '\n') text.pop_back();
-    return text;
-}
-
-void Replace(std::string& text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at))
-        text.replace(at, from.size(), to), at += to.size();
-}
-
-class PrintPagesTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(core::ReadHeader(videos_, std::string(REELDECK_SOURCE_DATA) + "/cfg/mlh.txt"));
-        std::filesystem::create_directory(images_);
-    }
-    void AddFilm(const std::map<std::string, std::string>& cells) {
-        const int row = videos_.InsertRow(videos_.RowCount(), "");
-        for (const auto& [name, text] : cells)
-            videos_.SetCell(row, videos_.ColumnIndexOf(name), text);
-    }
-    std::string MyVideosPage(const html::PrintSettings& settings) {
-        const std::vector<int> rows = html::RowsToPrint(videos_, settings.records);
-        const html::MyVideosPrint print{videos_, rows, images_, no_image_, "03/07/04"};
-        const std::string page = folder_ / "pm.html";
-        platform::NoProgress progress;
-        EXPECT_EQ(html::WriteMyVideosPrintFile(page, settings, print, progress).value, 1);
-        return ReadFileBytes(page);
-    }
-
-    TempFolder folder_;
-    std::string images_ = folder_ / "images";
-    std::string no_image_ = folder_ / "res/pprev.gif";
-    core::VideoList videos_;
-};
-
-TEST_F(PrintPagesTest, TitlesRunThreeToARowAndTheLastRowStaysOpen) {
+TEST_F(PrintTest, TitlesRunThreeToARowAndTheLastRowStaysOpen) {
     for (const char* title : {"Alien", "Brazil", "Casablanca", "Dune", "Heat", "Ran", "Up"})
         AddFilm({{"Title", title}, {"Synopsis", "not printed"}});
     html::PrintSettings settings;
@@ -177,7 +168,7 @@ TEST_F(PrintPagesTest, TitlesRunThreeToARowAndTheLastRowStaysOpen) {
     EXPECT_EQ(MyVideosPage(settings), Expected("print-titles-columns.html"));
 }
 
-TEST_F(PrintPagesTest, FullRecordsOfTheSelectedRowsWithAndWithoutImages) {
+TEST_F(PrintTest, FullRecordsOfTheSelectedRowsWithAndWithoutImages) {
     AddFilm({{"Key", "1000"},
              {"Title", "Alien"},
              {"Year", "1979"},
@@ -210,23 +201,20 @@ TEST_F(PrintPagesTest, FullRecordsOfTheSelectedRowsWithAndWithoutImages) {
     EXPECT_EQ(MyVideosPage(settings), Expected("print-full-text.html"));
 }
 
-TEST_F(PrintPagesTest, WantedPageIsOneColumnOfTitlesAndAnEmptyListWritesNoFile) {
-    core::WantedList wanted;
-    html::PrintSettings settings;
-    settings.multiple_columns = false;
-    settings.font_size = 9;
-    platform::NoProgress progress;
+TEST_F(PrintTest, WantedPageIsOneColumnOfTitlesAndAnEmptyListWritesNoFile) {
+    settings_.multiple_columns = false;
+    settings_.font_size = 9;
     const std::string page = folder_ / "pw.html";
-    EXPECT_EQ(html::WriteWantedPrintFile(page, settings, wanted, "03/07/04", progress).value, 0);
+    EXPECT_EQ(html::WriteWantedPrintFile(page, settings_, wanted_, "03/07/04", progress_).value, 0);
     EXPECT_FALSE(std::filesystem::exists(page));
 
-    wanted.Add("Metropolis");
-    wanted.Add("Tom & Jerry <b>");
-    EXPECT_EQ(html::WriteWantedPrintFile(page, settings, wanted, "03/07/04", progress).value, 1);
-    EXPECT_EQ(ReadFileBytes(page), Expected("print-wanted-single.html"));
+    wanted_.Add("Metropolis");
+    wanted_.Add("Tom & Jerry <b>");
+    EXPECT_EQ(html::WriteWantedPrintFile(page, settings_, wanted_, "03/07/04", progress_).value, 1);
+    EXPECT_EQ(ReadFileBytes(page), Expected("print-wanted_-single.html"));
 
     const core::FileResult failed = html::WriteWantedPrintFile(
-        folder_ / "missing/pw.html", settings, wanted, "03/07/04", progress);
+        folder_ / "missing/pw.html", settings_, wanted_, "03/07/04", progress_);
     EXPECT_EQ(failed.value, -1);
     EXPECT_EQ(failed.path, folder_ / "missing/pw.html");
 }
