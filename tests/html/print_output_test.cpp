@@ -211,7 +211,7 @@ TEST_F(PrintTest, WantedPageIsOneColumnOfTitlesAndAnEmptyListWritesNoFile) {
     wanted_.Add("Metropolis");
     wanted_.Add("Tom & Jerry <b>");
     EXPECT_EQ(html::WriteWantedPrintFile(page, settings_, wanted_, "03/07/04", progress_).value, 1);
-    EXPECT_EQ(ReadFileBytes(page), Expected("print-wanted_-single.html"));
+    EXPECT_EQ(ReadFileBytes(page), Expected("print-wanted-single.html"));
 
     const core::FileResult failed = html::WriteWantedPrintFile(
         folder_ / "missing/pw.html", settings_, wanted_, "03/07/04", progress_);
