@@ -47,7 +47,7 @@ TEST(WindowPlacement, StartsClampedToTheScreenOrAtTheDefaultWhenTooSmallAndIsSto
     EXPECT_EQ(config.main_window, (Geometry{5, 6, 700, 500}));
 }
 
-TEST(Shutdown, RemovesTheRunsWorkFilesAndFoldersOnly) {
+TEST(Shutdown, RemovesTheRunsWorkFilesOnlyAndSaysWhenTheSettingsCannotBeWritten) {
     TempFolder folder;
     for (const char* file : {"mv/1.jpg", "mv.tmp", "wv.tmp", "undo/temp.txt", "dlrdhtml/list.html",
                              "vidwiz/results.txt", "pm.html", "res/iprev.gif", "temp.dmy",
@@ -55,18 +55,17 @@ TEST(Shutdown, RemovesTheRunsWorkFilesAndFoldersOnly) {
         std::filesystem::create_directories(std::filesystem::path(folder / file).parent_path());
         WriteFileBytes(folder / file, "x");
     }
-    app::RemoveRunWorkFiles(config::ProgramPaths::ForFolder(folder.path()));
+    const config::ProgramPaths paths = config::ProgramPaths::ForFolder(folder.path());
+    app::RemoveRunWorkFiles(paths);
     for (const char* gone : {"mv", "mv.tmp", "wv.tmp", "undo", "dlrdhtml", "vidwiz/results.txt",
                              "pm.html", "res/iprev.gif", "temp.dmy"}) {
         EXPECT_FALSE(std::filesystem::exists(folder / gone)) << gone;
     }
     EXPECT_TRUE(std::filesystem::exists(folder / "res/splash.svg"));
     EXPECT_TRUE(std::filesystem::exists(folder / "cfg/cfg.txt"));
-}
 
-TEST(Shutdown, SaysWhenTheConfigurationCannotBeWrittenAndStillWritesTheRecentList) {
-    TempFolder folder;
-    const config::ProgramPaths paths = config::ProgramPaths::ForFolder(folder.path());
+    // A configuration that cannot be written is reported, and the recent list is still written.
+    std::filesystem::remove(paths.config);
     std::filesystem::create_directories(paths.config);  // a folder where the file should go
     WriteFileBytes(folder / "films.rdk", "");
     config::ProgramConfig config;

@@ -120,20 +120,15 @@ TEST(MalformedInputTest, RandomCutAndDamagedBytesRead) {
         if (i >= 300 && i < 600) bytes.resize(random() % bytes.size());
         for (int change = 0; i >= 600 && change < 1 + i % 8; ++change) {
             const std::size_t at = random() % bytes.size();
-            switch (random() % 4) {
-                case 0:
-                    bytes[at] = static_cast<char>(random() % 256);
-                    break;
-                case 1:
-                    bytes.erase(at, 1 + random() % 40);
-                    break;
-                case 2:
-                    bytes.insert(at, 1, random() % 2 ? '\n' : '\0');
-                    break;
-                default:
-                    bytes.insert(at, bytes.substr(at, random() % 200));
-                    break;
-            }
+            const unsigned kind = random() % 4;  // overwrite, cut, insert a break or repeat
+            if (kind == 0)
+                bytes[at] = static_cast<char>(random() % 256);
+            else if (kind == 1)
+                bytes.erase(at, 1 + random() % 40);
+            else if (kind == 2)
+                bytes.insert(at, 1, random() % 2 ? '\n' : '\0');
+            else
+                bytes.insert(at, bytes.substr(at, random() % 200));
             if (bytes.empty()) bytes = "\n";
         }
         SCOPED_TRACE("input " + std::to_string(i));
