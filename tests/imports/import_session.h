@@ -7,7 +7,7 @@
 #include "imports/importer.h"
 #include "imports/pairing.h"
 #include "imports/source_files.h"
-#include "sample_database.h"
+#include "database_writer.h"
 
 // An open database to import into, and the default pairing of a source, as the wizard makes it.
 class ImportSession : public ListSession {
