@@ -37,7 +37,6 @@ TEST_F(SaveTest, WritesAllSixFilesAndTheDatabaseOpensAsItWasSaved) {
     app::SaveCommand(session_, services_);
     EXPECT_TRUE(Messages().empty());
     EXPECT_FALSE(session_.Modified);
-    EXPECT_EQ(app::MainWindowTitle(session_), "Reeldeck - films.rdk - 3 Videos");
     EXPECT_EQ(ReadFileBytes(main_ + "w"), "Dune\nHeat\nRan\n");
     EXPECT_EQ(ReadFileBytes(main_ + "i"), DataPath("pictures"));
     EXPECT_EQ(ReadFileBytes(main_ + "s"), "2\n0");
@@ -84,7 +83,6 @@ TEST_P(SaveBlockedTest, ReportsTheFileAndKeepsTheChanges) {
         EXPECT_EQ(Snapshot(temp_.path()), everything);  // the header is written first
     }
     EXPECT_TRUE(session_.Modified);
-    EXPECT_EQ(session_.CurrentDatabasePath, main_);
     for (const char* letter : blocked.untouched) {
         EXPECT_EQ(ReadFileBytes(main_ + letter), before[letter]) << "file " << main_ << letter;
     }
