@@ -38,8 +38,8 @@ inline std::string WriteDatabaseFiles(const std::string& main_path, const Databa
     for (const DatabaseContent::Film& film : content.films) {
         const auto key = film.find("Key");
         const int row = list.InsertRow(
-            list.RowCount(), key != film.end() ? key->second
-                                               : std::to_string(1100000000 + list.RowCount() * 100));
+            list.RowCount(),
+            key != film.end() ? key->second : std::to_string(1100000000 + list.RowCount() * 100));
         for (const auto& [column, text] : film) list.SetCell(row, list.ColumnIndexOf(column), text);
     }
     core::WantedList wanted;
@@ -55,7 +55,8 @@ inline std::string WriteDatabaseFiles(const std::string& main_path, const Databa
               core::WriteAccounts(content.accounts, names.accounts).ok();
     if (content.crlf) {
         std::string converted;
-        for (char c : ReadFileBytes(names.main)) converted += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        for (char c : ReadFileBytes(names.main))
+            converted += c == '\n' ? std::string("\r\n") : std::string(1, c);
         WriteFileBytes(names.main, converted);
     }
     if (ok) *ok = written;

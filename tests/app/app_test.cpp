@@ -34,7 +34,8 @@ void AppTest::TearDown() {
 
 std::string AppTest::WriteDatabase(const std::string& name, const DatabaseContent& content) {
     bool ok = false;
-    const std::string main = WriteDatabaseFiles(DataPath(name), content, &ok, paths_.default_header);
+    const std::string main =
+        WriteDatabaseFiles(DataPath(name), content, &ok, paths_.default_header);
     EXPECT_TRUE(ok) << main;
     return main;
 }

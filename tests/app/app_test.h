@@ -81,7 +81,8 @@ class AppTest : public ::testing::Test {
 
     std::string DataPath(const std::string& name) const { return temp_ / ("data/" + name); }
     // Writes a database through the program's own file writers; returns its main path.
-    std::string WriteDatabase(const std::string& name, const DatabaseContent& content = ThreeFilms());
+    std::string WriteDatabase(const std::string& name,
+                              const DatabaseContent& content = ThreeFilms());
     // Opens a database; the test fails unless it opens.
     void Open(const std::string& main_path);
     // Adds the wanted title "Ran" without saving.
