@@ -1,11 +1,5 @@
 #include "app_test.h"
 
-#include "core/database_files.h"
-#include "core/header_file.h"
-#include "core/image_path_file.h"
-#include "core/record_file.h"
-#include "core/wanted_file.h"
-
 std::map<std::string, std::string> Snapshot(const std::string& folder) {
     std::map<std::string, std::string> files;
     for (fs::recursive_directory_iterator it(folder), end; it != end; ++it) {
@@ -39,26 +33,11 @@ void AppTest::TearDown() {
 }
 
 std::string AppTest::WriteDatabase(const std::string& name, const DatabaseContent& content) {
-    const core::DatabaseNames names = core::DatabaseNamesOf(DataPath(name));
-    core::VideoList list;
-    EXPECT_TRUE(core::ReadHeader(list, paths_.default_header).ok());
-    for (const DatabaseContent::Film& film : content.films) {
-        const int row = list.InsertRow(list.RowCount(), film.key);
-        list.SetCell(row, list.ColumnIndexOf("Title"), film.title);
-        list.SetCell(row, list.ColumnIndexOf("Year"), film.year);
-    }
-    core::WantedList wanted;
-    for (const std::string& title : content.wanted) wanted.Add(title);
-    const std::string folder = content.image_folder.empty() ? names.base : content.image_folder;
-    fs::create_directories(folder);
-    platform::NoProgress quiet;
-    EXPECT_TRUE(core::WriteHeader(list, names.header).ok() &&
-                core::WriteRecords(list, names.main, quiet).ok() &&
-                core::WriteWanted(wanted, names.wanted, quiet).ok() &&
-                core::WriteSortState(content.sort, names.sort).ok() &&
-                core::WriteImagePathFile(names.images, folder).ok() &&
-                core::WriteAccounts(content.accounts, names.accounts).ok());
-    return names.main;
+    bool ok = false;
+    const std::string main =
+        WriteDatabaseFiles(DataPath(name), content, &ok, paths_.default_header);
+    EXPECT_TRUE(ok) << main;
+    return main;
 }
 
 void AppTest::Open(const std::string& main_path) {

@@ -16,6 +16,7 @@
 #include "core/accounts_file.h"
 #include "core/dates.h"
 #include "core/sort_state_file.h"
+#include "database_writer.h"
 #include "recording_progress.h"
 #include "scripted_login.h"
 #include "scripted_prompts.h"
@@ -38,30 +39,25 @@ inline core::UserAccount Guest(std::string name, std::string password) {
 // The accounts of a protected database: the administrator Ann and a guest.
 inline const Accounts kAnnAndGuest = {Administrator("Ann", "secret"), Guest("guest", "look")};
 
-// What a database written for a test holds: by default Casablanca (1942), Alien (1979) and
-// Brazil (1985) in that order, sorted by Title; Heat and Dune are wanted.
-struct DatabaseContent {
-    struct Film {
-        std::string key, title, year;
-    };
-    std::vector<Film> films = {{"1100000000", "Casablanca", "1942"},
-                               {"1100000100", "Alien", "1979"},
-                               {"1100000200", "Brazil", "1985"}};
-    std::vector<std::string> wanted = {"Heat", "Dune"};
-    Accounts accounts;
-    core::SortState sort{3, 1};
-    std::string image_folder;  // empty: the default folder beside the main file
-};
+// The database most tests open: Casablanca (1942), Alien (1979) and Brazil (1985) in that order,
+// sorted by Title; Heat and Dune are wanted.
+inline DatabaseContent ThreeFilms() {
+    DatabaseContent content;
+    content.films = {{{"Title", "Casablanca"}, {"Year", "1942"}},
+                     {{"Title", "Alien"}, {"Year", "1979"}},
+                     {{"Title", "Brazil"}, {"Year", "1985"}}};
+    content.wanted = {"Heat", "Dune"};
+    return content;
+}
 // One film, "Zulu" (1964), with the given accounts and nothing wanted.
 inline DatabaseContent OneFilm(Accounts accounts = {}) {
     DatabaseContent content;
-    content.films = {{"1100000900", "Zulu", "1964"}};
-    content.wanted.clear();
+    content.films = {{{"Title", "Zulu"}, {"Year", "1964"}}};
     content.accounts = std::move(accounts);
     return content;
 }
 inline DatabaseContent Protected(Accounts accounts = kAnnAndGuest) {
-    DatabaseContent content;
+    DatabaseContent content = ThreeFilms();
     content.accounts = std::move(accounts);
     return content;
 }
@@ -85,7 +81,8 @@ class AppTest : public ::testing::Test {
 
     std::string DataPath(const std::string& name) const { return temp_ / ("data/" + name); }
     // Writes a database through the program's own file writers; returns its main path.
-    std::string WriteDatabase(const std::string& name, const DatabaseContent& content = {});
+    std::string WriteDatabase(const std::string& name,
+                              const DatabaseContent& content = ThreeFilms());
     // Opens a database; the test fails unless it opens.
     void Open(const std::string& main_path);
     // Adds the wanted title "Ran" without saving.

@@ -201,7 +201,7 @@ TEST_F(DeleteTest, LinksAreRemovedButNeverFollowedAndSubFoldersStay) {
 
     // An image folder that is itself a link keeps its target's files.
     fs::create_directory_symlink(temp_ / "outside", DataPath("linked"));
-    DatabaseContent content;
+    DatabaseContent content = ThreeFilms();
     content.image_folder = DataPath("linked");
     const std::string main = WriteDatabase("linked.rdk", content);
     ASSERT_NO_FATAL_FAILURE(Open(main));

@@ -48,7 +48,7 @@ TEST_F(NewCommandTest, CreatesAnEmptyDatabaseAndOpensIt) {
 }
 
 TEST_F(NewCommandTest, AFolderThatDoesNotExistIsReportedAndTheOpenDatabaseStays) {
-    ASSERT_NO_FATAL_FAILURE(OpenChangedDatabase({}));
+    ASSERT_NO_FATAL_FAILURE(OpenChangedDatabase(ThreeFilms()));
     prompts_.QueueSaveFile(DataPath("nowhere/fresh"));
     app::NewCommand(session_, services_);
     EXPECT_EQ(Messages(), (Texts{"Error creating database:\n" + DataPath("nowhere/fresh.rdk") +
@@ -73,38 +73,28 @@ TEST_F(NewCommandTest, OverAProtectedDatabaseItsAdministratorKeepsItsAccounts) {
     EXPECT_EQ(session_.AccessLevel, app::kFullAccess);
 }
 
-class NewDeniedTest : public NewCommandTest,
-                      public ::testing::WithParamInterface<ScriptedLogin::Step> {};
-
-TEST_P(NewDeniedTest, OverAProtectedDatabaseWithoutAnAdministratorLogin) {
-    ASSERT_NO_FATAL_FAILURE(OpenChangedDatabase({}));
+TEST_F(NewCommandTest, OverAProtectedDatabaseWithoutAnAdministratorLoginNothingIsWritten) {
+    ASSERT_NO_FATAL_FAILURE(OpenChangedDatabase(ThreeFilms()));
     const std::string target = WriteDatabase("locked.rdk", Protected());
     const auto before = Snapshot(temp_.path());
-    prompts_.QueueSaveFile(target);
-    login_.ExpectWindow({GetParam()});
-    app::NewCommand(session_, services_);
-    const ScriptedPrompts::Shown& denied = LastMessage();
-    EXPECT_EQ(denied.text,
-              "The database you are attempting to create already exists and\nis password "
-              "protected. Contact or login as the administrator\nof the database you are "
-              "attempting to overwrite before trying\nagain");
-    EXPECT_EQ(denied.title, "Access Denied");
-    EXPECT_EQ(denied.icon, Icon::kError);
-    EXPECT_EQ(Snapshot(temp_.path()), before);
-    EXPECT_EQ(session_.CurrentDatabasePath, main_);
-    EXPECT_TRUE(session_.Accounts.empty());
-    EXPECT_EQ(session_.AccessLevel, app::kFullAccess);
-    EXPECT_TRUE(session_.Modified);
+    for (const ScriptedLogin::Step& login : {ScriptedLogin::Cancel(), Step::Ok("guest", "look")}) {
+        prompts_.QueueSaveFile(target);
+        login_.ExpectWindow({login});
+        app::NewCommand(session_, services_);
+        const ScriptedPrompts::Shown& denied = LastMessage();
+        EXPECT_EQ(denied.text,
+                  "The database you are attempting to create already exists and\nis password "
+                  "protected. Contact or login as the administrator\nof the database you are "
+                  "attempting to overwrite before trying\nagain");
+        EXPECT_EQ(denied.title, "Access Denied");
+        EXPECT_EQ(denied.icon, Icon::kError);
+        EXPECT_EQ(Snapshot(temp_.path()), before);
+        EXPECT_EQ(session_.CurrentDatabasePath, main_);
+        EXPECT_TRUE(session_.Accounts.empty());
+        EXPECT_EQ(session_.AccessLevel, app::kFullAccess);
+        EXPECT_TRUE(session_.Modified);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(NewCommand, NewDeniedTest,
-                         ::testing::Values(ScriptedLogin::Cancel(),
-                                           ScriptedLogin::Ok("guest", "look")),
-                         [](const auto& info) {
-                             return info.param.kind == ScriptedLogin::Step::Kind::kCancel
-                                        ? "LoginCancelled"
-                                        : "GuestLogin";
-                         });
 
 TEST_F(NewCommandTest, CancelInTheSavePromptKeepsTheOpenDatabaseButTheNewFilesExist) {
     const Accounts own = {Administrator("boss", "b"), Guest("me", "mine")};

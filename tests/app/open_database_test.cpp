@@ -20,9 +20,9 @@ TEST_F(OpenDatabaseTest, LoadsListsSortStateImageFolderAndTitle) {
     EXPECT_EQ(recent_.Entries(), (Texts{main_}));
 
     app::CloseDatabase(session_);
-    DatabaseContent content;
+    DatabaseContent content = ThreeFilms();
     content.sort = {4, 0};  // Year, descending
-    content.films.push_back({"1100000300", "The Matrix", "1999"});
+    content.films.push_back({{"Title", "The Matrix"}, {"Year", "1999"}});
     content.wanted.push_back("The Thing");
     config_.place_the_in_back = true;
     ASSERT_NO_FATAL_FAILURE(Open(WriteDatabase("sorted.rdk", content)));

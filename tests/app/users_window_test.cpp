@@ -143,49 +143,35 @@ TEST_F(UsersWindowTest, OkNeedsAnAdministratorUnlessTheListIsEmpty) {
     EXPECT_EQ(window_.AccountsCaption(), "Accounts - 0");
 }
 
-struct Refusal {
-    const char* name;
-    Field field;
-    const char* typed;
-    const char* kept;
-    Texts messages;
-};
-
-class InvalidCharacterTest : public UsersWindowTest,
-                             public ::testing::WithParamInterface<Refusal> {};
-
-TEST_P(InvalidCharacterTest, IsExplainedAndRemovedAlone) {
-    window_.Edit(GetParam().field, GetParam().typed);
-    EXPECT_EQ(window_.Text(GetParam().field), GetParam().kept);
-    EXPECT_EQ(prompts_.Texts(), GetParam().messages);
-    for (const ScriptedPrompts::Shown& shown : prompts_.Messages()) {
-        EXPECT_EQ(shown.title, "Invalid Character");
-        EXPECT_EQ(shown.icon, Icon::kError);
-        EXPECT_EQ(window_.FocusedField(), GetParam().field);
-    }
-}
-
 const char kPipe[] = "Pipe characters \"|\" are not allowed.";
 const char kColon[] = "Colon characters \":\" are not allowed.";
 const char kEuro[] = "Characters \"\u20AC\" are not allowed.";
 
-// The euro sign holds a byte stored as "|", as a lone 0xAC byte is.
-INSTANTIATE_TEST_SUITE_P(
-    UsersWindow, InvalidCharacterTest,
-    ::testing::Values(
-        Refusal{"PipeInAQuestion", Field::kHintQuestion, "Who | what?", "Who  what?", {kPipe}},
-        Refusal{"ColonInAnAnswer", Field::kHintAnswer, "12:30", "1230", {kColon}},
-        Refusal{"PipeAndColonInAPassword", Field::kPassword, "a:b|c", "abc", {kPipe, kColon}},
-        Refusal{"ZeroEqualsAndJAreKept", Field::kPassword, "0=J", "0=J", {}},
-        Refusal{"EuroSign", Field::kPassword, "\u20AC5", "5", {kEuro}},
-        Refusal{"LoneByteAC",
-                Field::kHintQuestion,
-                "a\xAC\x62",
-                "ab",
-                {"Characters \"\xAC\" are not allowed."}},
-        Refusal{"PipeAndEuroInAName", Field::kUserName, "|\u20AC", "", {kPipe, kEuro}},
-        Refusal{"AccentsAreKept", Field::kHintQuestion, "\u00E9t\u00E9?", "\u00E9t\u00E9?", {}}),
-    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+TEST(UsersWindowCharactersTest, AnInvalidCharacterIsExplainedAndRemovedAlone) {
+    // The euro sign holds a byte stored as "|", as a lone 0xAC byte is.
+    const std::tuple<Field, const char*, const char*, Texts> cases[] = {
+        // field, typed, kept, messages
+        {Field::kHintQuestion, "Who | what?", "Who  what?", {kPipe}},
+        {Field::kHintAnswer, "12:30", "1230", {kColon}},
+        {Field::kPassword, "a:b|c", "abc", {kPipe, kColon}},
+        {Field::kPassword, "0=J", "0=J", {}},
+        {Field::kPassword, "\u20AC5", "5", {kEuro}},
+        {Field::kHintQuestion, "a\xAC\x62", "ab", {"Characters \"\xAC\" are not allowed."}},
+        {Field::kUserName, "|\u20AC", "", {kPipe, kEuro}},
+        {Field::kHintQuestion, "\u00E9t\u00E9?", "\u00E9t\u00E9?", {}}};  // accents are kept
+    for (const auto& [field, typed, kept, messages] : cases) {
+        ScriptedPrompts prompts;
+        app::UsersWindow window(kTwoAccounts, "Bob", "b2", prompts);
+        window.Edit(field, typed);
+        EXPECT_EQ(window.Text(field), kept) << typed;
+        EXPECT_EQ(prompts.Texts(), messages) << typed;
+        for (const ScriptedPrompts::Shown& shown : prompts.Messages()) {
+            EXPECT_EQ(shown.title, "Invalid Character");
+            EXPECT_EQ(shown.icon, Icon::kError);
+            EXPECT_EQ(window.FocusedField(), field);
+        }
+    }
+}
 
 // Accounts edited in the window survive a save and a reopen, whatever characters they hold;
 // characters the accounts file cannot hold never reach the accounts, so the save succeeds.

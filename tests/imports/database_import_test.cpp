@@ -37,15 +37,16 @@ class DatabaseImport : public ImportSession {
   protected:
     DatabaseImport() {
         AddRow({{"Title", "Heat"}, {"Date Added", "09/09/2001"}});  // Key 1000000000
-        source_ = WriteFilms(folder_ / "source.rdk",
-                             {{{"Key", "1000000000"}, {"Title", "Heat again"}, {"Flag Value", "x"}},
-                              {{"Key", "1100000000"},
-                               {"Title", "The Birds"},
-                               {"Cast", "Tippi"},
-                               {"Flag Value", "Lent"},
-                               {"Duration", "00:00:00"},
-                               {"Synopsis", "<b>Birds</b>~attack"}},
-                              {{"Key", "soon"}, {"Title", "Alien"}, {"Year", "1979"}}});
+        DatabaseContent source;
+        source.films = {{{"Key", "1000000000"}, {"Title", "Heat again"}, {"Flag Value", "x"}},
+                        {{"Key", "1100000000"},
+                         {"Title", "The Birds"},
+                         {"Cast", "Tippi"},
+                         {"Flag Value", "Lent"},
+                         {"Duration", "00:00:00"},
+                         {"Synopsis", "<b>Birds</b>~attack"}},
+                        {{"Key", "soon"}, {"Title", "Alien"}, {"Year", "1979"}}};
+        source_ = WriteDatabaseFiles(folder_ / "source.rdk", source);
     }
     std::string source_;
 };
@@ -73,8 +74,9 @@ TEST_F(DatabaseImport, AddsThePairedCellsSkipsTakenKeysAndRekeysBrokenOnes) {
 }
 
 TEST_F(DatabaseImport, ASecondImportFindsEveryKeyTaken) {
-    const std::string two =
-        WriteFilms(folder_ / "two.rdk", {{{"Key", "1200000000"}}, {{"Key", "1200000001"}}});
+    DatabaseContent keys;
+    keys.films = {{{"Key", "1200000000"}}, {{"Key", "1200000001"}}};
+    const std::string two = WriteDatabaseFiles(folder_ / "two.rdk", keys);
     EXPECT_EQ(ImportDatabase(two).message, "2 records imported successfully.");
     EXPECT_EQ(ImportDatabase(two).message,
               "0 records imported. (2 duplicate record keys were found\nand were not imported)");

@@ -3,11 +3,11 @@
 #include <filesystem>
 
 #include "app/recording_progress.h"
+#include "database_writer.h"
 #include "fakes/list_session.h"
 #include "imports/importer.h"
 #include "imports/pairing.h"
 #include "imports/source_files.h"
-#include "sample_database.h"
 
 // An open database to import into, and the default pairing of a source, as the wizard makes it.
 class ImportSession : public ListSession {

@@ -7,7 +7,6 @@
 #include "core/header_file.h"
 #include "imports/pairing.h"
 #include "imports/wizard_state.h"
-#include "param_name.h"
 
 namespace {
 
@@ -43,50 +42,35 @@ std::vector<std::string> IgnoredNames(const PairingModel& model) {
     return names;
 }
 
-struct RuleCase {
-    std::string name;
-    std::vector<std::string> fields;
-    std::map<std::string, std::string> paired;
-    std::vector<std::string> ignored;
-    friend void PrintTo(const RuleCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class PairingRules : public ::testing::TestWithParam<RuleCase> {};
-
-TEST_P(PairingRules, PairByNameAndListTheRestUnderIgnore) {
-    PairingModel model;
-    model.Rebuild(ShippedColumns(), Fields(GetParam().fields));
-    EXPECT_EQ(Paired(model), GetParam().paired);
-    EXPECT_EQ(IgnoredNames(model), GetParam().ignored);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Sources, PairingRules,
-    ::testing::Values(
+TEST(PairingRules, PairByNameAndListTheRestUnderIgnore) {
+    using Names = std::vector<std::string>;
+    const std::tuple<Names, std::map<std::string, std::string>, Names> cases[] = {
+        // source fields, paired, ignored.
         // The first field passes "Flag Value" without matching: the rule pairs slot 16 there and
         // the field ("ID") is held out of "Ignore".
-        RuleCase{"FlagValueRuleHoldsTheFirstFieldOutOfIgnore",
-                 {"ID", "Title", "Seen", "Actors"},
-                 {{"Title", "Title/1"}, {"Flag Value", "Flag Value/16 (rule)"}},
-                 {"Seen", "Actors"}},
+        {{"ID", "Title", "Seen", "Actors"},
+         {{"Title", "Title/1"}, {"Flag Value", "Flag Value/16 (rule)"}},
+         {"Seen", "Actors"}},
         // A real "Flag Value" replaces the rule's pairing; "Key" and "#" are never listed.
-        RuleCase{"OwnFlagValueReplacesTheRule",
-                 {"Key", "#", "title", "Flag Value"},
-                 {{"Title", "title/2"}, {"Flag Value", "Flag Value/3"}},
-                 {}},
+        {{"Key", "#", "title", "Flag Value"},
+         {{"Title", "title/2"}, {"Flag Value", "Flag Value/3"}},
+         {}},
         // Containment is compared with case; a later match takes the row and the earlier field
         // shows nowhere.
-        RuleCase{"ContainmentAndLaterMatchesReplace",
-                 {"Key", "Director(s)", "Misc", "Misc", "cast list"},
-                 {{"Director", "Director(s)/1"},
-                  {"Misc 4", "Misc/3"},
-                  {"Flag Value", "Flag Value/16 (rule)"}},
-                 {"cast list"}},
-        RuleCase{"EmptyNamesMatchNothing",
-                 {"Key", "ID", ""},
-                 {{"Flag Value", "Flag Value/16 (rule)"}},
-                 {""}}),
-    [](const auto& info) { return ParamName(info.index, info.param.name); });
+        {{"Key", "Director(s)", "Misc", "Misc", "cast list"},
+         {{"Director", "Director(s)/1"},
+          {"Misc 4", "Misc/3"},
+          {"Flag Value", "Flag Value/16 (rule)"}},
+         {"cast list"}},
+        // Empty names match nothing.
+        {{"Key", "ID", ""}, {{"Flag Value", "Flag Value/16 (rule)"}}, {""}}};
+    for (const auto& [fields, paired, ignored] : cases) {
+        PairingModel model;
+        model.Rebuild(ShippedColumns(), Fields(fields));
+        EXPECT_EQ(Paired(model), paired) << fields[1];
+        EXPECT_EQ(IgnoredNames(model), ignored) << fields[1];
+    }
+}
 
 TEST(PairingButtons, PairUnpairAndMoveFollowTheEmptyRows) {
     PairingModel model;
@@ -127,32 +111,22 @@ TEST(PairingButtons, AssignOverridesOnePairing) {
     EXPECT_NE(model.Assign("Title", "Colour")->find("no column \"Colour\""), std::string::npos);
 }
 
-struct EnableCase {
-    std::string name;
-    imports::WizardFields fields;
-    bool paired;
-    bool enabled;
-    friend void PrintTo(const EnableCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class ImportEnabling : public ::testing::TestWithParam<EnableCase> {};
-
-TEST_P(ImportEnabling, NeedsASourceAPairingAndAFolderOnlyForImages) {
-    PairingModel model;
-    model.Rebuild(ShippedColumns(), Fields({"Key", GetParam().paired ? "Title" : "Nothing"}));
-    EXPECT_EQ(imports::ImportEnabled(GetParam().fields, model), GetParam().enabled);
+TEST(ImportEnabling, NeedsASourceAPairingAndAFolderOnlyForImages) {
+    const std::tuple<imports::WizardFields, bool, bool> cases[] = {
+        // fields, paired, enabled
+        {{"", "", false, "", 0, false}, true, false},        // no source
+        {{"a.rdk", "", false, "", 0, false}, false, false},  // no pairing
+        {{"a.rdk", "", false, "", 0, false}, true, true},    // no images, no folder
+        {{"a.rdk", "", false, "", 0, true}, true, false},    // images without a folder
+        {{"a.rdk", "", false, "/i", 3, true}, true, true},   // images with a folder
+        {{"a.mff", "", true, "", 0, false}, true, false},    // Filmfolio without its program
+        {{"a.mff", "ff.exe", true, "", 0, false}, true, true}};
+    for (const auto& [fields, paired, enabled] : cases) {
+        PairingModel model;
+        model.Rebuild(ShippedColumns(), Fields({"Key", paired ? "Title" : "Nothing"}));
+        EXPECT_EQ(imports::ImportEnabled(fields, model), enabled)
+            << fields.source_path << fields.image_count << paired;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, ImportEnabling,
-    ::testing::Values(
-        EnableCase{"NoSource", {"", "", false, "", 0, false}, true, false},
-        EnableCase{"NoPairing", {"a.rdk", "", false, "", 0, false}, false, false},
-        EnableCase{"NoImagesNoFolder", {"a.rdk", "", false, "", 0, false}, true, true},
-        EnableCase{"ImagesWithoutFolder", {"a.rdk", "", false, "", 0, true}, true, false},
-        EnableCase{"ImagesWithFolder", {"a.rdk", "", false, "/i", 3, true}, true, true},
-        EnableCase{"FilmfolioWithoutProgram", {"a.mff", "", true, "", 0, false}, true, false},
-        EnableCase{"FilmfolioWithProgram", {"a.mff", "ff.exe", true, "", 0, false}, true, true}),
-    [](const auto& info) { return ParamName(info.index, info.param.name); });
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "app/duration_fields.h"
-#include "param_name.h"
 
 namespace {
 
@@ -9,30 +8,18 @@ using app::DurationFields;
 using app::DurationUnit;
 
 // The three fields give the "or" value, which gives back the fields it stands for.
-struct DurationCase {
-    DurationFields typed;
-    DurationUnit unit;
-    const char* or_value;
-    DurationFields fields;
-};
-
-class DurationFieldsTest : public ::testing::TestWithParam<DurationCase> {};
-
-TEST_P(DurationFieldsTest, AndTheOrValueFollowEachOther) {
-    const DurationCase& c = GetParam();
-    EXPECT_EQ(app::OrValueOf(c.typed.hours, c.typed.minutes, c.typed.seconds, c.unit), c.or_value);
-    EXPECT_EQ(app::DurationFieldsOf(c.or_value, c.unit), c.fields);
+TEST(DurationFieldsTest, AndTheOrValueFollowEachOther) {
+    const std::tuple<DurationFields, DurationUnit, const char*, DurationFields> cases[] = {
+        {{"01", "30", "59"}, DurationUnit::kMinutes, "90", {"01", "30", "00"}},
+        {{"01", "23", "45"}, DurationUnit::kSeconds, "5025", {"01", "23", "45"}},
+        {{"01", "30", "59"}, DurationUnit::kHours, "1.50", {"01", "30", "00"}},
+        {{"0", "15", ""}, DurationUnit::kHours, "0.25", {"00", "15", "00"}},
+        {{"", "", ""}, DurationUnit::kMinutes, "0", {"00", "00", "00"}}};
+    for (const auto& [typed, unit, or_value, fields] : cases) {
+        EXPECT_EQ(app::OrValueOf(typed.hours, typed.minutes, typed.seconds, unit), or_value);
+        EXPECT_EQ(app::DurationFieldsOf(or_value, unit), fields) << or_value;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Units, DurationFieldsTest,
-    ::testing::Values(
-        DurationCase{{"01", "30", "59"}, DurationUnit::kMinutes, "90", {"01", "30", "00"}},
-        DurationCase{{"01", "23", "45"}, DurationUnit::kSeconds, "5025", {"01", "23", "45"}},
-        DurationCase{{"01", "30", "59"}, DurationUnit::kHours, "1.50", {"01", "30", "00"}},
-        DurationCase{{"0", "15", ""}, DurationUnit::kHours, "0.25", {"00", "15", "00"}},
-        DurationCase{{"", "", ""}, DurationUnit::kMinutes, "0", {"00", "00", "00"}}),
-    [](const auto& info) { return ParamName(info.index, std::string(info.param.or_value)); });
 
 TEST(DurationCellTest, TextsAreReadByTheirLeadingDigitsAndNoTimeIsAnEmptyCell) {
     EXPECT_EQ(app::OrValueOf("2", "20", "", DurationUnit::kHours), "2.33");

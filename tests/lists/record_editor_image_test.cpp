@@ -9,7 +9,6 @@
 #include "core/paths.h"
 #include "fakes/fake_downloader.h"
 #include "fakes/fake_image_converter.h"
-#include "param_name.h"
 #include "prompted_session.h"
 
 namespace {
@@ -140,32 +139,22 @@ TEST_F(EditorImageTest, DeleteRemovesTheRecordsOwnImageAfterAskingButNoPictureCh
     EXPECT_EQ(editor->Picture(), "");
 }
 
-struct AddressCase {
-    const char* typed;
-    Verdict verdict;
-    const char* extension;
-};
-
-class ImageAddressTest : public ::testing::TestWithParam<AddressCase> {};
-
-TEST_P(ImageAddressTest, Verdict) {
-    const ImageAddress address = app::CheckImageAddress(GetParam().typed);
-    EXPECT_EQ(address.verdict, GetParam().verdict);
-    EXPECT_EQ(address.extension, GetParam().extension);
+TEST(ImageAddressTest, OnlyWebAddressesOfPicturesPass) {
+    const std::tuple<const char*, Verdict, const char*> cases[] = {
+        {"   ", Verdict::kEmpty, ""},
+        {"www.example.com/a.jpg", Verdict::kNotWebAddress, ""},
+        {"HTTP://EXAMPLE.COM/A.GIF", Verdict::kPicture, "gif"},
+        {" https://example.com/cover.jpg?w=300 ", Verdict::kPicture, "jpg"},
+        {"http://example.com/cover.webp#top", Verdict::kPicture, "webp"},
+        {"http://example.com/page.html", Verdict::kNotPicture, ""},
+        {"http://example.com/img?name=a.jpg", Verdict::kNotPicture, ""},
+        {"http://example.jpg", Verdict::kNotPicture, ""}};
+    for (const auto& [typed, verdict, extension] : cases) {
+        const ImageAddress address = app::CheckImageAddress(typed);
+        EXPECT_EQ(address.verdict, verdict) << typed;
+        EXPECT_EQ(address.extension, extension) << typed;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Addresses, ImageAddressTest,
-    ::testing::Values(AddressCase{"   ", Verdict::kEmpty, ""},
-                      AddressCase{"www.example.com/a.jpg", Verdict::kNotWebAddress, ""},
-                      AddressCase{"HTTP://EXAMPLE.COM/A.GIF", Verdict::kPicture, "gif"},
-                      AddressCase{" https://example.com/cover.jpg?w=300 ", Verdict::kPicture,
-                                  "jpg"},
-                      AddressCase{"http://example.com/cover.webp#top", Verdict::kPicture, "webp"},
-                      AddressCase{"http://example.com/page.html", Verdict::kNotPicture, ""},
-                      AddressCase{"http://example.com/img?name=a.jpg", Verdict::kNotPicture, ""},
-                      AddressCase{"http://example.jpg", Verdict::kNotPicture, ""}),
-    [](const auto& info) { return ParamName(info.index, info.param.typed); });
 
 TEST_F(EditorImageTest, ADownloadedPictureIsShownAndBecomesTheFile) {
     auto editor = Open(Mode::kAdd);

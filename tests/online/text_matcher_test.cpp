@@ -2,45 +2,30 @@
 
 #include "online/substitute.h"
 #include "online/text_matcher.h"
-#include "param_name.h"
 
 namespace {
 
 using online::SubstituteInText;
 using online::TextMatcher;
 
-struct MatchCase {
-    const char* what;
-    bool match_case;
-    bool whole;
-    const char* cell;
-    bool matches;
-};
-
-class TextMatcherTest : public ::testing::TestWithParam<MatchCase> {};
-
-TEST_P(TextMatcherTest, Matches) {
-    const MatchCase& c = GetParam();
-    EXPECT_EQ(TextMatcher(c.what, c.match_case, c.whole).Matches(c.cell), c.matches);
+TEST(TextMatcherTest, MatchesByCaseAndWholeCell) {
+    const std::tuple<const char*, bool, bool, const char*, bool> cases[] = {
+        // what, match case, whole cell, cell, matches
+        {"the", false, false, "Gone with THE Wind", true},
+        {"the", false, false, "th", false},
+        {"The", true, false, "The Matrix", true},
+        {"The", true, false, "the matrix", false},
+        {"the", false, true, "THE", true},
+        {"the", false, true, "The Matrix", false},
+        {"the", true, true, "The", false},
+        // Bytes above 127 match only themselves.
+        {"\xc3\xa9t\xc3\xa9", false, false, "L'\xc3\xa9t\xc3\xa9", true},
+        {"\xc3\xa9t\xc3\xa9", false, false, "L'\xc3\x89T\xc3\x89", false}};
+    for (const auto& [what, match_case, whole, cell, matches] : cases) {
+        EXPECT_EQ(TextMatcher(what, match_case, whole).Matches(cell), matches)
+            << what << " " << match_case << whole << " in " << cell;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TextMatcherTest,
-    ::testing::Values(MatchCase{"the", false, false, "Gone with THE Wind", true},
-                      MatchCase{"the", false, false, "th", false},
-                      MatchCase{"The", true, false, "The Matrix", true},
-                      MatchCase{"The", true, false, "the matrix", false},
-                      MatchCase{"the", false, true, "THE", true},
-                      MatchCase{"the", false, true, "The Matrix", false},
-                      MatchCase{"the", true, true, "The", false},
-                      // Bytes above 127 match only themselves.
-                      MatchCase{"\xc3\xa9t\xc3\xa9", false, false, "L'\xc3\xa9t\xc3\xa9", true},
-                      MatchCase{"\xc3\xa9t\xc3\xa9", false, false, "L'\xc3\x89T\xc3\x89", false}),
-    [](const auto& info) {
-        const MatchCase& c = info.param;
-        return ParamName(info.index, std::string(c.what) + (c.match_case ? " case" : "") +
-                                         (c.whole ? " whole" : "") + " in " + c.cell);
-    });
 
 TEST(TextMatcherFindTest, FindsEveryPlaceLeftToRightInCellsOfAnyLength) {
     const TextMatcher ab("aB", false, false);
@@ -56,36 +41,21 @@ TEST(TextMatcherFindTest, FindsEveryPlaceLeftToRightInCellsOfAnyLength) {
     EXPECT_FALSE(TextMatcher(cell, false, true).Matches(cell + "s"));
 }
 
-struct SubstituteCase {
-    std::string text;
-    const char* what;
-    const char* with;
-    bool match_case;
-    std::string result;
-};
-
-class SubstituteTest : public ::testing::TestWithParam<SubstituteCase> {};
-
-TEST_P(SubstituteTest, ReplacesEveryOccurrenceOnce) {
-    const SubstituteCase& c = GetParam();
-    EXPECT_EQ(SubstituteInText(c.text, TextMatcher(c.what, c.match_case, false), c.with), c.result);
+TEST(SubstituteTest, ReplacesEveryOccurrenceOnce) {
+    const std::string a(20000, 'a'), b(20000, 'b');
+    const std::tuple<std::string, const char*, const char*, bool, std::string> cases[] = {
+        // text, what, with, match case, result
+        {"banana", "a", "aa", false, "baanaanaa"},
+        {"aaaa", "aa", "a", false, "aa"},
+        {"Ann, ann, ANN", "ann", "Bo", false, "Bo, Bo, Bo"},
+        {"Ann, ann, ANN", "ann", "Bo", true, "Ann, Bo, ANN"},
+        {"remove me", " me", "", false, "remove"},
+        {a + "Smith" + b, "smith", "Jones", false,
+         a + "Jones" + b}};  // nothing beyond any length lost
+    for (const auto& [text, what, with, match_case, result] : cases) {
+        EXPECT_EQ(SubstituteInText(text, TextMatcher(what, match_case, false), with), result)
+            << what << " in " << text.substr(0, 20);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SubstituteTest,
-    ::testing::Values(SubstituteCase{"banana", "a", "aa", false, "baanaanaa"},
-                      SubstituteCase{"aaaa", "aa", "a", false, "aa"},
-                      SubstituteCase{"Ann, ann, ANN", "ann", "Bo", false, "Bo, Bo, Bo"},
-                      SubstituteCase{"Ann, ann, ANN", "ann", "Bo", true, "Ann, Bo, ANN"},
-                      SubstituteCase{"remove me", " me", "", false, "remove"},
-                      // Nothing beyond any length is lost.
-                      SubstituteCase{std::string(20000, 'a') + "Smith" + std::string(20000, 'b'),
-                                     "smith", "Jones", false,
-                                     std::string(20000, 'a') + "Jones" + std::string(20000, 'b')}),
-    [](const auto& info) {
-        const SubstituteCase& c = info.param;
-        return ParamName(info.index, std::string(c.what) + " by " + c.with +
-                                         (c.match_case ? " case " : " ") + c.text);
-    });
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "app/list_videos.h"
 #include "online/inside_choices.h"
 #include "online/text_search.h"
-#include "param_name.h"
 #include "search_session.h"
 
 namespace {
@@ -29,45 +28,28 @@ class TextSearchTest : public SearchSession {
     online::TextSearch search_{session_, panes_};
 };
 
-struct FindCase {
-    const char* inside;
-    bool column_value;
-    bool match_case;
-    const char* text;
-    Rows rows;
-    Titles results;  // each title once, ignoring case
-};
-
-class FindTest : public TextSearchTest, public ::testing::WithParamInterface<FindCase> {};
-
-TEST_P(FindTest, SelectsTheMatchingRecordsAndListsTheirTitles) {
-    const FindCase& c = GetParam();
-    Find("Brazil");  // the results of an earlier search go
-    search_.SetInside(c.inside);
-    search_.SetColumnValue(c.column_value);
-    search_.SetMatchCase(c.match_case);
-    Find(c.text);
-    EXPECT_EQ(Selected(), c.rows);
-    EXPECT_EQ(search_.Results(), c.results);
-    EXPECT_EQ(search_.Caption(), "Search - " + std::to_string(c.results.size()));
-    EXPECT_EQ(search_.FocusTarget(), Focus::kFindField);
+TEST_F(TextSearchTest, FindSelectsTheMatchingRecordsAndListsTheirTitlesOnce) {
+    const std::tuple<const char*, bool, bool, const char*, Rows, Titles> cases[] = {
+        // inside, whole value, match case, text, rows, titles (each once, ignoring case)
+        {"All Columns", false, false, "the", {0, 2, 4}, {"alien", "Heat", "The Matrix"}},
+        {"All Columns", true, false, "the", {2}, {"alien"}},
+        {"All Columns", false, true, "Comedy", {2, 3}, {"alien", "Brazil"}},
+        {"All Columns", false, false, "comedy", {1, 2, 3}, {"Alien", "Brazil"}},
+        {"Title", false, false, "the", {0}, {"The Matrix"}},
+        {"All Columns", false, false, "zzz", {}, {}}};
+    for (const auto& [inside, column_value, match_case, text, rows, results] : cases) {
+        SCOPED_TRACE(std::string(text) + " in " + inside);
+        Find("Brazil");  // the results of an earlier search go
+        search_.SetInside(inside);
+        search_.SetColumnValue(column_value);
+        search_.SetMatchCase(match_case);
+        Find(text);
+        EXPECT_EQ(Selected(), rows);
+        EXPECT_EQ(search_.Results(), results);
+        EXPECT_EQ(search_.Caption(), "Search - " + std::to_string(results.size()));
+        EXPECT_EQ(search_.FocusTarget(), Focus::kFindField);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Options, FindTest,
-    ::testing::Values(
-        FindCase{"All Columns", false, false, "the", {0, 2, 4}, {"alien", "Heat", "The Matrix"}},
-        FindCase{"All Columns", true, false, "the", {2}, {"alien"}},
-        FindCase{"All Columns", false, true, "Comedy", {2, 3}, {"alien", "Brazil"}},
-        FindCase{"All Columns", false, false, "comedy", {1, 2, 3}, {"Alien", "Brazil"}},
-        FindCase{"Title", false, false, "the", {0}, {"The Matrix"}},
-        FindCase{"All Columns", false, false, "zzz", {}, {}}),
-    [](const auto& info) {
-        const FindCase& c = info.param;
-        return ParamName(info.index, std::string(c.text) + " in " + c.inside +
-                                         (c.column_value ? " value" : "") +
-                                         (c.match_case ? " case" : ""));
-    });
 
 TEST_F(TextSearchTest, AnEmptyTextSearchesNothingAndTheHistoryKeepsEachTextOnce) {
     Find("alien");
@@ -92,8 +74,8 @@ TEST_F(TextSearchTest, AnEmptyTextSearchesNothingAndTheHistoryKeepsEachTextOnce)
 
 TEST_F(TextSearchTest, SelectByValueAndQuickFindSearchForTheRunWithTheirOwnOptions) {
     session_.Videos.MutableColumn(Column("Flag Value")).Searchable = false;
-    search_.SelectByValue("Flag Value",
-                          "THE");  // whole values, also where searching is not offered
+    // Whole values, also where searching is not offered.
+    search_.SelectByValue("Flag Value", "THE");
     EXPECT_EQ(Selected(), Rows{2});
     search_.SelectByValue("Category", "Comedy");
     EXPECT_EQ(Selected(), (Rows{1, 2}));

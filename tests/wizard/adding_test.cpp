@@ -45,11 +45,6 @@ class Adding : public PromptedSession {
         return wizard::AddToMyVideos(session_, prompts_, question_, progress_, picked, choices,
                                      "http://img/covers/");
     }
-    std::string Row(const std::string& title) const {
-        const int row = session_.Videos.FindRow(Column("Title"), title);
-        EXPECT_GE(row, 0) << title;
-        return std::to_string(row);
-    }
     int RowOf(const std::string& title) const {
         return session_.Videos.FindRow(Column("Title"), title);
     }

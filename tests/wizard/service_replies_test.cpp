@@ -203,6 +203,7 @@ TEST_F(FakeService, CoversAreStoredUnderTheKeyOnlyAndReplaceTheOldOneOnlyWhole) 
     EXPECT_EQ(run.stored, 3);
     EXPECT_EQ(run.failed, 2);
     EXPECT_EQ(texts.back(), "Downloading image 5 of 5 [100.00% Complete]");
+    EXPECT_EQ(wizard::CoverProgressText(2, 3), "Downloading image 2 of 3 [66.67% Complete]");
     // A reply that is no picture cannot be converted: the old cover stays.
     converter.fail = true;
     const wizard::CoverJob text[] = {{server_.Url("/images/1/text.gif"), "300"}};
@@ -219,12 +220,6 @@ TEST_F(FakeService, CoversAreStoredUnderTheKeyOnlyAndReplaceTheOldOneOnlyWhole) 
     EXPECT_EQ(ReadFileBytes(Image("200.jpg")).substr(0, 3), "\xff\xd8\xff");
     EXPECT_FALSE(std::filesystem::exists(folder_ / "escape.gif"));
     EXPECT_FALSE(std::filesystem::exists(folder_ / "evil"));
-}
-
-TEST(CoverQueue, CountsThePercentOfEachImage) {
-    EXPECT_EQ(wizard::CoverProgressText(1, 3), "Downloading image 1 of 3 [33.33% Complete]");
-    EXPECT_EQ(wizard::CoverProgressText(2, 3), "Downloading image 2 of 3 [66.67% Complete]");
-    EXPECT_EQ(wizard::CoverProgressText(3, 3), "Downloading image 3 of 3 [100.00% Complete]");
 }
 
 }  // namespace
