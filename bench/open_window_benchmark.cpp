@@ -35,6 +35,7 @@
 #include "fakes/fake_image_converter.h"
 #include "gui/list_text_widths.h"
 #include "gui/main_window.h"
+#include "gui/memory_arena.h"
 #include "gui/my_videos_pane.h"
 #include "temp_folder.h"
 
@@ -164,9 +165,10 @@ void MeasureWindowStalls(const TempFolder& folder, const Fixture& fixture, int r
                       bench::Milliseconds(stall.no_progress).c_str());
         std::cout << line;
     }
-    std::cout << "Unanswered: the longest a key event posted every millisecond waited. Without\n"
-                 "progress: the longest time with neither an answer nor a repaint of the status\n"
-                 "bar's progress bar.\n";
+    std::cout << "Unanswered: the longest a key event posted every millisecond waited for the\n"
+                 "window to take it (to handle it, or to refuse it while work runs beside the\n"
+                 "window). Without progress: the longest time with neither an answer nor a\n"
+                 "repaint of the status bar's progress bar.\n";
     const double plain = seconds["open"];
     std::printf("Open with the columns autosized beside the open without: ratio %.2f\n",
                 plain > 0 ? seconds["open, columns autosized"] / plain : 0.0);
@@ -176,6 +178,7 @@ void MeasureWindowStalls(const TempFolder& folder, const Fixture& fixture, int r
 }  // namespace
 
 int main(int argc, char** argv) {
+    gui::UseOneMemoryArena();  // as the program does
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     int records = 100000;

@@ -8,7 +8,7 @@ namespace bench {
 
 struct Stall {
     double seconds = 0;      // the operation, from its start until the window is idle again
-    double unanswered = 0;   // the longest wait of an input event for the window to handle it
+    double unanswered = 0;   // the longest wait of an input event for the window to take it
     double no_progress = 0;  // the longest time without a progress bar repaint or an answer
 };
 

@@ -163,20 +163,29 @@ int OpenDatabase(Session& session, DatabaseServices& services, const std::string
     session.NotifyLoginChanged();
     if (!ReadColumnTable(session, services, names)) return give_up();
 
-    core::RecordReadOptions options{session.config.place_the_in_back};
-    core::FileResult records =
-        core::ReadRecords(session.Videos, names.main, session.clock, options, services.progress);
+    // The records are read and sorted into a list of their own, which the session takes whole:
+    // long work beside the window's thread, which sees no half-read list meanwhile.
+    const core::RecordReadOptions options{session.config.place_the_in_back};
+    core::VideoList videos = session.Videos;  // the column table, without rows
+    core::SortState sort = session.Sort;
+    core::ReadSortState(sort, names.sort);
+    core::FileResult records;
+    platform::RunReadingWork(
+        session.reading_work, services.progress, [&](platform::Progress& progress) {
+            records = core::ReadRecords(videos, names.main, session.clock, options, progress);
+            if (!records) return;
+            SortVideos(videos, sort, sort.column, sort.direction, &progress);
+        });
     if (!records) {
         ShowFileError(services, "Error opening database:\n%s.\n%s.", records);
         return give_up();
     }
 
+    session.Videos = std::move(videos);
+    session.Sort = sort;
     session.CurrentDatabasePath = names.main;
     session.recent.Add(names.main);
     session.ImageFolder = core::ResolveImageFolder(names.images, names.base);
-    core::ReadSortState(session.Sort, names.sort);
-    SortVideos(session.Videos, session.Sort, session.Sort.column, session.Sort.direction,
-               &services.progress);
     ReadWantedList(session, services, names);
     session.Modified = false;
     session.DiskStamp = core::StampDatabase(names);

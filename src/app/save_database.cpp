@@ -33,8 +33,8 @@ bool Failed(DatabaseServices& services, const core::FileResult& result, std::str
 // the database's files or not at all. Images that cannot be copied do not stop the save: the old
 // folder still has them. Returns the report of what was left out, shown once the save is made;
 // empty when nothing was.
-std::string StageImageCopy(Session& session, DatabaseServices& services,
-                           core::DatabaseReplacement& save) {
+std::string StageImageCopy(const Session& session, core::DatabaseReplacement& save,
+                           platform::Progress& progress) {
     if (const core::FileResult folder = save.CreateImageFolder(); !folder) {
         return core::FormatText(
             "Error creating image folder:\n%s.\n%s.\n\nThe images were not copied.",
@@ -44,8 +44,8 @@ std::string StageImageCopy(Session& session, DatabaseServices& services,
     int failed = 0;
     core::FileResult first_failure = core::FileResult::Success();
     for (std::string_view extension : core::kImageExtensions) {
-        core::ImageCopy copy = save.StageImages(session.ImageFolder, extension,
-                                                app::ImageUndoOf(session), services.progress);
+        core::ImageCopy copy =
+            save.StageImages(session.ImageFolder, extension, app::ImageUndoOf(session), progress);
         found += std::max(copy.found, 0);
         if (copy.failed > 0 && failed == 0) first_failure = std::move(copy.first_failure);
         failed += copy.failed;
@@ -104,23 +104,26 @@ bool KeepBackupBeforeSaving(Session& session, DatabaseServices& services,
                "Save", Buttons::kYesNo, Icon::kWarning) == Answer::kYes;
 }
 
-// Writes the database's files under `names` as one change: all of them or, when one fails (the
-// user is told), none. Returns 1 or -1.
-int WriteDatabaseFiles(Session& session, DatabaseServices& services,
-                       const core::DatabaseNames& names, core::DatabaseReplacement& save) {
-    constexpr std::string_view kSaveError = "Error saving database:\n%s.\n%s.";
-    const bool new_name = names.main != session.CurrentDatabasePath;
-    const std::string image_folder =
-        new_name || session.ImageFolder.empty() ? names.base : session.ImageFolder;
+// What staging a save's files came to: the first file that failed, with the message format for
+// it, and the report of the images left out.
+struct StagedSave {
+    core::FileResult failure = core::FileResult::Success();
+    std::string_view failure_format;
+    std::string images_left_out;
+};
+
+constexpr std::string_view kSaveError = "Error saving database:\n%s.\n%s.";
+
+// Stages the new versions of the database's files but the header under `names` (and, for a new
+// name, its images): the long part of a save, which only reads the session.
+StagedSave StageDatabaseFiles(const Session& session, const core::DatabaseNames& names,
+                              const std::string& image_folder, core::DatabaseReplacement& save,
+                              platform::Progress& progress) {
     using Writer = std::function<core::FileResult(const std::string& path)>;
     const std::tuple<const std::string&, Writer, std::string_view> files[] = {
-        {names.header, [&](auto& to) { return core::WriteHeader(session.Videos, to); },
-         "Error saving video list header information:\n%s.\n%s."},
-        {names.main,
-         [&](auto& to) { return core::WriteRecords(session.Videos, to, services.progress); },
+        {names.main, [&](auto& to) { return core::WriteRecords(session.Videos, to, progress); },
          kSaveError},
-        {names.wanted,
-         [&](auto& to) { return core::WriteWanted(session.Wanted, to, services.progress); },
+        {names.wanted, [&](auto& to) { return core::WriteWanted(session.Wanted, to, progress); },
          "Error saving wanted video database:\n%s.\n%s."},
         {names.images, [&](auto& to) { return core::WriteImagePathFile(to, image_folder); },
          kSaveError},
@@ -129,17 +132,45 @@ int WriteDatabaseFiles(Session& session, DatabaseServices& services,
         {names.accounts, [&](auto& to) { return core::WriteAccounts(session.Accounts, to); },
          kSaveError},
     };
+    StagedSave staged;
     for (const auto& [file, write, error] : files) {
-        if (Failed(services, save.Write(file, write), error)) return -1;
+        staged.failure = save.Write(file, write);
+        if (!staged.failure) {
+            staged.failure_format = error;
+            return staged;
+        }
     }
-    const std::string images_left_out =
-        new_name ? StageImageCopy(session, services, save) : std::string();
+    if (names.main != session.CurrentDatabasePath) {
+        staged.images_left_out = StageImageCopy(session, save, progress);
+    }
+    return staged;
+}
+
+// Writes the database's files under `names` as one change: all of them or, when one fails (the
+// user is told), none. Returns 1 or -1.
+int WriteDatabaseFiles(Session& session, DatabaseServices& services,
+                       const core::DatabaseNames& names, core::DatabaseReplacement& save) {
+    const bool new_name = names.main != session.CurrentDatabasePath;
+    const std::string image_folder =
+        new_name || session.ImageFolder.empty() ? names.base : session.ImageFolder;
+    // The header takes the shown column widths into the column table, so it is written here.
+    const core::FileResult header =
+        save.Write(names.header, [&](auto& to) { return core::WriteHeader(session.Videos, to); });
+    if (Failed(services, header, "Error saving video list header information:\n%s.\n%s.")) {
+        return -1;
+    }
+    StagedSave staged;
+    platform::RunReadingWork(
+        session.reading_work, services.progress, [&](platform::Progress& progress) {
+            staged = StageDatabaseFiles(session, names, image_folder, save, progress);
+        });
+    if (Failed(services, staged.failure, staged.failure_format)) return -1;
     if (Failed(services, save.Commit(), kSaveError)) return -1;
     // Only a database that exists whole on disk (with its images) takes the new name.
     if (new_name) TakeNewName(session, names);
     session.ImageFolder = image_folder;
-    if (!images_left_out.empty()) {
-        services.prompts.Message(images_left_out, "Error", Buttons::kOk, Icon::kError);
+    if (!staged.images_left_out.empty()) {
+        services.prompts.Message(staged.images_left_out, "Error", Buttons::kOk, Icon::kError);
     }
     return 1;
 }
@@ -149,7 +180,7 @@ int WriteDatabaseFiles(Session& session, DatabaseServices& services,
 int SaveDatabase(Session& session, DatabaseServices& services, const std::string& path) {
     const core::DatabaseNames names = core::DatabaseNamesOf(path);
     // A save of these files that a crash interrupted is finished first.
-    if (Failed(services, core::FinishReplacement(names), "Error saving database:\n%s.\n%s.")) {
+    if (Failed(services, core::FinishReplacement(names), kSaveError)) {
         return -1;
     }
     if (names.main == session.CurrentDatabasePath &&

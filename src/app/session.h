@@ -13,6 +13,7 @@
 #include "core/video_list.h"
 #include "core/wanted_list.h"
 #include "platform/progress.h"
+#include "platform/reading_work.h"
 
 namespace app {
 
@@ -74,6 +75,9 @@ struct Session {
     // shown while it is not set.
     platform::Progress* progress = nullptr;
     platform::Progress& ProgressDisplay() const;
+    // Where long work that reads the session without changing it (writing its files, reading
+    // a database into a list of its own) runs; in place while it is not set.
+    platform::ReadingWork* reading_work = nullptr;
 
     bool IsOpen() const { return !CurrentDatabasePath.empty(); }
     bool ReadOnly() const { return AccessLevel == kReadOnlyAccess; }

@@ -17,6 +17,7 @@
 #include "gui/desktop_services.h"
 #include "gui/editor/qt_image_converter.h"
 #include "gui/main_window.h"
+#include "gui/memory_arena.h"
 #include "gui/startup_sequence.h"
 #include "gui/text_bytes.h"
 #include "gui/web_html_view.h"
@@ -49,6 +50,7 @@ void PrepareWebEngine() {
 }  // namespace
 
 int RunApplication(int argc, char** argv) {
+    UseOneMemoryArena();
     PrepareWebEngine();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Reeldeck");

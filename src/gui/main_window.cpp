@@ -18,6 +18,7 @@
 #include "gui/list_text_widths.h"
 #include "gui/pane_focus_cycle.h"
 #include "gui/text_bytes.h"
+#include "gui/window_hold.h"
 #include "gui/window_layout.h"
 
 namespace gui {
@@ -45,9 +46,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
       auto_cycle_(services.session),
       details_(services.session, database_services_.prompts, services.converter,
                [this](const std::string& text) { text_search_.QuickFind(text); }),
-      rank_requests_(services.downloader, [this](std::function<void()> step) {
-          QMetaObject::invokeMethod(this, std::move(step), Qt::QueuedConnection);
-      }) {
+      rank_requests_(
+          services.downloader,
+          [this](std::function<void()> step) { PostToWindowThread(this, std::move(step)); }),
+      background_reading_(*status_) {
     setObjectName("mainWindow");
     setWindowTitle("Reeldeck");
     setWindowIcon(QIcon(res_folder_ + "/reeldeck.svg"));
@@ -73,6 +75,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
             [this](const QString& line) { status_->ShowHelpLine(line); });
     // Sorting, searching and replacing a large list show their progress here too.
     session_.progress = status_;
+    session_.reading_work = &background_reading_;
     connect(&adapter_, &SessionAdapter::databaseOpened, this, &MainWindow::OnDatabaseOpened);
     connect(&adapter_, &SessionAdapter::databaseClosed, this, &MainWindow::OnDatabaseClosed);
     connect(&adapter_, &SessionAdapter::databaseRenamed, this, &MainWindow::UpdateTitles);
@@ -116,6 +119,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     auto_cycle_timer_.setInterval(auto_cycle_.PeriodMilliseconds());
     connect(&auto_cycle_timer_, &QTimer::timeout, this, [this] {
+        if (WindowHold::Active()) return;  // the shown record waits for the work that reads it
         const int row = auto_cycle_.Tick();
         if (row >= 0) ShowRow(row);
     });
@@ -124,6 +128,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
 MainWindow::~MainWindow() {
     if (session_.progress == status_) session_.progress = nullptr;
+    if (session_.reading_work == &background_reading_) session_.reading_work = nullptr;
     // The docks outlive the members their signals reach; they must not call back while dying.
     for (PaneDock* dock : findChildren<PaneDock*>()) dock->disconnect(this);
     // So must the Video Import Wizard, whose end would otherwise update this window's menus.

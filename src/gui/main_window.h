@@ -17,6 +17,7 @@
 #include "app/settings_window.h"
 #include "app/wanted_pane.h"
 #include "config/service_config.h"
+#include "gui/background_reading.h"
 #include "gui/login_dialog.h"
 #include "gui/main_status_bar.h"
 #include "gui/menu_builder.h"
@@ -228,6 +229,7 @@ class MainWindow final : public QMainWindow {
     QTimer auto_cycle_timer_;
     QPointer<WizardWindow> wizard_window_;
     wizard::BackgroundRequests rank_requests_;  // ratings of My Videos sent to the service
+    BackgroundReading background_reading_;      // where saves write, beside this thread
     std::map<int, std::function<void()>> operations_;
     html::PageSetupRun page_setup_run_;   // the page settings and output choice of this run
     html::PrintSettings print_settings_;  // the print settings and list choice of this run

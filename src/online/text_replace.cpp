@@ -165,8 +165,12 @@ void TextReplace::AddToHistories() {
 }
 
 void TextReplace::WriteUndo() {
-    const core::FileResult written =
-        WriteReplaceUndo(session_.Videos, session_.paths.replace_undo, session_.ProgressDisplay());
+    // The copy is a whole main file: written beside the window's thread, which it only reads.
+    core::FileResult written;
+    platform::RunReadingWork(
+        session_.reading_work, session_.ProgressDisplay(), [&](platform::Progress& progress) {
+            written = WriteReplaceUndo(session_.Videos, session_.paths.replace_undo, progress);
+        });
     if (written) return;
     // The replace goes ahead; the user learns first that it will be final.
     prompts_.Message(core::FormatText("Error saving the copy for undoing this replace:\n%s.\n%s."

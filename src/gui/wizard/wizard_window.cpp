@@ -24,6 +24,7 @@
 #include "gui/html/html_page_printer.h"
 #include "gui/mnemonics.h"
 #include "gui/text_bytes.h"
+#include "gui/window_hold.h"
 #include "gui/wizard/results_table_model.h"
 #include "gui/wizard/wizard_dialogs.h"
 #include "html/print_settings.h"
@@ -37,9 +38,7 @@ using platform::Buttons;
 using platform::Icon;
 
 wizard::PostToWindow PostTo(QObject* window) {
-    return [window](std::function<void()> step) {
-        QMetaObject::invokeMethod(window, std::move(step), Qt::QueuedConnection);
-    };
+    return [window](std::function<void()> step) { PostToWindowThread(window, std::move(step)); };
 }
 
 QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
