@@ -121,6 +121,14 @@ void VideoList::SetCell(int row, int list_index, std::string_view text) {
     if (VideoRecord* record = RowPtr(row)) record->SetCell(list_index, text);
 }
 
+void VideoList::ReplaceRow(int row, VideoRecord record) {
+    VideoRecord* replaced = RowPtr(row);
+    if (!replaced) return;
+    record.LoadOrder = replaced->LoadOrder;
+    record.Selected = replaced->Selected;
+    *replaced = std::move(record);
+}
+
 bool VideoList::FlagMark(int row) const {
     return ValidRow(row) && rows_[static_cast<std::size_t>(row)].Flagged;
 }

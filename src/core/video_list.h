@@ -63,6 +63,9 @@ public:
     void SetFlagMark(int row, bool flagged);
     int LoadOrder(int row) const;
 
+    // Puts `record`'s cells and flag mark in place of a row's; the row keeps its load order and
+    // its selection.
+    void ReplaceRow(int row, VideoRecord record);
     void DeleteRow(int row);
     void DeleteAllRows();
 

@@ -14,13 +14,54 @@ namespace {
 using platform::Buttons;
 using platform::Icon;
 
+bool IsFlagValue(const core::VideoList& list, int column) {
+    return list.Column(column).Name == core::column_name::kFlagValue;
+}
+
 // Sets a cell; a row's flag mark follows its flag value.
 void SetCell(core::VideoList& list, int row, int column, std::string_view text) {
     list.SetCell(row, column, text);
-    if (list.Column(column).Name == core::column_name::kFlagValue) {
-        list.SetFlagMark(row, !text.empty());
-    }
+    if (IsFlagValue(list, column)) list.SetFlagMark(row, !text.empty());
 }
+
+// A row that a replace changes, as it becomes.
+struct ChangedRow {
+    int row;
+    core::VideoRecord record;
+};
+
+// Replace All: every occurrence of the text in the chosen columns, or every cell that is the
+// text when whole cells are replaced, becomes the new text.
+struct ReplaceEverywhere {
+    TextMatcher cells;        // the cells to change
+    TextMatcher occurrences;  // the occurrences within a cell
+    std::string with;
+    bool whole_cell;
+    std::vector<int> columns;
+
+    // The rows of `list` that change, as they become; the list is only read.
+    std::vector<ChangedRow> ChangedRowsOf(const core::VideoList& list, platform::Progress& display,
+                                          std::string_view text) const {
+        std::vector<ChangedRow> changes;
+        platform::RowProgress progress(&display, list.RowCount(), text);
+        for (int row = 0; row < list.RowCount(); ++row) {
+            progress.Row(row);
+            std::optional<core::VideoRecord> changed;
+            for (int column : columns) {
+                const std::string_view cell = list.Cell(row, column);
+                if (!cells.Matches(cell)) continue;
+                std::string replaced =
+                    whole_cell ? with : SubstituteInText(cell, occurrences, with);
+                if (replaced == cell) continue;
+                if (!changed) changed = list.Row(row);
+                changed->SetCell(column, replaced);
+                if (IsFlagValue(list, column)) changed->Flagged = !replaced.empty();
+            }
+            if (changed) changes.push_back({row, std::move(*changed)});
+        }
+        return changes;
+    }
+};
 
 // A row's Key; empty for a row that is not in the list or a table without Keys.
 std::string KeyOf(const core::VideoList& list, int row) {
@@ -211,26 +252,19 @@ void TextReplace::substitute_all() {
     if (what_ == with_) return;
     WriteUndo();
     AddToHistories();
+    // The changed records are made beside the window's thread, which then puts them in place.
+    const ReplaceEverywhere replace{TextMatcher(what_, match_case_, column_value_),
+                                    TextMatcher(what_, match_case_, false), with_, column_value_,
+                                    ColumnsInside(list, inside_)};
+    std::vector<ChangedRow> changes;
+    platform::RunReadingWork(
+        session_.reading_work, session_.ProgressDisplay(), [&](platform::Progress& progress) {
+            changes = replace.ChangedRowsOf(list, progress, "Replacing \"" + what_ + "\"");
+        });
     list.DeselectAll();
-
-    const TextMatcher matcher(what_, match_case_, column_value_);
-    const TextMatcher occurrences(what_, match_case_, false);
-    const std::vector<int> columns = ColumnsInside(list, inside_);
-    platform::RowProgress progress(&session_.ProgressDisplay(), list.RowCount(),
-                                   "Replacing \"" + what_ + "\"");
-    for (int row = 0; row < list.RowCount(); ++row) {
-        progress.Row(row);
-        bool changed = false;
-        for (int column : columns) {
-            const std::string_view cell = list.Cell(row, column);
-            if (!matcher.Matches(cell)) continue;
-            std::string replaced =
-                column_value_ ? with_ : SubstituteInText(cell, occurrences, with_);
-            if (replaced == cell) continue;
-            SetCell(list, row, column, replaced);
-            changed = true;
-        }
-        if (changed) list.Select(row, true);
+    for (ChangedRow& changed : changes) {
+        list.ReplaceRow(changed.row, std::move(changed.record));
+        list.Select(changed.row, true);
     }
     const int updated = list.SelectedCount();
     if (updated > 0) {
