@@ -29,28 +29,34 @@ void TextSearch::find_all() {
     if (find_text_.empty()) return;
     history_.Add(find_text_);
 
+    // The rows are found beside the window's thread, which then selects them.
     core::VideoList& list = session_.Videos;
-    list.DeselectAll();
     const TextMatcher matcher(find_text_, match_case_, column_value_);
     const std::vector<int> columns = ColumnsInside(list, inside_);
-    const int title_column = list.ColumnIndexOf(core::column_name::kTitle);
+    std::vector<int> rows;
     std::vector<std::string> titles;
-    std::unordered_set<std::string> listed;  // folded titles
-    platform::RowProgress progress(&session_.ProgressDisplay(), list.RowCount(),
-                                   "Searching for \"" + find_text_ + "\"");
-    for (int row = 0; row < list.RowCount(); ++row) {
-        progress.Row(row);
-        const core::VideoRecord& record = list.Row(row);
-        for (int column : columns) {
-            if (!matcher.Matches(record.Cell(column))) continue;
-            list.Select(row, true);
-            const std::string_view title = record.Cell(title_column);
-            if (listed.insert(core::ToLowerAscii(std::string(title))).second) {
-                titles.emplace_back(title);
+    platform::RunReadingWork(
+        session_.reading_work, session_.ProgressDisplay(), [&](platform::Progress& display) {
+            const int title_column = list.ColumnIndexOf(core::column_name::kTitle);
+            std::unordered_set<std::string> listed;  // folded titles
+            platform::RowProgress progress(&display, list.RowCount(),
+                                           "Searching for \"" + find_text_ + "\"");
+            for (int row = 0; row < list.RowCount(); ++row) {
+                progress.Row(row);
+                const core::VideoRecord& record = list.Row(row);
+                for (int column : columns) {
+                    if (!matcher.Matches(record.Cell(column))) continue;
+                    rows.push_back(row);
+                    const std::string_view title = record.Cell(title_column);
+                    if (listed.insert(core::ToLowerAscii(std::string(title))).second) {
+                        titles.emplace_back(title);
+                    }
+                    break;
+                }
             }
-            break;
-        }
-    }
+        });
+    list.DeselectAll();
+    for (int row : rows) list.Select(row, true);
     results_.Assign(std::move(titles));
 }
 
