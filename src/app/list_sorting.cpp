@@ -225,12 +225,14 @@ void ApplyOrder(std::span<core::VideoRecord> rows, const std::vector<SortKey>& k
 }
 
 // Three passes of progress: the keys, their sort, the rows moved.
-void SortRowsShowing(core::VideoList& list, int list_index, bool ascending,
-                     platform::RowProgress& progress) {
-    const int row_count = list.RowCount();
-    if (row_count < 2 || list_index < 0 || list_index >= list.ColumnCount()) return;
-    std::span<core::VideoRecord> rows = list.MutableRows();
+bool Sortable(const core::VideoList& list, int list_index) {
+    return list.RowCount() >= 2 && list_index >= 0 && list_index < list.ColumnCount();
+}
 
+// The rows' order sorted by a column: the keys read, then sorted (two passes of progress). Only
+// reads the rows.
+std::vector<SortKey> SortedOrder(std::span<const core::VideoRecord> rows, int list_index,
+                                 bool ascending, platform::RowProgress& progress) {
     ColumnKeys column(rows.size());
     for (std::size_t row = 0; row < rows.size(); ++row) {
         PrefetchRow(rows, row + kPrefetchDistance, list_index);
@@ -238,9 +240,15 @@ void SortRowsShowing(core::VideoList& list, int list_index, bool ascending,
         progress.Row(static_cast<std::int64_t>(row));
     }
     std::vector<SortKey> sorted = column.SortedKeys(ascending);
-    progress.Rows(row_count);
-    ApplyOrder(rows, sorted);
-    progress.Rows(row_count);
+    progress.Rows(static_cast<std::int64_t>(rows.size()));
+    return sorted;
+}
+
+void SortRowsShowing(core::VideoList& list, int list_index, bool ascending,
+                     platform::RowProgress& progress) {
+    if (!Sortable(list, list_index)) return;
+    ApplyOrder(list.MutableRows(), SortedOrder(list.Rows(), list_index, ascending, progress));
+    progress.Rows(list.RowCount());
 }
 
 void RenumberRowsShowing(core::VideoList& list, platform::RowProgress& progress) {
@@ -275,11 +283,27 @@ void RenumberRows(core::VideoList& list) {
 }
 
 void SortVideos(core::VideoList& list, core::SortState& state, int list_index, int direction,
-                platform::Progress* progress) {
+                platform::Progress* progress, platform::ReadingWork* runner) {
     state.column = list_index;
     state.direction = direction;
-    platform::RowProgress shown(progress, list.RowCount(), SortingText(list, list_index), 4);
-    SortRowsShowing(list, list_index, direction != 0, shown);
+    const std::string text = SortingText(list, list_index);
+    if (!runner) {
+        platform::RowProgress shown(progress, list.RowCount(), text, 4);
+        SortRowsShowing(list, list_index, direction != 0, shown);
+        RenumberRowsShowing(list, shown);
+        return;
+    }
+    // The order is found beside the window's thread; the rows move and are renumbered here.
+    std::vector<SortKey> order;
+    if (Sortable(list, list_index)) {
+        runner->Run([&](platform::Progress& display) {
+            platform::RowProgress shown(&display, list.RowCount(), text, 2);
+            order = SortedOrder(list.Rows(), list_index, direction != 0, shown);
+        });
+    }
+    platform::RowProgress shown(progress, list.RowCount(), text, 2);
+    if (!order.empty()) ApplyOrder(list.MutableRows(), order);
+    shown.Rows(list.RowCount());
     RenumberRowsShowing(list, shown);
 }
 

@@ -5,6 +5,7 @@
 #include "core/sort_state_file.h"
 #include "core/video_list.h"
 #include "platform/progress.h"
+#include "platform/reading_work.h"
 
 namespace app {
 
@@ -25,9 +26,10 @@ void SortRows(core::VideoList& list, int list_index, bool ascending,
               platform::Progress* progress = nullptr);
 
 // Sorts by a column, renumbers "#" and records the state. A column that is not in the table
-// leaves the rows as they are. The same rows stay selected.
+// leaves the rows as they are. The same rows stay selected. With a `runner`, the new order is
+// found through it (beside the window's thread) and the rows are moved here.
 void SortVideos(core::VideoList& list, core::SortState& state, int list_index, int direction,
-                platform::Progress* progress = nullptr);
+                platform::Progress* progress = nullptr, platform::ReadingWork* runner = nullptr);
 
 // Sets every row's "#" cell to its position + 1.
 void RenumberRows(core::VideoList& list);

@@ -142,7 +142,8 @@ int AddRecord(Session& session, const RecordFields& fields, platform::ImageConve
 
     list.DeselectAll();
     list.Select(row, true);
-    SortVideos(list, session.Sort, session.Sort.column, session.Sort.direction, session.progress);
+    SortVideos(list, session.Sort, session.Sort.column, session.Sort.direction, session.progress,
+               session.reading_work);
     session.NotifyListsChanged();
     return list.SelectedRows().front();
 }

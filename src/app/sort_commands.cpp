@@ -18,7 +18,8 @@ bool SortColumnExists(const Session& session) {
 }  // namespace
 
 void SortVideos(Session& session, int list_index, int direction) {
-    SortVideos(session.Videos, session.Sort, list_index, direction, session.progress);
+    SortVideos(session.Videos, session.Sort, list_index, direction, session.progress,
+               session.reading_work);
     session.NotifyListsChanged();
 }
 

@@ -70,6 +70,7 @@ public:
     void DeleteAllRows();
 
     const VideoRecord& Row(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
+    std::span<const VideoRecord> Rows() const { return rows_; }
     // The rows themselves, for reordering (sorting). Selection and cells move with their rows.
     std::span<VideoRecord> MutableRows() { return rows_; }
 

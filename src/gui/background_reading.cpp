@@ -1,6 +1,8 @@
 #include "gui/background_reading.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 #include <atomic>
 #include <exception>
@@ -77,6 +79,11 @@ BackgroundReading::BackgroundReading(platform::Progress& display) : display_(dis
 }
 
 void BackgroundReading::Run(const std::function<void(platform::Progress&)>& work) {
+    if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+        platform::NoProgress unseen;  // the display belongs to the window's thread
+        work(unseen);
+        return;
+    }
     ProgressRelay relay;
     const WindowHold hold;
     QEventLoop loop;
