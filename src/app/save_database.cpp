@@ -12,6 +12,7 @@
 #include "core/images.h"
 #include "core/paths.h"
 #include "core/record_file.h"
+#include "core/safe_file.h"
 #include "core/text.h"
 #include "core/wanted_file.h"
 
@@ -115,15 +116,26 @@ struct StagedSave {
 constexpr std::string_view kSaveError = "Error saving database:\n%s.\n%s.";
 
 // Stages the new versions of the database's files but the header under `names` (and, for a new
-// name, its images): the long part of a save, which only reads the session.
+// name, its images): the long part of a save, which only reads the session. The progress names
+// each file, not its staged copy.
 StagedSave StageDatabaseFiles(const Session& session, const core::DatabaseNames& names,
                               const std::string& image_folder, core::DatabaseReplacement& save,
                               platform::Progress& progress) {
     using Writer = std::function<core::FileResult(const std::string& path)>;
     const std::tuple<const std::string&, Writer, std::string_view> files[] = {
-        {names.main, [&](auto& to) { return core::WriteRecords(session.Videos, to, progress); },
+        {names.main,
+         [&](auto& to) {
+             return core::WriteFileSafely(to, [&](std::ostream& out) {
+                 return core::WriteRecords(session.Videos, out, progress, "Saving " + names.main);
+             });
+         },
          kSaveError},
-        {names.wanted, [&](auto& to) { return core::WriteWanted(session.Wanted, to, progress); },
+        {names.wanted,
+         [&](auto& to) {
+             return core::WriteFileSafely(to, [&](std::ostream& out) {
+                 return core::WriteWanted(session.Wanted, out, progress, "Saving " + names.wanted);
+             });
+         },
          "Error saving wanted video database:\n%s.\n%s."},
         {names.images, [&](auto& to) { return core::WriteImagePathFile(to, image_folder); },
          kSaveError},

@@ -155,6 +155,10 @@ TEST_F(SaveAsTest, ANewNameCopiesTheImagesAndLeavesTheOldDatabaseAlone) {
     EXPECT_EQ(std::count_if(progress_.displays.begin(), progress_.displays.end(),
                             [](auto& shown) { return shown.text == "Saving images..."; }),
               3);  // one for each kind of image, and none for the same name
+    // The progress names the files saved, not their staged copies.
+    EXPECT_EQ(std::count_if(progress_.displays.begin(), progress_.displays.end(),
+                            [&](auto& shown) { return shown.text == "Saving " + copy; }),
+              1);
 }
 
 TEST_F(SaveAsTest, TheSameNameSavesWithoutCopyingImagesAndACancelledPickerSavesNothing) {
