@@ -1,6 +1,7 @@
 #include "gui/background_reading.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
@@ -71,6 +72,7 @@ class ProgressRelay final : public platform::Progress {
 };
 
 constexpr int kLookEveryMilliseconds = 50;
+constexpr int kBusyCursorAfterMilliseconds = 200;
 
 }  // namespace
 
@@ -89,7 +91,17 @@ void BackgroundReading::Run(const std::function<void(platform::Progress&)>& work
     QEventLoop loop;
     QTimer look;
     look.setInterval(kLookEveryMilliseconds);
-    QObject::connect(&look, &QTimer::timeout, &loop, [&] { relay.ShowOn(display_); });
+    QElapsedTimer running;
+    running.start();
+    bool busy_cursor = false;
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        relay.ShowOn(display_);
+        // Work that ends at once does not make the pointer flicker.
+        if (!busy_cursor && running.elapsed() >= kBusyCursorAfterMilliseconds) {
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+            busy_cursor = true;
+        }
+    });
     look.start();
     std::exception_ptr failure;
     std::atomic<bool> ended = false;
@@ -108,6 +120,7 @@ void BackgroundReading::Run(const std::function<void(platform::Progress&)>& work
         }
     }
     relay.ShowOn(display_);
+    if (busy_cursor) QApplication::restoreOverrideCursor();
     if (failure) std::rethrow_exception(failure);
 }
 

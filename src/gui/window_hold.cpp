@@ -1,7 +1,6 @@
 #include "gui/window_hold.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QEvent>
 #include <QPointer>
 #include <vector>
@@ -62,12 +61,11 @@ class InputRefusal final : public QObject {
 }  // namespace
 
 WindowHold::WindowHold() {
-    if (hold_depth++ == 0) QApplication::setOverrideCursor(Qt::BusyCursor);
+    ++hold_depth;
 }
 
 WindowHold::~WindowHold() {
     if (--hold_depth > 0) return;
-    QApplication::restoreOverrideCursor();
     std::vector<HeldStep> steps;
     steps.swap(HeldSteps());
     for (HeldStep& held : steps) {

@@ -25,7 +25,8 @@ TEST_F(CliOpenHtmlTest, PageFileBecomesADatabaseAndOtherPagesWriteNothing) {
     ExpectFailure(cli_.Run({"open-html", folder_ / "films.html", folder_ / "films.rdk"}),
                   "add --yes");
     const auto before = Files(folder_.path());
-    WriteFileBytes(folder_ / "wanted.html", ReadFileBytes(REELDECK_TEST_DATA "/reader-html-wanted.html"));
+    WriteFileBytes(folder_ / "wanted.html",
+                   ReadFileBytes(REELDECK_TEST_DATA "/reader-html-wanted.html"));
     ExpectFailure(cli_.Run({"open-html", folder_ / "wanted.html", folder_ / "other.rdk"}),
                   "The HTML file you are attempting to open is not a valid Reeldeck HTML list.");
     EXPECT_FALSE(fs::exists(folder_ / "other.rdk"));
