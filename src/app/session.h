@@ -75,8 +75,9 @@ struct Session {
     // shown while it is not set.
     platform::Progress* progress = nullptr;
     platform::Progress& ProgressDisplay() const;
-    // Where long work that reads the session without changing it (writing its files, reading
-    // a database into a list of its own) runs; in place while it is not set.
+    // Where long work that reads the session without changing it runs (writing its files,
+    // reading a database into a list of its own, finding what a sort, search or replace will
+    // change); in place while it is not set.
     platform::ReadingWork* reading_work = nullptr;
 
     bool IsOpen() const { return !CurrentDatabasePath.empty(); }

@@ -229,7 +229,7 @@ class MainWindow final : public QMainWindow {
     QTimer auto_cycle_timer_;
     QPointer<WizardWindow> wizard_window_;
     wizard::BackgroundRequests rank_requests_;  // ratings of My Videos sent to the service
-    BackgroundReading background_reading_;      // where saves write, beside this thread
+    BackgroundReading background_reading_;      // long reading work, beside this thread
     std::map<int, std::function<void()>> operations_;
     html::PageSetupRun page_setup_run_;   // the page settings and output choice of this run
     html::PrintSettings print_settings_;  // the print settings and list choice of this run
